@@ -1,0 +1,6 @@
+#include "Clock.h"
+
+QDate SystemClock::today() const
+{
+    return QDate::currentDate();
+}

@@ -1,0 +1,164 @@
+#include "AppFolder.h"
+#include "DateText.h"
+#include "GameCatalogue.h"
+#include "NumberText.h"
+#include "RecordFile.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+class tst_core : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void numberText_data();
+    void numberText();
+    void twoDigits();
+    void monthAbbrevAndWeekday();
+    void rootRule_data();
+    void rootRule();
+    void gameDatCreatedAndRemembered();
+    void gameDatUnwritableIsReported();
+    void recordPastEndReadsZeros();
+    void damagedCountIsClamped_data();
+    void damagedCountIsClamped();
+    void catalogue();
+};
+
+void tst_core::numberText_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<long long>("value");
+    QTest::newRow("empty") << "" << 0LL;
+    QTest::newRow("letters") << "abc" << 0LL;
+    QTest::newRow("plain") << "12" << 12LL;
+    QTest::newRow("leading blanks") << "   7" << 7LL;
+    QTest::newRow("blank inside") << "1 2" << 12LL;
+    QTest::newRow("trailing junk") << "12abc" << 12LL;
+    QTest::newRow("half to even down") << "2.5" << 2LL;
+    QTest::newRow("half to even up") << "3.5" << 4LL;
+    QTest::newRow("above half") << "7.51" << 8LL;
+    QTest::newRow("negative") << "-3" << -3LL;
+    QTest::newRow("plus sign") << "+9" << 9LL;
+    QTest::newRow("only point") << ".5" << 0LL;
+    QTest::newRow("second point ends") << "4.4.9" << 4LL;
+    QTest::newRow("huge") << "99999999999" << 99999999999LL;
+}
+
+void tst_core::numberText()
+{
+    QFETCH(QString, text);
+    QFETCH(long long, value);
+    QCOMPARE(NumberText::wholeNumber(text), value);
+}
+
+void tst_core::twoDigits()
+{
+    QCOMPARE(NumberText::twoDigits(3), QStringLiteral("03"));
+    QCOMPARE(NumberText::twoDigits(49), QStringLiteral("49"));
+}
+
+void tst_core::monthAbbrevAndWeekday()
+{
+    QCOMPARE(DateText::MonthAbbrev(1), QStringLiteral("JAN"));
+    QCOMPARE(DateText::MonthAbbrev(12), QStringLiteral("DEC"));
+    QCOMPARE(DateText::MonthAbbrev(0), QString());
+    QCOMPARE(DateText::MonthAbbrev(13), QString());
+    QCOMPARE(DateText::monthFromAbbrev(QStringLiteral("JUN")), 6);
+    QCOMPARE(DateText::DateKey(14, 6, 2003), 20030614);
+    QCOMPARE(DateText::weekdayNumber(QDate(2026, 12, 6)), 1); // a Sunday
+    QCOMPARE(DateText::weekdayNumber(QDate(2026, 12, 5)), 7); // a Saturday
+    QCOMPARE(DateText::weekdayNumber(QDate(2026, 12, 2)), 4); // a Wednesday
+}
+
+void tst_core::rootRule_data()
+{
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("drive root") << "C:\\" << "C:";
+    QTest::newRow("drive root slash") << " D:/ " << "D:";
+    QTest::newRow("unix root") << "/" << "";
+    QTest::newRow("plain") << "/opt/Drawsmith" << "/opt/Drawsmith";
+    QTest::newRow("trailing") << "/opt/Drawsmith/" << "/opt/Drawsmith";
+}
+
+void tst_core::rootRule()
+{
+    QFETCH(QString, folder);
+    QFETCH(QString, expected);
+    QCOMPARE(AppFolder::rootRule(folder), expected);
+}
+
+void tst_core::gameDatCreatedAndRemembered()
+{
+    QTemporaryDir dir;
+    QCOMPARE(AppFolder::readSavedProvince(dir.path()), std::optional<int>(0));
+    QVERIFY(QFile::exists(dir.filePath("game.dat")));
+    QVERIFY(AppFolder::updatesavedgame(dir.path(), 4));
+    QFile file(dir.filePath("game.dat"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("\x04\x00", 2));
+    QCOMPARE(AppFolder::readSavedProvince(dir.path()), std::optional<int>(4));
+}
+
+void tst_core::gameDatUnwritableIsReported()
+{
+    QTemporaryDir dir;
+    // A folder that is really a file cannot hold game.dat, whoever runs the test.
+    QFile blocker(dir.filePath("notafolder"));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    QString error;
+    QVERIFY(!AppFolder::updatesavedgame(blocker.fileName(), 2, &error));
+    QVERIFY2(error.contains("game.dat"), qPrintable(error));
+}
+
+void tst_core::recordPastEndReadsZeros()
+{
+    RecordFile file(28, QByteArray(30, '\x01'));
+    QCOMPARE(file.recordsPresent(), 2);
+    QCOMPARE(file.record(2).left(2), QByteArray(2, '\x01'));
+    QCOMPARE(file.record(2).mid(2), QByteArray(26, '\0'));
+    QCOMPARE(file.record(5), QByteArray(28, '\0'));
+    file.setRecord(4, QByteArray(28, '\x07'));
+    QCOMPARE(file.bytes().size(), 4 * 28);
+    QCOMPARE(file.record(3), QByteArray(28, '\0'));
+}
+
+void tst_core::damagedCountIsClamped_data()
+{
+    QTest::addColumn<int>("count");
+    QTest::addColumn<int>("records");
+    QTest::addColumn<int>("usable");
+    QTest::newRow("sound") << 2 << 3 << 2;
+    QTest::newRow("negative") << -5 << 3 << 3;
+    QTest::newRow("beyond end") << 40000 << 3 << 3;
+    QTest::newRow("empty") << 0 << 0 << 0;
+}
+
+void tst_core::damagedCountIsClamped()
+{
+    QFETCH(int, count);
+    QFETCH(int, records);
+    QFETCH(int, usable);
+    QByteArray bytes(records * 28, '\0');
+    if (records > 0)
+        RecordFile::put32(bytes, 0, count);
+    QCOMPARE(RecordFile(28, bytes).usableCount(), usable);
+}
+
+void tst_core::catalogue()
+{
+    QCOMPARE(GameCatalogue::game(2).resultsFile, QStringLiteral("CAN7.rtl"));
+    QCOMPARE(GameCatalogue::game(7).resultsFile, QStringLiteral("CAN8.rtl"));
+    QCOMPARE(GameCatalogue::gameForProvince(4), 6);
+    QCOMPARE(GameCatalogue::gameForSelectorCaption("BC 6/49"), 4);
+    QCOMPARE(GameCatalogue::highestNumber(2), 47);
+    QVERIFY(GameCatalogue::isRegularDrawDay(2, 6));
+    QVERIFY(!GameCatalogue::isRegularDrawDay(1, 6));
+}
+
+QTEST_GUILESS_MAIN(tst_core)
+#include "tst_core.moc"

@@ -1,0 +1,217 @@
+#include "GameCatalogue.h"
+#include "RealDraws.h"
+#include "RecordFile.h"
+#include "ResultsFile.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace
+{
+using Main = std::array<int16_t, 7>;
+
+QByteArray fileBytes(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// One expected record: count, position, date and the numbers.
+QByteArray rec(int count, int pos, int d, int m, int y, Main nums, int bonus)
+{
+    DrawRecord r;
+    r.count = count;
+    r.position = static_cast<int16_t>(pos);
+    r.day = static_cast<int16_t>(d);
+    r.month = static_cast<int16_t>(m);
+    r.year = static_cast<int16_t>(y);
+    r.numbers = nums;
+    r.bonus = static_cast<int16_t>(bonus);
+    return r.toBytes();
+}
+
+const Main a{1, 2, 3, 4, 5, 6, 0};
+const Main b{7, 8, 9, 10, 11, 12, 0};
+const Main c{13, 14, 15, 16, 17, 18, 0};
+} // namespace
+
+class tst_ResultsFile : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void recordLayout();
+    void insertIntoEmptyFile();
+    void insertAfterBeforeAndBetween();
+    void superSevenKeepsSeventhNumber();
+    void deleteMiddleLeavesStaleRecord();
+    void deleteFirstAndOnly();
+    void fullFileRefusesInsert();
+    void damagedFilesDoNotCrash();
+    void listLines_data();
+    void listLines();
+    void realHistoryReadsBack();
+
+private:
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QString m_path;
+};
+
+void tst_ResultsFile::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    m_path = m_dir->filePath("CAN1.rtl");
+}
+
+void tst_ResultsFile::recordLayout()
+{
+    const QByteArray bytes = rec(0x01020304, 5, 14, 6, 2003, {3, 7, 12, 22, 30, 49, 0}, 15);
+    QCOMPARE(bytes.toHex(' '),
+             QByteArray("04 03 02 01 05 00 0e 00 06 00 d3 07 03 00 07 00 0c 00 16 00 1e 00 31 00 00 00 0f 00"));
+}
+
+void tst_ResultsFile::insertIntoEmptyFile()
+{
+    QCOMPARE(ResultsFile::findDraw(m_path, 1, 1, 2003), std::optional<int>(0));
+    QVERIFY(QFile::exists(m_path)); // a lookup leaves an empty file behind
+    QCOMPARE(ResultsFile::insertDraw(m_path, 1, 5, 6, 2003, a, 40), std::optional<int>(1));
+    QCOMPARE(fileBytes(m_path), rec(1, 1, 5, 6, 2003, a, 40));
+}
+
+void tst_ResultsFile::insertAfterBeforeAndBetween()
+{
+    QVERIFY(ResultsFile::insertDraw(m_path, 1, 10, 6, 2003, b, 40));
+    // After every stored draw: appended, carrying the new count in its own count field.
+    QCOMPARE(ResultsFile::insertDraw(m_path, 1, 20, 6, 2003, c, 41), std::optional<int>(2));
+    QCOMPARE(fileBytes(m_path), rec(2, 1, 10, 6, 2003, b, 40) + rec(2, 2, 20, 6, 2003, c, 41));
+    // Before every stored draw: everything moves up, record 1 takes the new draw and count 3.
+    QCOMPARE(ResultsFile::insertDraw(m_path, 1, 1, 6, 2003, a, 42), std::optional<int>(1));
+    QCOMPARE(fileBytes(m_path),
+             rec(3, 1, 1, 6, 2003, a, 42) + rec(2, 2, 10, 6, 2003, b, 40) + rec(2, 3, 20, 6, 2003, c, 41));
+    // Between: the new record is built on the record it displaces, keeping that record's count field.
+    QCOMPARE(ResultsFile::insertDraw(m_path, 1, 15, 6, 2003, a, 43), std::optional<int>(3));
+    QCOMPARE(fileBytes(m_path),
+             rec(4, 1, 1, 6, 2003, a, 42) + rec(2, 2, 10, 6, 2003, b, 40) + rec(2, 3, 15, 6, 2003, a, 43)
+                 + rec(2, 4, 20, 6, 2003, c, 41));
+    // A second draw on an existing date goes after it.
+    QCOMPARE(ResultsFile::insertDraw(m_path, 1, 10, 6, 2003, c, 44), std::optional<int>(3));
+    QCOMPARE(ResultsFile::findDraw(m_path, 15, 6, 2003), std::optional<int>(4));
+}
+
+void tst_ResultsFile::superSevenKeepsSeventhNumber()
+{
+    const Main seven{2, 9, 14, 20, 33, 41, 47};
+    QVERIFY(ResultsFile::insertDraw(m_path, GameCatalogue::Super7, 7, 3, 2003, seven, 5));
+    QVERIFY(ResultsFile::insertDraw(m_path, 1, 1, 3, 2003, a, 9)); // 6/49 draw built on a Super 7 buffer
+    const auto draws = ResultsFile::readAll(m_path).value();
+    QCOMPARE(draws.size(), size_t(2));
+    QCOMPARE(draws[1].numbers, seven);
+    QCOMPARE(draws[1].bonus, int16_t(5));
+    QCOMPARE(draws[0].numbers[6], int16_t(47)); // the 6/49 writer leaves the seventh slot as the buffer held it
+}
+
+void tst_ResultsFile::deleteMiddleLeavesStaleRecord()
+{
+    for (int d = 1; d <= 5; ++d)
+        QVERIFY(ResultsFile::insertDraw(m_path, 1, d, 1, 2004, a, static_cast<int16_t>(d + 10)));
+    const QByteArray before = fileBytes(m_path);
+    QVERIFY(ResultsFile::deleteDraw(m_path, 2));
+    const auto draws = ResultsFile::readAll(m_path).value();
+    QCOMPARE(draws.size(), size_t(4));
+    const int days[] = {1, 3, 4, 5};
+    for (int i = 0; i < 4; ++i) {
+        QCOMPARE(draws[i].day, int16_t(days[i]));
+        QCOMPARE(draws[i].position, int16_t(i + 1));
+    }
+    const QByteArray after = fileBytes(m_path);
+    QCOMPARE(after.size(), 5 * 28);
+    QCOMPARE(after.mid(4 * 28), before.mid(4 * 28)); // stale copy of the old record 5
+    QCOMPARE(RecordFile::get32(after, 0), 4);
+}
+
+void tst_ResultsFile::deleteFirstAndOnly()
+{
+    QVERIFY(ResultsFile::insertDraw(m_path, 1, 1, 1, 2004, a, 20));
+    QVERIFY(ResultsFile::insertDraw(m_path, 1, 2, 1, 2004, b, 21));
+    QVERIFY(ResultsFile::deleteDraw(m_path, 1));
+    QCOMPARE(fileBytes(m_path).left(28), rec(1, 1, 2, 1, 2004, b, 21));
+    QVERIFY(ResultsFile::deleteDraw(m_path, 1));
+    QVERIFY(!QFile::exists(m_path));
+    QCOMPARE(ResultsFile::findDraw(m_path, 2, 1, 2004), std::optional<int>(0));
+    QVERIFY(!ResultsFile::deleteDraw(m_path, 1)); // nothing left to delete
+}
+
+void tst_ResultsFile::fullFileRefusesInsert()
+{
+    QByteArray bytes(ResultsFile::MaxDraws * 28, '\0');
+    RecordFile::put32(bytes, 0, ResultsFile::MaxDraws);
+    QFile f(m_path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+    f.close();
+    QString error;
+    QVERIFY(!ResultsFile::insertDraw(m_path, 1, 1, 1, 2050, a, 9, &error));
+    QVERIFY(error.contains("32767"));
+    QCOMPARE(fileBytes(m_path), bytes);
+}
+
+void tst_ResultsFile::damagedFilesDoNotCrash()
+{
+    QByteArray bytes = rec(-7, 1, 1, 1, 2004, {0, 99, -4, 500, 5, 6, 0}, 1000) + QByteArray(10, '\x7f');
+    QFile f(m_path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+    f.close();
+    const auto draws = ResultsFile::readAll(m_path);
+    QVERIFY(draws);
+    QCOMPARE(draws->size(), size_t(2));
+    QVERIFY(!(*draws)[0].listLine(1).isEmpty());
+    QVERIFY(ResultsFile::findDraw(m_path, 9, 9, 2009));
+    QVERIFY(ResultsFile::insertDraw(m_path, 1, 9, 9, 2009, a, 7));
+    QCOMPARE(ResultsFile::readCount(m_path), std::optional<int>(3));
+}
+
+void tst_ResultsFile::listLines_data()
+{
+    QTest::addColumn<int>("gameId");
+    QTest::addColumn<int>("position");
+    QTest::addColumn<QString>("line");
+    QTest::newRow("6/49") << 1 << 1 << "00001 05 06 2003: 01 12 23 34 45 49 BB 07";
+    QTest::newRow("record 123") << 3 << 123 << "00123 05 06 2003: 01 12 23 34 45 49 BB 07";
+    QTest::newRow("record 12345") << 3 << 12345 << "12345 05 06 2003: 01 12 23 34 45 49 BB 07";
+    QTest::newRow("super 7") << 2 << 9 << "00009 05 06 2003: 01 12 23 34 45 49 08 BB 07";
+}
+
+void tst_ResultsFile::listLines()
+{
+    QFETCH(int, gameId);
+    QFETCH(int, position);
+    QFETCH(QString, line);
+    DrawRecord r = DrawRecord::fromBytes(rec(0, position, 5, 6, 2003, {1, 12, 23, 34, 45, 49, 8}, 7));
+    QCOMPARE(r.listLine(gameId), line);
+    QCOMPARE(line.size(), gameId == 2 ? 44 : 41);
+}
+
+void tst_ResultsFile::realHistoryReadsBack()
+{
+    const auto real = loadRealDraws(REAL_DRAWS_CSV);
+    QCOMPARE(real.size(), size_t(4453));
+    QVERIFY(ResultsFile::writeAll(m_path, real));
+    const auto back = ResultsFile::readAll(m_path).value();
+    QCOMPARE(back.size(), real.size());
+    for (size_t i = 0; i < real.size(); ++i) {
+        QCOMPARE(back[i].numbers, real[i].numbers);
+        QCOMPARE(back[i].bonus, real[i].bonus);
+        QCOMPARE(back[i].dateKey(), real[i].dateKey());
+        QCOMPARE(back[i].position, int16_t(i + 1));
+        if (i > 0)
+            QVERIFY(back[i].dateKey() > back[i - 1].dateKey());
+    }
+    QCOMPARE(ResultsFile::findDraw(m_path, 23, 9, 2026), std::optional<int>(4453));
+    QCOMPARE(ResultsFile::findDraw(m_path, 12, 6, 1982), std::optional<int>(1));
+}
+
+QTEST_GUILESS_MAIN(tst_ResultsFile)
+#include "tst_ResultsFile.moc"

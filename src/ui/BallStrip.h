@@ -1,0 +1,34 @@
+// BallStrip: the row of eight ball positions in the main window that shows the draw of the picked
+// date, with the "Draw Result" caption and the two "Bonus" labels. The ball pictures are drawn,
+// not loaded, in a main-ball and a bonus-ball look.
+#pragma once
+
+#include <QWidget>
+
+#include <array>
+
+class QLabel;
+
+class BallStrip : public QWidget
+{
+    Q_OBJECT
+
+public:
+    static constexpr int Positions = 8;
+    static constexpr int BallPixels = 48; // one ball is half an inch wide
+
+    explicit BallStrip(QWidget* parent = nullptr);
+
+    void showBall(int position, int number, bool bonusLook);
+    void hideBalls();
+    bool isBallVisible(int position) const;
+    // Seven positions wide for the 6/49 games, eight for Super 7.
+    void setSuper7(bool super7);
+
+    static QPixmap ballPicture(int number, bool bonusLook, int size = BallPixels);
+
+private:
+    std::array<QLabel*, Positions> m_balls{};
+    QLabel* m_bonus649 = nullptr;
+    QLabel* m_bonusSuper7 = nullptr;
+};

@@ -1,0 +1,70 @@
+#include "Form30.h"
+
+#include "AppState.h"
+#include "Printing.h"
+#include "Prompt.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+Form30::Form30(AppState& state, PrinterSystem& printers, QWidget* parent)
+    : QWidget(parent, Qt::Window)
+    , m_state(state)
+    , m_printers(printers)
+{
+    setObjectName(QStringLiteral("Form30"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(tr("Printer Selection"));
+    auto* column = new QVBoxLayout(this);
+    auto* group = new QGroupBox(tr("Select Printer"), this);
+    group->setObjectName(QStringLiteral("selectPrinterGroup"));
+    auto* groupColumn = new QVBoxLayout(group);
+    m_combo = new QComboBox(group);
+    m_combo->setObjectName(QStringLiteral("printerCombo"));
+    m_combo->setMinimumWidth(260);
+    groupColumn->addWidget(m_combo);
+    column->addWidget(group);
+    auto* closeButton = new QPushButton(tr("Close"), this);
+    closeButton->setObjectName(QStringLiteral("closeButton"));
+    column->addWidget(closeButton, 0, Qt::AlignHCenter);
+
+    QString error;
+    const QString stored = readStoredPrinter(state.appFolder, &error);
+    if (!error.isEmpty())
+        Prompt::inform(parent, error);
+    const QStringList names = printers.printerNames();
+    if (names.isEmpty()) {
+        m_combo->addItem(tr("No Printer Available"));
+    } else {
+        m_combo->addItems(names);
+        m_combo->setCurrentIndex(std::max(0, static_cast<int>(names.indexOf(stored))));
+    }
+    connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
+}
+
+void Form30::applyChoice()
+{
+    const QString chosen = m_combo->currentText();
+    for (const QString& name : m_printers.printerNames()) {
+        if (name != chosen)
+            continue;
+        m_printers.setCurrentPrinter(name);
+        QString error;
+        if (!storePrinter(m_state.appFolder, name, &error))
+            Prompt::inform(this, error);
+        if (!m_state.printerAvailable) {
+            m_state.printerAvailable = true;
+            emit printerChosen();
+        }
+    }
+}
+
+void Form30::closeEvent(QCloseEvent* event)
+{
+    applyChoice();
+    emit closed();
+    event->accept();
+}

@@ -1,0 +1,117 @@
+#include "Form5.h"
+
+#include "AppState.h"
+#include "EntryFile.h"
+#include "EntryLineText.h"
+#include "Form1.h"
+#include "GameCatalogue.h"
+#include "Prompt.h"
+
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+Form5::Form5(AppState& state, Form1& main, const QString& title)
+    : QWidget(&main, Qt::Window)
+    , m_state(state)
+    , m_main(main)
+{
+    setObjectName(QStringLiteral("Form5"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(title);
+    auto* column = new QVBoxLayout(this);
+
+    auto* manual = new QGroupBox(tr("Add Manual Entry"), this);
+    manual->setObjectName(QStringLiteral("manualGroup"));
+    auto* manualGrid = new QGridLayout(manual);
+    for (int i = 0; i < 7; ++i) {
+        auto* box = new QLineEdit(manual);
+        box->setObjectName(QStringLiteral("numberBox%1").arg(i + 1));
+        box->setFixedWidth(32);
+        box->setMaxLength(5);
+        manualGrid->addWidget(box, 0, i);
+        m_boxes[i] = box;
+    }
+    m_boxes[6]->setVisible(GameCatalogue::isSuper7(state.gameId));
+    auto* add = new QPushButton(tr("Add"), manual);
+    add->setObjectName(QStringLiteral("addButton"));
+    auto* clear = new QPushButton(tr("Clear"), manual);
+    clear->setObjectName(QStringLiteral("clearButton"));
+    auto* closeButton = new QPushButton(tr("Close"), manual);
+    closeButton->setObjectName(QStringLiteral("closeButton"));
+    auto* manualButtons = new QHBoxLayout;
+    manualButtons->addWidget(add);
+    manualButtons->addWidget(clear);
+    manualButtons->addWidget(closeButton);
+    manualGrid->addLayout(manualButtons, 1, 0, 1, 7);
+    column->addWidget(manual);
+
+    // The suggestion generator is not part of this release: its frame is shown but cannot be used.
+    auto* suggested = new QGroupBox(tr("Add Computer Suggested Entries"), this);
+    suggested->setObjectName(QStringLiteral("suggestedGroup"));
+    auto* suggestedGrid = new QGridLayout(suggested);
+    suggestedGrid->addWidget(new QLabel(tr("Enter No"), suggested), 0, 0);
+    auto* count = new QLineEdit(suggested);
+    count->setObjectName(QStringLiteral("suggestCountEdit"));
+    count->setFixedWidth(50);
+    suggestedGrid->addWidget(count, 0, 1);
+    auto* total = new QRadioButton(tr("Total"), suggested);
+    total->setObjectName(QStringLiteral("totalRadio"));
+    total->setChecked(true);
+    auto* additional = new QRadioButton(tr("Additional"), suggested);
+    additional->setObjectName(QStringLiteral("additionalRadio"));
+    suggestedGrid->addWidget(total, 0, 2);
+    suggestedGrid->addWidget(additional, 0, 3);
+    auto* suggestAdd = new QPushButton(tr("Add"), suggested);
+    suggestAdd->setObjectName(QStringLiteral("suggestAddButton"));
+    auto* suggestCancel = new QPushButton(tr("Cancel"), suggested);
+    suggestCancel->setObjectName(QStringLiteral("suggestCancelButton"));
+    suggestedGrid->addWidget(suggestAdd, 1, 2);
+    suggestedGrid->addWidget(suggestCancel, 1, 3);
+    suggested->setEnabled(false);
+    suggested->setToolTip(tr("Computer-suggested lines are not available in this version."));
+    column->addWidget(suggested);
+
+    connect(add, &QPushButton::clicked, this, &Form5::AddManualLine);
+    connect(clear, &QPushButton::clicked, this, &Form5::clearBoxes);
+    connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
+}
+
+void Form5::AddManualLine()
+{
+    const int k = GameCatalogue::mainCount(m_state.gameId);
+    QStringList texts;
+    for (int i = 0; i < k; ++i)
+        texts << m_boxes[i]->text();
+    EntryNumbers sorted{};
+    const int code = ValidateLine(texts, m_state.gameId, &sorted);
+    if (code != 0) {
+        Prompt::inform(this, validationMessage(code));
+        return;
+    }
+    QString error;
+    const std::optional<int> count = EntryFile::AppendEntryLine(m_state.currentEntryFile, sorted, m_state.gameId, &error);
+    if (!count) {
+        Prompt::inform(this, error);
+        return;
+    }
+    m_main.appendEntryRow(FormatEntryLine(sorted, m_state.gameId), *count);
+}
+
+void Form5::clearBoxes()
+{
+    for (int i = 0; i < 6; ++i)
+        m_boxes[i]->clear();
+}
+
+void Form5::closeEvent(QCloseEvent* event)
+{
+    emit closed();
+    event->accept();
+}

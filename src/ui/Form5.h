@@ -1,0 +1,33 @@
+// Form5: the add window, where the player types new lines into the entry set shown in the main
+// window; it also holds the frame for computer-suggested lines.
+#pragma once
+
+#include <QWidget>
+
+#include <array>
+
+struct AppState;
+class Form1;
+class QLineEdit;
+
+class Form5 : public QWidget
+{
+    Q_OBJECT
+
+public:
+    Form5(AppState& state, Form1& main, const QString& title);
+
+signals:
+    void closed();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void AddManualLine();
+    void clearBoxes();
+
+    AppState& m_state;
+    Form1& m_main;
+    std::array<QLineEdit*, 7> m_boxes{};
+};

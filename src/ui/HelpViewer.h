@@ -1,0 +1,12 @@
+// HelpViewer: shows the program's help file inside the program, with its links and a Close button.
+#pragma once
+
+#include <QWidget>
+
+class HelpViewer : public QWidget
+{
+    Q_OBJECT
+
+public:
+    HelpViewer(const QString& helpFile, QWidget* parent);
+};

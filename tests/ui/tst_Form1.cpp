@@ -1,0 +1,340 @@
+#include "AppFolder.h"
+#include "BallStrip.h"
+#include "EntryFile.h"
+#include "FixedClock.h"
+#include "Form1.h"
+#include "RecordFile.h"
+#include "RecordingPrinter.h"
+#include "ResultsFile.h"
+#include "ScriptedPrompts.h"
+#include "UiDriver.h"
+
+#include <QDateEdit>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBrowser>
+
+namespace
+{
+const QDate saturday(2026, 12, 5);
+
+DrawRecord draw(QDate date, std::array<int16_t, 7> numbers, int16_t bonus)
+{
+    DrawRecord r;
+    r.day = static_cast<int16_t>(date.day());
+    r.month = static_cast<int16_t>(date.month());
+    r.year = static_cast<int16_t>(date.year());
+    r.numbers = numbers;
+    r.bonus = bonus;
+    return r;
+}
+
+int16_t savedProvince(const QString& folder)
+{
+    QFile f(folder + "/game.dat");
+    if (!f.open(QIODevice::ReadOnly))
+        return -1;
+    return RecordFile::get16(f.readAll(), 0);
+}
+} // namespace
+
+class tst_Form1 : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void firstStartInEmptyFolder();
+    void storedProvinceSelectsItsGame();
+    void gameSwitchRetitlesAndResizes();
+    void provinceMenuWritesGameDat();
+    void drawDisplayFollowsDateAndGame();
+    void deleteDrawAsksAndRemovesFile();
+    void drawListDoubleClickPicksDate();
+    void gameSwitchChecksEntriesAndRemovesEmptyFile();
+    void helpAndAbout();
+    void exitRemovesEmptyEntryFile();
+
+private:
+    void start();
+    QString text(const char* name) const;
+    QGroupBox* group(const char* name) const;
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<FixedClock> m_clock;
+    std::unique_ptr<RecordingPrinter> m_printers;
+    std::unique_ptr<ScriptedPrompts> m_prompts;
+    std::unique_ptr<Form1> m_main;
+};
+
+void tst_Form1::initTestCase()
+{
+    QLocale::setDefault(QLocale::c());
+}
+
+void tst_Form1::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    m_clock = std::make_unique<FixedClock>(saturday);
+    m_printers = std::make_unique<RecordingPrinter>();
+    m_prompts = std::make_unique<ScriptedPrompts>();
+}
+
+void tst_Form1::start()
+{
+    m_main = std::make_unique<Form1>(m_dir->path(), *m_clock, *m_printers);
+    m_main->startUp();
+    m_main->show();
+}
+
+void tst_Form1::cleanup()
+{
+    m_main.reset();
+    QVERIFY2(m_prompts->unexpected.isEmpty(), qPrintable(m_prompts->unexpected.join(" | ")));
+    QVERIFY(m_prompts->answers.isEmpty());
+    m_prompts.reset();
+    QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty() || !openWindow("Form1"));
+}
+
+QString tst_Form1::text(const char* name) const
+{
+    return m_main->findChild<QLineEdit*>(name)->text();
+}
+
+QGroupBox* tst_Form1::group(const char* name) const
+{
+    return m_main->findChild<QGroupBox*>(name);
+}
+
+void tst_Form1::firstStartInEmptyFolder()
+{
+    start();
+    QCOMPARE(savedProvince(m_dir->path()), int16_t(1));
+    auto* provincial = m_main->findChild<QRadioButton*>("provincialRadio");
+    QCOMPARE(provincial->text(), QStringLiteral("Western 6/49"));
+    QVERIFY(provincial->isChecked());
+    QCOMPARE(m_main->state().gameId, int16_t(3));
+    QCOMPARE(m_main->state().appFolder, m_dir->path());
+    QVERIFY(!m_main->isDrawShown());
+    QCOMPARE(text("entryCountEdit"), QStringLiteral("0"));
+    QCOMPARE(text("totalWinsEdit"), QStringLiteral("0"));
+    QCOMPARE(group("entriesGroup")->title(), QStringLiteral("My Enties for Western 6/49"));
+    QCOMPARE(m_main->findChild<QDateEdit*>("drawDateEdit")->date(), saturday);
+    QCOMPARE(m_main->findChild<QDateEdit*>("drawDateEdit")->displayFormat(), QStringLiteral("dd MMMM yyyy"));
+    QCOMPARE(m_main->findChild<QDateEdit*>("entryDateEdit")->minimumDate(), QDate(1950, 1, 1));
+    QVERIFY(!m_main->findChild<QWidget*>("printEntriesButton")->isEnabled()); // no printer installed
+    QVERIFY(!m_main->findChild<QWidget*>("datedEntryButton")->isVisible());
+    QVERIFY(m_prompts->shown.isEmpty());
+}
+
+void tst_Form1::storedProvinceSelectsItsGame()
+{
+    QVERIFY(AppFolder::updatesavedgame(m_dir->path(), 4));
+    m_printers->names = {"Office", "Home"};
+    start();
+    QCOMPARE(m_main->state().gameId, int16_t(6));
+    QCOMPARE(m_main->findChild<QRadioButton*>("provincialRadio")->text(), QStringLiteral("Ontario 6/49"));
+    QVERIFY(m_main->findChild<QWidget*>("printEntriesButton")->isEnabled());
+    QCOMPARE(m_printers->current, QStringLiteral("Home"));
+}
+
+void tst_Form1::gameSwitchRetitlesAndResizes()
+{
+    start();
+    auto* strip = m_main->findChild<BallStrip*>("ballStrip");
+    const int narrow = strip->width();
+    QTest::mouseClick(m_main->findChild<QRadioButton*>("super7Radio"), Qt::LeftButton);
+    QCOMPARE(m_main->state().gameId, int16_t(2));
+    QVERIFY(strip->width() > narrow);
+    QCOMPARE(group("entriesGroup")->title(), QStringLiteral("My Enties for Super 7"));
+    QCOMPARE(group("drawDateGroup")->title(), QStringLiteral("Draw Date for Super 7"));
+    QCOMPARE(group("winningGroup")->title(), QStringLiteral("Winning Lines for Super 7"));
+    QVERIFY(m_main->findChild<QLabel*>("bonusLabelSuper7")->isVisible());
+    QVERIFY(!m_main->findChild<QLabel*>("bonusLabel649")->isVisible());
+    QVERIFY(m_main->findChild<QAction*>("mnu777")->isVisible());
+    QVERIFY(!m_main->findChild<QAction*>("mnu666")->isVisible());
+
+    QTest::mouseClick(m_main->findChild<QRadioButton*>("nationalRadio"), Qt::LeftButton);
+    QCOMPARE(m_main->state().gameId, int16_t(1));
+    QCOMPARE(strip->width(), narrow);
+    QCOMPARE(group("entriesGroup")->title(), QStringLiteral("My Enties For National 6/49"));
+    QCOMPARE(group("winningGroup")->title(), QStringLiteral("Winning Lines for National 6/49"));
+    QVERIFY(m_main->findChild<QAction*>("mnu666")->isVisible());
+    QVERIFY(m_main->findChild<QAction*>("mnu633")->isVisible());
+    QVERIFY(!m_main->findChild<QAction*>("mnu773")->isVisible());
+    QVERIFY(m_main->findChild<QLabel*>("bonusLabel649")->isVisible());
+}
+
+void tst_Form1::provinceMenuWritesGameDat()
+{
+    start();
+    QTest::mouseClick(m_main->findChild<QRadioButton*>("nationalRadio"), Qt::LeftButton);
+    TRIGGER(m_main, "actionSelectQuebec");
+    QCOMPARE(savedProvince(m_dir->path()), int16_t(3));
+    auto* provincial = m_main->findChild<QRadioButton*>("provincialRadio");
+    QCOMPARE(provincial->text(), QStringLiteral("Quebec 6/49"));
+    QVERIFY(provincial->isChecked());
+    QCOMPARE(m_main->state().gameId, int16_t(5));
+    QCOMPARE(m_main->state().province, int16_t(3));
+    TRIGGER(m_main, "actionSelectBC"); // already on the provincial selector: still one switch
+    QCOMPARE(m_main->state().gameId, int16_t(4));
+    QCOMPARE(group("drawDateGroup")->title(), QStringLiteral("Draw Date for BC 6/49"));
+}
+
+void tst_Form1::drawDisplayFollowsDateAndGame()
+{
+    const QDate wednesday(2026, 12, 2);
+    QVERIFY(ResultsFile::writeAll(m_dir->filePath("CAN2.rtl"),
+                                  {draw(wednesday, {3, 7, 12, 22, 30, 49, 0}, 15), draw(saturday, {1, 2, 3, 4, 5, 6, 0}, 9)}));
+    QVERIFY(ResultsFile::writeAll(m_dir->filePath("CAN7.rtl"), {draw(saturday, {2, 9, 14, 20, 33, 41, 47}, 5)}));
+    start();
+    QVERIFY(m_main->isDrawShown()); // today's draw
+    QCOMPARE(m_main->state().displayedRecord, int16_t(2));
+    m_main->setDrawDate(wednesday);
+    QCOMPARE(m_main->state().displayedRecord, int16_t(1));
+    const std::array<int16_t, 7> shown{m_main->state().displayedNumbers[0], m_main->state().displayedNumbers[1],
+                                       m_main->state().displayedNumbers[2], m_main->state().displayedNumbers[3],
+                                       m_main->state().displayedNumbers[4], m_main->state().displayedNumbers[5],
+                                       m_main->state().displayedNumbers[6]};
+    QCOMPARE(shown, (std::array<int16_t, 7>{3, 7, 12, 22, 30, 49, 15}));
+    auto* bonusBall = m_main->findChild<QLabel*>("ball6");
+    QVERIFY(bonusBall->isVisible());
+    QCOMPARE(bonusBall->property("bonusLook").toBool(), true);
+    QVERIFY(!m_main->findChild<QLabel*>("ball7")->isVisible());
+
+    m_main->setDrawDate(QDate(2026, 12, 1));
+    QVERIFY(!m_main->isDrawShown());
+    QCOMPARE(m_main->state().displayedRecord, int16_t(1)); // kept when nothing is found
+
+    m_main->setDrawDate(saturday);
+    QTest::mouseClick(m_main->findChild<QRadioButton*>("super7Radio"), Qt::LeftButton);
+    QVERIFY(m_main->findChild<QLabel*>("ball7")->isVisible());
+    QCOMPARE(m_main->findChild<QLabel*>("ball6")->property("bonusLook").toBool(), false);
+    QCOMPARE(m_main->findChild<QLabel*>("ball7")->property("bonusLook").toBool(), true);
+    QCOMPARE(m_main->state().displayedNumbers[7], int16_t(5));
+    QVERIFY(m_main->state().currentResultsFile.endsWith("/CAN7.rtl"));
+}
+
+void tst_Form1::deleteDrawAsksAndRemovesFile()
+{
+    QVERIFY(ResultsFile::writeAll(m_dir->filePath("CAN2.rtl"), {draw(saturday, {1, 2, 3, 4, 5, 6, 0}, 9)}));
+    start();
+    m_prompts->answers << false;
+    CLICK(m_main, "deleteDrawButton");
+    QCOMPARE(m_prompts->last(), QStringLiteral("Drawsmith: Do you really want to delete this draw?"));
+    QVERIFY(QFile::exists(m_dir->filePath("CAN2.rtl")));
+    QVERIFY(m_main->isDrawShown());
+
+    m_prompts->answers << true;
+    CLICK(m_main, "deleteDrawButton");
+    QVERIFY(!QFile::exists(m_dir->filePath("CAN2.rtl")));
+    QVERIFY(!m_main->isDrawShown());
+    QCOMPARE(text("totalWinsEdit"), QStringLiteral("0"));
+
+    CLICK(m_main, "deleteDrawButton");
+    QCOMPARE(m_prompts->last(), QStringLiteral("Drawsmith Canada: There is no draw displayed to delete"));
+}
+
+void tst_Form1::drawListDoubleClickPicksDate()
+{
+    const QDate december21(2002, 12, 21);
+    QVERIFY(ResultsFile::writeAll(m_dir->filePath("CAN2.rtl"),
+                                  {draw(december21, {1, 12, 23, 34, 45, 49, 0}, 7), draw(saturday, {1, 2, 3, 4, 5, 6, 0}, 9)}));
+    start();
+    CLICK(m_main, "drawListButton");
+    auto* drawList = openWindow("Form3");
+    QVERIFY(drawList);
+    QVERIFY(!m_main->isEnabled());
+    QVERIFY(m_main->state().drawListOpen);
+    QVERIFY(drawList->isEnabled());
+    QCOMPARE(drawList->windowTitle(), QStringLiteral("Draw Results for Western 6/49"));
+    auto* list = drawList->findChild<QListWidget*>("drawList");
+    QCOMPARE(list->count(), 2);
+    QCOMPARE(list->item(0)->text(), QStringLiteral("00001 21 12 2002: 01 12 23 34 45 49 BB 07"));
+
+    // A double-click with nothing selected changes nothing.
+    emit list->itemDoubleClicked(list->item(0));
+    QCOMPARE(m_main->drawDate(), saturday);
+
+    QVERIFY(QTest::qWaitForWindowExposed(drawList));
+    const QPoint firstLine = list->visualItemRect(list->item(0)).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, firstLine);
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, firstLine);
+    QCOMPARE(m_main->drawDate(), december21);
+    QVERIFY(drawList->isVisible()); // stays open for another pick
+
+    CLICK(drawList, "closeButton");
+    QVERIFY(m_main->isEnabled());
+    QVERIFY(!m_main->state().drawListOpen);
+    QVERIFY(m_main->isDrawShown());
+    QCOMPARE(m_main->state().displayedNumbers[6], int16_t(7));
+}
+
+void tst_Form1::gameSwitchChecksEntriesAndRemovesEmptyFile()
+{
+    QVERIFY(ResultsFile::writeAll(m_dir->filePath("CAN1.rtl"), {draw(saturday, {1, 2, 3, 4, 5, 6, 0}, 9)}));
+    const QString nationalEntries = m_dir->filePath("Nat64905DEC2026.lot");
+    QVERIFY(EntryFile::AppendEntryLine(nationalEntries, {1, 2, 3, 10, 11, 12, 0}, 1));
+    QVERIFY(EntryFile::AppendEntryLine(nationalEntries, {20, 21, 22, 23, 24, 25, 0}, 1));
+    start();
+    const QString westernEntries = m_dir->filePath("Western05DEC2026.lot");
+    QVERIFY(QFile::exists(westernEntries)); // the load created it empty
+    QTest::mouseClick(m_main->findChild<QRadioButton*>("nationalRadio"), Qt::LeftButton);
+    QVERIFY(!QFile::exists(westernEntries)); // left without a line: removed
+    QCOMPARE(text("entryCountEdit"), QStringLiteral("2"));
+    // Entries and a draw are both shown, so the switch checked them.
+    QCOMPARE(text("totalWinsEdit"), QStringLiteral("1"));
+    auto* winning = m_main->findChild<QListWidget*>("winningList");
+    QCOMPARE(winning->count(), 1);
+    QCOMPARE(winning->item(0)->text(), QStringLiteral("01 02 03 10 11 12 (3)"));
+    QVERIFY(m_main->findChild<QListWidget*>("entryList")->item(0)->isSelected());
+
+    // No draw on the date in the new game: no check, so no "No wins" message either.
+    QTest::mouseClick(m_main->findChild<QRadioButton*>("super7Radio"), Qt::LeftButton);
+    QVERIFY(m_prompts->shown.isEmpty());
+}
+
+void tst_Form1::helpAndAbout()
+{
+    start();
+    TRIGGER(m_main, "actionHelpContents");
+    QCOMPARE(m_prompts->last(), QStringLiteral("Drawsmith Canada: Cannot find Help file in the installation directory"));
+    QVERIFY(QFile::copy(HELP_FILE, m_dir->filePath("DRAWSMITH.HLP")));
+    TRIGGER(m_main, "actionHelpContents");
+    auto* help = openWindow("HelpViewer");
+    QVERIFY(help);
+    QVERIFY(help->findChild<QTextBrowser*>("helpBrowser")->toPlainText().contains("Add Result"));
+    help->close();
+
+    TRIGGER(m_main, "actionAbout");
+    auto* about = openWindow("frmAbout");
+    QVERIFY(about);
+    QCOMPARE(about->windowTitle(), QStringLiteral("Drawsmith"));
+    QCOMPARE(about->findChild<QLabel*>("versionLabel")->text(), QStringLiteral("Version 8.6.0"));
+#ifndef Q_OS_WIN
+    CLICK(about, "sysInfoButton");
+    QCOMPARE(m_prompts->last(), QStringLiteral("Drawsmith Canada: System Information Is Unavailable At This Time"));
+#endif
+    CLICK(about, "okButton");
+    QTRY_VERIFY(!openWindow("frmAbout"));
+}
+
+void tst_Form1::exitRemovesEmptyEntryFile()
+{
+    start();
+    const QString westernEntries = m_dir->filePath("Western05DEC2026.lot");
+    QVERIFY(QFile::exists(westernEntries));
+    TRIGGER(m_main, "actionExit");
+    QVERIFY(!QFile::exists(westernEntries));
+}
+
+QTEST_MAIN(tst_Form1)
+#include "tst_Form1.moc"

@@ -504,9 +504,21 @@ void Form1::reportError(const QString& error)
     Prompt::inform(this, error);
 }
 
+void Form1::setInputEnabled(bool enabled)
+{
+    // Only the window's own controls: its child windows must stay usable while it waits for them.
+    centralWidget()->setEnabled(enabled);
+    menuBar()->setEnabled(enabled);
+}
+
+bool Form1::isInputEnabled() const
+{
+    return centralWidget()->isEnabled() && menuBar()->isEnabled();
+}
+
 void Form1::childClosed()
 {
-    setEnabled(true);
+    setInputEnabled(true);
     show();
     raise();
     activateWindow();
@@ -541,7 +553,7 @@ void Form1::addDraw()
         m_state.displayedRecord = static_cast<int16_t>(record);
     });
     connect(addResult, &Form2::closed, this, &Form1::childClosed);
-    setEnabled(false);
+    setInputEnabled(false);
     addResult->show();
 }
 
@@ -568,7 +580,7 @@ void Form1::deleteDraw()
 
 void Form1::openDrawList()
 {
-    setEnabled(false);
+    setInputEnabled(false);
     auto* drawList = new Form3(m_state, this);
     connect(drawList, &Form3::datePicked, this, &Form1::setDrawDate);
     connect(drawList, &Form3::closed, this, [this] {
@@ -713,7 +725,7 @@ void Form1::OpenAddWindow()
         clearWinningLines();
         childClosed();
     });
-    setEnabled(false);
+    setInputEnabled(false);
     addWindow->show();
 }
 
@@ -750,7 +762,7 @@ void Form1::OpenEditWindow()
     m_state.editIndex = static_cast<int16_t>(row + 1);
     auto* editor = new editEntry(m_state, *this);
     connect(editor, &editEntry::closed, this, &Form1::childClosed);
-    setEnabled(false);
+    setInputEnabled(false);
     editor->show();
 }
 
@@ -870,7 +882,7 @@ void Form1::openPrinterSelection()
         m_printWinning->setEnabled(true);
     });
     connect(selection, &Form30::closed, this, &Form1::childClosed);
-    setEnabled(false);
+    setInputEnabled(false);
     selection->show();
 }
 

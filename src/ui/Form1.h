@@ -67,6 +67,9 @@ public:
     void setDrawDate(const QDate& date);
     void setEntryDate(const QDate& date);
     void childClosed();
+    // While a child window is open the main window stays visible but takes no input.
+    void setInputEnabled(bool enabled);
+    bool isInputEnabled() const;
 
 protected:
     void closeEvent(QCloseEvent* event) override;

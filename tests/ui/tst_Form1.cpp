@@ -252,7 +252,7 @@ void tst_Form1::drawListDoubleClickPicksDate()
     CLICK(m_main, "drawListButton");
     auto* drawList = openWindow("Form3");
     QVERIFY(drawList);
-    QVERIFY(!m_main->isEnabled());
+    QVERIFY(!m_main->isInputEnabled());
     QVERIFY(m_main->state().drawListOpen);
     QVERIFY(drawList->isEnabled());
     QCOMPARE(drawList->windowTitle(), QStringLiteral("Draw Results for Western 6/49"));
@@ -272,7 +272,7 @@ void tst_Form1::drawListDoubleClickPicksDate()
     QVERIFY(drawList->isVisible()); // stays open for another pick
 
     CLICK(drawList, "closeButton");
-    QVERIFY(m_main->isEnabled());
+    QVERIFY(m_main->isInputEnabled());
     QVERIFY(!m_main->state().drawListOpen);
     QVERIFY(m_main->isDrawShown());
     QCOMPARE(m_main->state().displayedNumbers[6], int16_t(7));

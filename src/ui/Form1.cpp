@@ -700,7 +700,7 @@ void Form1::OpenAddWindow()
                                      tr("This is not a Friday date. Are you sure you want to create/edit an entry "
                                         "for this date?")))
                 return;
-            title = QStringLiteral("Super 7 Entries for") + dateText;
+            title = QStringLiteral("Super 7 Entries for ") + dateText;
         } else {
             if (weekday != 4 && weekday != 7
                 && !Prompt::askYesNo(this,
@@ -708,8 +708,8 @@ void Form1::OpenAddWindow()
                                         "create/edit an entry for this date?")))
                 return;
             title = m_state.gameId == GameCatalogue::National
-                        ? QStringLiteral("National 6/94 Entries for") + dateText
-                        : m_provincial->text() + QStringLiteral(" Entries for") + dateText;
+                        ? QStringLiteral("National 6/94 Entries for ") + dateText
+                        : m_provincial->text() + QStringLiteral(" Entries for ") + dateText;
         }
     } else if (kind == EntryKind::Wheel) {
         if (!Prompt::askYesNo(this,

@@ -10,6 +10,7 @@
 #include "UiDriver.h"
 
 #include <QDateEdit>
+#include <QDir>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
@@ -62,6 +63,7 @@ private slots:
     void gameSwitchChecksEntriesAndRemovesEmptyFile();
     void helpAndAbout();
     void exitRemovesEmptyEntryFile();
+    void unusableFilesAreReported();
 
 private:
     void start();
@@ -334,6 +336,18 @@ void tst_Form1::exitRemovesEmptyEntryFile()
     QVERIFY(QFile::exists(westernEntries));
     TRIGGER(m_main, "actionExit");
     QVERIFY(!QFile::exists(westernEntries));
+}
+
+void tst_Form1::unusableFilesAreReported()
+{
+    // Folders standing where the files should be cannot be opened as files, whoever runs the test.
+    QVERIFY(QDir(m_dir->path()).mkdir("game.dat"));
+    QVERIFY(QDir(m_dir->path()).mkdir("CAN2.rtl"));
+    start();
+    QCOMPARE(m_main->state().gameId, int16_t(3)); // still starts, on Western
+    QVERIFY(m_prompts->shown.size() >= 2);
+    QVERIFY2(m_prompts->shown.at(0).contains("game.dat"), qPrintable(m_prompts->shown.at(0)));
+    QVERIFY2(m_prompts->texts().filter("CAN2.rtl").size() >= 1, qPrintable(m_prompts->shown.join(" | ")));
 }
 
 QTEST_MAIN(tst_Form1)

@@ -49,7 +49,9 @@ bool RecordFile::load(QIODevice& device, QString* error)
 bool RecordFile::save(const QString& path, QString* error) const
 {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered: a short write (disk full, size limit) must show in write()'s result, since a
+    // buffered QSaveFile can commit a truncated file.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return fail(error, fileErrorText(path, file.errorString()));
     if (file.write(m_bytes) != m_bytes.size()) {
         const QString reason = file.errorString();

@@ -1,0 +1,245 @@
+#include "EntryFile.h"
+
+#include "DateText.h"
+#include "GameCatalogue.h"
+#include "NumberText.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <algorithm>
+
+namespace
+{
+constexpr int CountOffset = 0;
+constexpr int FirstNumberOffset = 12;
+constexpr int SeventhNumberOffset = 24;
+
+bool fail(QString* error, const QString& text)
+{
+    if (error)
+        *error = text;
+    return false;
+}
+
+QString noSuchLine(int k, int count)
+{
+    return QStringLiteral("line %1 does not exist (the file holds %2 lines)").arg(k).arg(count);
+}
+
+// The six numbers always; the seventh only for Super 7, so a 6/49 line keeps whatever the
+// record buffer held at offset 24.
+void putNumbers(QByteArray& record, const EntryNumbers& numbers, int gameId)
+{
+    const int count = GameCatalogue::mainCount(gameId);
+    for (int i = 0; i < count; ++i)
+        RecordFile::put16(record, FirstNumberOffset + 2 * i, numbers[i]);
+}
+
+// Runs one in-memory change and saves the file when it succeeded; the change's own reason is
+// reported against the file.
+template <typename Change> bool changeFile(const QString& path, QString* error, Change change, int* newCount)
+{
+    RecordFile file(EntryFile::RecordLength);
+    if (!file.load(path, error))
+        return false;
+    QString reason;
+    if (!change(file, &reason))
+        return fail(error, fileErrorText(path, reason));
+    if (!file.save(path, error))
+        return false;
+    if (newCount)
+        *newCount = EntryFile::lineCount(file);
+    return true;
+}
+} // namespace
+
+namespace EntryFile
+{
+QString DatedEntryFileName(int gameId, int day, int month, int year)
+{
+    return GameCatalogue::game(gameId).entryWord + NumberText::twoDigits(day) + DateText::MonthAbbrev(month)
+           + QStringLiteral("%1").arg(year, 4, 10, QLatin1Char('0')) + QStringLiteral(".lot");
+}
+
+QString StandingEntryFileName(int gameId)
+{
+    return GameCatalogue::game(gameId).standingFile;
+}
+
+EntryKind entryKind(const QString& path)
+{
+    // Paths may come with either separator; only the name itself counts.
+    const qsizetype cut = std::max(path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char('\\')));
+    const QString name = path.mid(cut + 1);
+    if (name.contains(QLatin1String("Stand")))
+        return EntryKind::Standing;
+    if (name.contains(QLatin1Char('-')))
+        return EntryKind::Wheel;
+    return EntryKind::Dated;
+}
+
+int lineCount(const RecordFile& file)
+{
+    return file.usableCount(CountOffset);
+}
+
+EntryNumbers lineOf(const RecordFile& file, int k)
+{
+    const QByteArray record = file.record(k);
+    EntryNumbers numbers{};
+    for (int i = 0; i < 7; ++i)
+        numbers[i] = RecordFile::get16(record, FirstNumberOffset + 2 * i);
+    return numbers;
+}
+
+bool appendLine(RecordFile& file, const EntryNumbers& numbers, int gameId, QString* error)
+{
+    const int n = lineCount(file);
+    if (n >= MaxLines)
+        return fail(error, QStringLiteral("the file already holds %1 lines, the most it can hold").arg(n));
+    // The new line starts as a copy of record 1, as the format has always written it.
+    QByteArray buffer = file.record(1);
+    putNumbers(buffer, numbers, gameId);
+    file.setRecord(n + 1, buffer);
+    // The count rises only once the line is in place.
+    QByteArray first = file.record(1);
+    RecordFile::put32(first, CountOffset, n + 1);
+    file.setRecord(1, first);
+    return true;
+}
+
+bool replaceLine(RecordFile& file, int k, const EntryNumbers& numbers, int gameId, QString* error)
+{
+    const int n = lineCount(file);
+    if (k < 1 || k > n)
+        return fail(error, noSuchLine(k, n));
+    QByteArray record = file.record(k);
+    putNumbers(record, numbers, gameId);
+    RecordFile::put16(record, SeventhNumberOffset, GameCatalogue::isSuper7(gameId) ? numbers[6] : int16_t(0));
+    file.setRecord(k, record);
+    return true;
+}
+
+bool deleteLine(RecordFile& file, int k, QString* error)
+{
+    const int n = lineCount(file);
+    if (k < 1 || k > n)
+        return fail(error, noSuchLine(k, n));
+    // Whole records move up; the last one stays behind as a stale copy beyond the count.
+    for (int j = k + 1; j <= n; ++j)
+        file.setRecord(j - 1, file.record(j));
+    QByteArray first = file.record(1);
+    RecordFile::put32(first, CountOffset, n - 1);
+    file.setRecord(1, first);
+    return true;
+}
+
+std::optional<int> ReadEntryCount(const QString& path, QString* error)
+{
+    RecordFile file(RecordLength);
+    if (!file.load(path, error))
+        return std::nullopt;
+    return lineCount(file);
+}
+
+std::optional<std::vector<EntryNumbers>> readAllLines(const QString& path, QString* error)
+{
+    RecordFile file(RecordLength);
+    if (!file.load(path, error))
+        return std::nullopt;
+    const int n = lineCount(file);
+    std::vector<EntryNumbers> lines;
+    lines.reserve(n);
+    for (int k = 1; k <= n; ++k)
+        lines.push_back(lineOf(file, k));
+    return lines;
+}
+
+std::optional<EntryNumbers> ReadEntryLine(const QString& path, int k, QString* error)
+{
+    RecordFile file(RecordLength);
+    if (!file.load(path, error))
+        return std::nullopt;
+    const int n = lineCount(file);
+    if (k < 1 || k > n) {
+        fail(error, fileErrorText(path, noSuchLine(k, n)));
+        return std::nullopt;
+    }
+    return lineOf(file, k);
+}
+
+std::optional<int> AppendEntryLine(const QString& path, const EntryNumbers& numbers, int gameId, QString* error)
+{
+    int count = 0;
+    const auto change = [&](RecordFile& file, QString* reason) { return appendLine(file, numbers, gameId, reason); };
+    if (!changeFile(path, error, change, &count))
+        return std::nullopt;
+    return count;
+}
+
+bool ReplaceEntryLine(const QString& path, int k, const EntryNumbers& numbers, int gameId, QString* error)
+{
+    const auto change = [&](RecordFile& file, QString* reason) {
+        return replaceLine(file, k, numbers, gameId, reason);
+    };
+    return changeFile(path, error, change, nullptr);
+}
+
+std::optional<int> DeleteEntryLine(const QString& path, int k, QString* error)
+{
+    int count = 0;
+    const auto change = [&](RecordFile& file, QString* reason) { return deleteLine(file, k, reason); };
+    if (!changeFile(path, error, change, &count))
+        return std::nullopt;
+    return count;
+}
+
+bool RemoveEmptyEntryFile(const QString& path, QString* error)
+{
+    // Opening a missing file would only create it to delete it again.
+    if (path.isEmpty() || !QFileInfo::exists(path))
+        return true;
+    RecordFile file(RecordLength);
+    if (!file.load(path, error))
+        return false;
+    if (lineCount(file) != 0)
+        return true;
+    QFile doomed(path);
+    if (!doomed.remove())
+        return fail(error, fileErrorText(path, doomed.errorString()));
+    return true;
+}
+
+bool saveStandingCopy(const QString& source, const QString& standingPath, QString* error)
+{
+    QFile in(source);
+    if (!in.open(QIODevice::ReadOnly))
+        return fail(error, fileErrorText(source, in.errorString()));
+    const QByteArray bytes = in.readAll();
+    if (in.error() != QFileDevice::NoError)
+        return fail(error, fileErrorText(source, in.errorString()));
+    in.close();
+
+    // Written beside the standing entry and renamed over it only when complete. Unbuffered, so
+    // a short write (disk full) shows in write()'s result; a buffered one can still commit.
+    QSaveFile out(standingPath);
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return fail(error, fileErrorText(standingPath, out.errorString()));
+    if (out.write(bytes) != bytes.size()) {
+        const QString reason = out.errorString();
+        out.cancelWriting();
+        return fail(error, fileErrorText(standingPath, reason));
+    }
+    if (!out.commit())
+        return fail(error, fileErrorText(standingPath, out.errorString()));
+    return true;
+}
+
+bool fileExists(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly);
+}
+} // namespace EntryFile

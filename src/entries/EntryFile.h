@@ -1,0 +1,61 @@
+// EntryFile: the player's entry files (dated, standing and wheel entry sets) and the record
+// operations on them. Each change works on the whole file in memory, record by record as the file
+// format expects, and is written back atomically, so a failed write never leaves half a file.
+#pragma once
+
+#include "RecordFile.h"
+
+#include <QString>
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+enum class EntryKind
+{
+    Dated,
+    Standing,
+    Wheel
+};
+
+// The numbers of one entry line; slot 6 is 0 for 6/49 lines.
+using EntryNumbers = std::array<int16_t, 7>;
+
+namespace EntryFile
+{
+constexpr int RecordLength = 28;
+// Counts are 16-bit on disk, so no file holds more lines than this.
+constexpr int MaxLines = 32767;
+
+QString DatedEntryFileName(int gameId, int day, int month, int year); // "Nat64905JAN2003.lot"
+QString StandingEntryFileName(int gameId);                            // "StandLotto.lot" ...
+// Told from the file name alone: a folder called "Stand" or "a-b" changes nothing.
+EntryKind entryKind(const QString& path);
+
+// The path operations below create a missing file empty, as the program always has.
+std::optional<int> ReadEntryCount(const QString& path, QString* error = nullptr);
+std::optional<std::vector<EntryNumbers>> readAllLines(const QString& path, QString* error = nullptr);
+std::optional<EntryNumbers> ReadEntryLine(const QString& path, int k, QString* error = nullptr);
+// Returns the new line count.
+std::optional<int>
+AppendEntryLine(const QString& path, const EntryNumbers& numbers, int gameId, QString* error = nullptr);
+bool ReplaceEntryLine(const QString& path, int k, const EntryNumbers& numbers, int gameId, QString* error = nullptr);
+// Returns the new line count.
+std::optional<int> DeleteEntryLine(const QString& path, int k, QString* error = nullptr);
+// Deletes the file when it holds no line; "" does nothing.
+bool RemoveEmptyEntryFile(const QString& path, QString* error = nullptr);
+// Copies the source byte for byte over the standing entry; the old standing entry stays whole
+// until the copy is complete.
+bool saveStandingCopy(const QString& source, const QString& standingPath, QString* error = nullptr);
+// True when the file can be opened for reading.
+bool fileExists(const QString& path);
+
+// The same operations on a file already in memory, for callers that change many lines at once
+// and save once. A damaged count reads as the lines actually present.
+int lineCount(const RecordFile& file);
+EntryNumbers lineOf(const RecordFile& file, int k);
+bool appendLine(RecordFile& file, const EntryNumbers& numbers, int gameId, QString* error = nullptr);
+bool replaceLine(RecordFile& file, int k, const EntryNumbers& numbers, int gameId, QString* error = nullptr);
+bool deleteLine(RecordFile& file, int k, QString* error = nullptr);
+} // namespace EntryFile

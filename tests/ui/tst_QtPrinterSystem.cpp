@@ -79,7 +79,7 @@ class tst_QtPrinterSystem : public QObject
 
 private slots:
     void initTestCase();
-    void listPrintComesOutAsSpecified();
+    void listPrintLayoutOnPaper();
     void longListBreaksPages();
     void failedJobIsReported();
 
@@ -95,7 +95,7 @@ void tst_QtPrinterSystem::initTestCase()
     QVERIFY(m_dir.isValid());
 }
 
-void tst_QtPrinterSystem::listPrintComesOutAsSpecified()
+void tst_QtPrinterSystem::listPrintLayoutOnPaper()
 {
     const QStringList rows{"03 11 19 27 38 45", "05 13 21 30 37 46 (5+B)", "01 02 03 04 05 06"};
     const PdfText list = printAndRead(listPrintLines(rows), m_dir.filePath("list.pdf"));

@@ -17,6 +17,7 @@
 #include "Printing.h"
 #include "Prompt.h"
 #include "ResultsFile.h"
+#include "WheelCatalogue.h"
 #include "editEntry.h"
 #include "frmAbout.h"
 
@@ -68,31 +69,6 @@ QPushButton* makeButton(QWidget* parent, const QString& objectName, const QStrin
     return button;
 }
 
-struct WheelMenuEntry
-{
-    const char* objectName;
-    const char* caption;
-    bool super7;
-};
-
-// The "Open" entries in menu order; the builders that save these sets come later.
-constexpr WheelMenuEntry wheelMenuEntries[] = {
-    {"mnu777", "Guarantee Match 7 if 7 Picked from Group", true},
-    {"mnu776", "Guarantee Match 6 if 7 Picked from Group", true},
-    {"mnu775", "Guarantee Match 5 if 7 Picked from Group", true},
-    {"mnu774", "Guarantee Match 4 if 7 Picked from Group", true},
-    {"mnu773", "Guarantee Match 3 if 7 Picked from Group", true},
-    {"mnu666", "Guarantee Match 6 if 6 Picked from Group", false},
-    {"mnu665", "Guarantee Match 5 if 6 Picked from Group", false},
-    {"mnu664", "Guarantee Match 4 if 6 Picked from Group", false},
-    {"mnu663", "Guarantee Match 3 if 6 Picked from Group", false},
-    {"mnu655", "Guarantee Match 5 if 5 Picked from Group", false},
-    {"mnu654", "Guarantee Match 4 if 5 Picked from Group", false},
-    {"mnu653", "Guarantee Match 3 if 5 Picked from Group", false},
-    {"mnu644", "Guarantee Match 4 if 4 Picked from Group", false},
-    {"mnu643", "Guarantee Match 3 if 4 Picked from Group", false},
-    {"mnu633", "Guarantee Match 3 if 3 Picked from Group", false},
-};
 } // namespace
 
 Form1::Form1(const QString& programFolder, Clock& clock, PrinterSystem& printers, QWidget* parent)
@@ -281,10 +257,11 @@ void Form1::buildMenus()
     addMenuAction(wheels, QStringLiteral("mnuWheelCreate"), tr("Create"))->setEnabled(false);
     QMenu* open = wheels->addMenu(tr("Open"));
     open->setObjectName(QStringLiteral("mnuWheelOpen"));
-    for (const WheelMenuEntry& entry : wheelMenuEntries) {
-        QAction* a = addMenuAction(open, QString::fromLatin1(entry.objectName), QString::fromLatin1(entry.caption));
+    // The saved wheel sets can be listed once the builders that save them are part of the program.
+    for (const WheelKind* kind : WheelCatalogue::openMenuKinds()) {
+        QAction* a = addMenuAction(open, kind->menuName, kind->menuCaption);
         a->setEnabled(false);
-        (entry.super7 ? m_wheels7 : m_wheels6).append(a);
+        (kind->builder == WheelBuilder::Super7 ? m_wheels7 : m_wheels6).append(a);
     }
 
     QMenu* standing = menuBar()->addMenu(tr("&Standing Entry"));
@@ -712,9 +689,7 @@ void Form1::OpenAddWindow()
                         : m_provincial->text() + QStringLiteral(" Entries for ") + dateText;
         }
     } else if (kind == EntryKind::Wheel) {
-        if (!Prompt::askYesNo(this,
-                              tr("Modifying a wheel entry can change the guarantee of the wheel. Are you sure you "
-                                 "want to continue?")))
+        if (!confirmWheelChange(modifyWheelQuestion()))
             return;
         title = tr("Wheel Entry");
     } else {
@@ -729,6 +704,26 @@ void Form1::OpenAddWindow()
     addWindow->show();
 }
 
+QString Form1::modifyWheelQuestion()
+{
+    return tr("Modifying a wheel entry can change the guarantee of the wheel. Are you sure you want to continue?");
+}
+
+bool Form1::confirmWheelChange(const QString& question)
+{
+    return EntryFile::entryKind(m_state.currentEntryFile) != EntryKind::Wheel || Prompt::askYesNo(this, question);
+}
+
+QList<int> Form1::selectedRows(int count) const
+{
+    QList<int> rows;
+    for (int r = 0; r < count && r < m_entryList->count(); ++r) {
+        if (m_entryList->item(r)->isSelected())
+            rows << r;
+    }
+    return rows;
+}
+
 void Form1::OpenEditWindow()
 {
     const int count = entryCount();
@@ -736,19 +731,11 @@ void Form1::OpenEditWindow()
         Prompt::inform(this, tr("There are no entries displayed to edit."));
         return;
     }
-    if (EntryFile::entryKind(m_state.currentEntryFile) == EntryKind::Wheel
-        && !Prompt::askYesNo(this,
-                             tr("Editing a wheel entry can change the guarantee of the wheel. Are you sure you want "
-                                "to continue?")))
+    if (!confirmWheelChange(tr("Editing a wheel entry can change the guarantee of the wheel. Are you sure you want "
+                               "to continue?")))
         return;
-    int selected = 0;
-    int row = -1;
-    for (int r = 0; r < count && r < m_entryList->count(); ++r) {
-        if (m_entryList->item(r)->isSelected()) {
-            ++selected;
-            row = r;
-        }
-    }
+    const QList<int> rows = selectedRows(count);
+    const int selected = static_cast<int>(rows.size());
     if (selected == 0) {
         Prompt::inform(this, tr("You have not selected an entry to edit."));
         return;
@@ -759,7 +746,7 @@ void Form1::OpenEditWindow()
                           "editing."));
         return;
     }
-    m_state.editIndex = static_cast<int16_t>(row + 1);
+    m_state.editIndex = static_cast<int16_t>(rows.front() + 1);
     auto* editor = new editEntry(m_state, *this);
     connect(editor, &editEntry::closed, this, &Form1::childClosed);
     setInputEnabled(false);
@@ -773,14 +760,9 @@ void Form1::DeleteSelectedLines()
         Prompt::inform(this, tr("There are no entries to delete"));
         return;
     }
-    if (EntryFile::entryKind(m_state.currentEntryFile) == EntryKind::Wheel
-        && !Prompt::askYesNo(this,
-                             tr("Modifying a wheel entry can change the guarantee of the wheel. Are you sure you "
-                                "want to continue?")))
+    if (!confirmWheelChange(modifyWheelQuestion()))
         return;
-    int selected = 0;
-    for (int r = 0; r < count && r < m_entryList->count(); ++r)
-        selected += m_entryList->item(r)->isSelected() ? 1 : 0;
+    const int selected = static_cast<int>(selectedRows(count).size());
     if (selected == 0) {
         Prompt::inform(this, tr("You have not selected any entries for deletion."));
         return;

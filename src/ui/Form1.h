@@ -79,6 +79,11 @@ private:
     void buildMenus();
     QAction* addMenuAction(QMenu* menu, const QString& objectName, const QString& caption);
     void reportError(const QString& error);
+    // Wheel sets lose their guarantee when changed, so the player is asked first.
+    bool confirmWheelChange(const QString& question);
+    static QString modifyWheelQuestion();
+    // Selected rows among the first count rows of the entry list.
+    QList<int> selectedRows(int count) const;
     void setEntryCountText(int count);
     void showEntryFile(const QString& path);
     void addDraw();

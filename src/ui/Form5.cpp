@@ -4,7 +4,7 @@
 #include "EntryFile.h"
 #include "EntryLineText.h"
 #include "Form1.h"
-#include "GameCatalogue.h"
+#include "LineBoxes.h"
 #include "Prompt.h"
 
 #include <QCloseEvent>
@@ -30,15 +30,8 @@ Form5::Form5(AppState& state, Form1& main, const QString& title)
     auto* manual = new QGroupBox(tr("Add Manual Entry"), this);
     manual->setObjectName(QStringLiteral("manualGroup"));
     auto* manualGrid = new QGridLayout(manual);
-    for (int i = 0; i < 7; ++i) {
-        auto* box = new QLineEdit(manual);
-        box->setObjectName(QStringLiteral("numberBox%1").arg(i + 1));
-        box->setFixedWidth(32);
-        box->setMaxLength(5);
-        manualGrid->addWidget(box, 0, i);
-        m_boxes[i] = box;
-    }
-    m_boxes[6]->setVisible(GameCatalogue::isSuper7(state.gameId));
+    m_boxes = new LineBoxes(state.gameId, manual);
+    manualGrid->addWidget(m_boxes, 0, 0, 1, 7);
     auto* add = new QPushButton(tr("Add"), manual);
     add->setObjectName(QStringLiteral("addButton"));
     auto* clear = new QPushButton(tr("Clear"), manual);
@@ -79,35 +72,22 @@ Form5::Form5(AppState& state, Form1& main, const QString& title)
     column->addWidget(suggested);
 
     connect(add, &QPushButton::clicked, this, &Form5::AddManualLine);
-    connect(clear, &QPushButton::clicked, this, &Form5::clearBoxes);
+    connect(clear, &QPushButton::clicked, m_boxes, &LineBoxes::clearFirstSix);
     connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
 }
 
 void Form5::AddManualLine()
 {
-    const int k = GameCatalogue::mainCount(m_state.gameId);
-    QStringList texts;
-    for (int i = 0; i < k; ++i)
-        texts << m_boxes[i]->text();
-    EntryNumbers sorted{};
-    const int code = ValidateLine(texts, m_state.gameId, &sorted);
-    if (code != 0) {
-        Prompt::inform(this, validationMessage(code));
+    const std::optional<EntryNumbers> sorted = m_boxes->validatedLine();
+    if (!sorted)
         return;
-    }
     QString error;
-    const std::optional<int> count = EntryFile::AppendEntryLine(m_state.currentEntryFile, sorted, m_state.gameId, &error);
+    const std::optional<int> count = EntryFile::AppendEntryLine(m_state.currentEntryFile, *sorted, m_state.gameId, &error);
     if (!count) {
         Prompt::inform(this, error);
         return;
     }
-    m_main.appendEntryRow(FormatEntryLine(sorted, m_state.gameId), *count);
-}
-
-void Form5::clearBoxes()
-{
-    for (int i = 0; i < 6; ++i)
-        m_boxes[i]->clear();
+    m_main.appendEntryRow(FormatEntryLine(*sorted, m_state.gameId), *count);
 }
 
 void Form5::closeEvent(QCloseEvent* event)

@@ -4,11 +4,9 @@
 
 #include <QWidget>
 
-#include <array>
-
 struct AppState;
 class Form1;
-class QLineEdit;
+class LineBoxes;
 
 class Form5 : public QWidget
 {
@@ -25,9 +23,8 @@ protected:
 
 private:
     void AddManualLine();
-    void clearBoxes();
 
     AppState& m_state;
     Form1& m_main;
-    std::array<QLineEdit*, 7> m_boxes{};
+    LineBoxes* m_boxes = nullptr;
 };

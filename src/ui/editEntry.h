@@ -3,11 +3,9 @@
 
 #include <QWidget>
 
-#include <array>
-
 struct AppState;
 class Form1;
-class QLineEdit;
+class LineBoxes;
 
 class editEntry : public QWidget
 {
@@ -27,5 +25,5 @@ private:
 
     AppState& m_state;
     Form1& m_main;
-    std::array<QLineEdit*, 7> m_boxes{};
+    LineBoxes* m_boxes = nullptr;
 };

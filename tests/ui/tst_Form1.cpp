@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -173,6 +174,13 @@ void tst_Form1::gameSwitchRetitlesAndResizes()
     QVERIFY(m_main->findChild<QAction*>("mnu633")->isVisible());
     QVERIFY(!m_main->findChild<QAction*>("mnu773")->isVisible());
     QVERIFY(m_main->findChild<QLabel*>("bonusLabel649")->isVisible());
+
+    const QList<QAction*> open = m_main->findChild<QMenu*>("mnuWheelOpen")->actions();
+    QCOMPARE(open.size(), 15);
+    QCOMPARE(open.first()->objectName(), QStringLiteral("mnu777"));
+    QCOMPARE(open.first()->text(), QStringLiteral("Guarantee Match 7 if 7 Picked from Group"));
+    QCOMPARE(open.last()->objectName(), QStringLiteral("mnu633"));
+    QCOMPARE(open.last()->text(), QStringLiteral("Guarantee Match 3 if 3 Picked from Group"));
 }
 
 void tst_Form1::provinceMenuWritesGameDat()

@@ -1,0 +1,54 @@
+#include "LineBoxes.h"
+
+#include "EntryLineText.h"
+#include "GameCatalogue.h"
+#include "NumberText.h"
+#include "Prompt.h"
+
+#include <QHBoxLayout>
+#include <QLineEdit>
+
+LineBoxes::LineBoxes(int gameId, QWidget* parent)
+    : QWidget(parent)
+    , m_gameId(gameId)
+{
+    setObjectName(QStringLiteral("lineBoxes"));
+    auto* row = new QHBoxLayout(this);
+    row->setContentsMargins(0, 0, 0, 0);
+    for (int i = 0; i < 7; ++i) {
+        auto* box = new QLineEdit(this);
+        box->setObjectName(QStringLiteral("numberBox%1").arg(i + 1));
+        box->setFixedWidth(32);
+        box->setMaxLength(5);
+        row->addWidget(box);
+        m_boxes[i] = box;
+    }
+    m_boxes[6]->setVisible(GameCatalogue::isSuper7(gameId));
+    row->addStretch();
+}
+
+std::optional<EntryNumbers> LineBoxes::validatedLine()
+{
+    QStringList texts;
+    for (int i = 0; i < GameCatalogue::mainCount(m_gameId); ++i)
+        texts << m_boxes[i]->text();
+    EntryNumbers sorted{};
+    const int code = ValidateLine(texts, m_gameId, &sorted);
+    if (code != 0) {
+        Prompt::inform(window(), validationMessage(code));
+        return std::nullopt;
+    }
+    return sorted;
+}
+
+void LineBoxes::showLine(const EntryNumbers& numbers)
+{
+    for (int i = 0; i < GameCatalogue::mainCount(m_gameId); ++i)
+        m_boxes[i]->setText(NumberText::twoDigits(numbers[i]));
+}
+
+void LineBoxes::clearFirstSix()
+{
+    for (int i = 0; i < 6; ++i)
+        m_boxes[i]->clear();
+}

@@ -7,7 +7,7 @@
 
 namespace
 {
-struct KindSpec
+struct KindRow
 {
     int lineSize;
     int drawn;
@@ -16,12 +16,12 @@ struct KindSpec
 };
 
 // Every caption of a kind follows from L-K-M, so the table holds only the numbers.
-WheelKind makeKind(WheelBuilder builder, int type, const KindSpec& spec)
+WheelKind makeKind(WheelBuilder builder, int type, const KindRow& row)
 {
-    const QString k = QString::number(spec.drawn);
-    const QString m = QString::number(spec.match);
-    const QString lkm = QStringLiteral("%1-%2-%3").arg(spec.lineSize).arg(spec.drawn).arg(spec.match);
-    WheelKind kind{builder, type, spec.lineSize, spec.drawn, spec.match, {}, {}, {}, {}, {}, {}, {}, spec.sizes};
+    const QString k = QString::number(row.drawn);
+    const QString m = QString::number(row.match);
+    const QString lkm = QStringLiteral("%1-%2-%3").arg(row.lineSize).arg(row.drawn).arg(row.match);
+    WheelKind kind{builder, type, row.lineSize, row.drawn, row.match, {}, {}, {}, {}, {}, {}, {}, row.sizes};
     kind.optionName = QStringLiteral("Option") + QString::number(type);
     kind.optionCaption = QStringLiteral("Guarantee Match ") + m;
     kind.optionGroup = QStringLiteral("Any %1 from Group Picked").arg(k);
@@ -32,11 +32,11 @@ WheelKind makeKind(WheelBuilder builder, int type, const KindSpec& spec)
     return kind;
 }
 
-std::vector<WheelKind> makeKinds(WheelBuilder builder, const std::vector<KindSpec>& specs)
+std::vector<WheelKind> makeKinds(WheelBuilder builder, const std::vector<KindRow>& rows)
 {
     std::vector<WheelKind> kinds;
-    for (std::size_t i = 0; i < specs.size(); ++i)
-        kinds.push_back(makeKind(builder, static_cast<int>(i) + 1, specs[i]));
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        kinds.push_back(makeKind(builder, static_cast<int>(i) + 1, rows[i]));
     return kinds;
 }
 

@@ -28,7 +28,8 @@ WheelKind makeKind(WheelBuilder builder, int type, const KindRow& row)
     kind.menuName = QStringLiteral("mnu") + QString(lkm).remove(QLatin1Char('-'));
     kind.menuCaption = QStringLiteral("Guarantee Match %1 if %2 Picked from Group").arg(m, k);
     kind.entrySetSuffix = QLatin1Char('-') + lkm + QStringLiteral(".lot");
-    kind.guaranteeHeader = QStringLiteral("Guarantee Match %1 if any %2 drawn from the following number group:").arg(m, k);
+    kind.guaranteeHeader =
+        QStringLiteral("Guarantee Match %1 if any %2 drawn from the following number group:").arg(m, k);
     return kind;
 }
 
@@ -42,41 +43,34 @@ std::vector<WheelKind> makeKinds(WheelBuilder builder, const std::vector<KindRow
 
 const std::vector<WheelKind>& pick6Kinds()
 {
-    static const std::vector<WheelKind> kinds = makeKinds(WheelBuilder::Pick6,
-                                                          {
-                                                              {6, 6, 6, {{7, 7}, {8, 28}, {9, 84}, {10, 210}}},
-                                                              {6,
-                                                               6,
-                                                               5,
-                                                               {{8, 4}, {9, 7}, {10, 14}, {11, 22}, {12, 38}, {13, 75}, {14, 98}}},
-                                                              {6,
-                                                               6,
-                                                               4,
-                                                               {{10, 3}, {11, 5}, {12, 6}, {13, 10}, {14, 14}, {15, 25}, {16, 26}}},
-                                                              {6, 6, 3, {{15, 4}, {16, 5}, {17, 6}, {18, 7}, {19, 9}, {20, 10}}},
-                                                              {6, 5, 5, {{9, 30}, {10, 50}, {11, 107}, {12, 132}}},
-                                                              {6, 5, 4, {{9, 3}, {10, 7}, {11, 10}, {12, 17}, {13, 25}, {14, 37}}},
-                                                              {6, 5, 3, {{14, 5}, {15, 8}, {16, 10}}},
-                                                              {6, 4, 4, {{8, 7}, {9, 12}, {10, 23}, {11, 37}}},
-                                                              {6, 4, 3, {{9, 3}, {10, 4}, {11, 6}}},
-                                                              {6, 3, 3, {{10, 10}, {11, 11}, {12, 15}, {13, 22}}},
-                                                          });
+    static const std::vector<WheelKind> kinds =
+        makeKinds(WheelBuilder::Pick6,
+                  {
+                      {6, 6, 6, {{7, 7}, {8, 28}, {9, 84}, {10, 210}}},
+                      {6, 6, 5, {{8, 4}, {9, 7}, {10, 14}, {11, 22}, {12, 38}, {13, 75}, {14, 98}}},
+                      {6, 6, 4, {{10, 3}, {11, 5}, {12, 6}, {13, 10}, {14, 14}, {15, 25}, {16, 26}}},
+                      {6, 6, 3, {{15, 4}, {16, 5}, {17, 6}, {18, 7}, {19, 9}, {20, 10}}},
+                      {6, 5, 5, {{9, 30}, {10, 50}, {11, 107}, {12, 132}}},
+                      {6, 5, 4, {{9, 3}, {10, 7}, {11, 10}, {12, 17}, {13, 25}, {14, 37}}},
+                      {6, 5, 3, {{14, 5}, {15, 8}, {16, 10}}},
+                      {6, 4, 4, {{8, 7}, {9, 12}, {10, 23}, {11, 37}}},
+                      {6, 4, 3, {{9, 3}, {10, 4}, {11, 6}}},
+                      {6, 3, 3, {{10, 10}, {11, 11}, {12, 15}, {13, 22}}},
+                  });
     return kinds;
 }
 
 const std::vector<WheelKind>& super7Kinds()
 {
-    static const std::vector<WheelKind> kinds = makeKinds(WheelBuilder::Super7,
-                                                          {
-                                                              {7, 7, 7, {{8, 8}, {9, 36}, {10, 120}, {11, 330}}},
-                                                              {7, 7, 6, {{9, 4}, {10, 10}, {11, 24}, {12, 52}, {13, 104}, {14, 228}}},
-                                                              {7,
-                                                               7,
-                                                               5,
-                                                               {{12, 6}, {13, 10}, {14, 14}, {15, 24}, {16, 31}, {17, 51}, {18, 76}}},
-                                                              {7, 7, 4, {{15, 5}, {16, 6}, {17, 9}, {18, 12}, {19, 16}, {20, 20}}},
-                                                              {7, 7, 3, {{17, 5}, {20, 10}}},
-                                                          });
+    static const std::vector<WheelKind> kinds =
+        makeKinds(WheelBuilder::Super7,
+                  {
+                      {7, 7, 7, {{8, 8}, {9, 36}, {10, 120}, {11, 330}}},
+                      {7, 7, 6, {{9, 4}, {10, 10}, {11, 24}, {12, 52}, {13, 104}, {14, 228}}},
+                      {7, 7, 5, {{12, 6}, {13, 10}, {14, 14}, {15, 24}, {16, 31}, {17, 51}, {18, 76}}},
+                      {7, 7, 4, {{15, 5}, {16, 6}, {17, 9}, {18, 12}, {19, 16}, {20, 20}}},
+                      {7, 7, 3, {{17, 5}, {20, 10}}},
+                  });
     return kinds;
 }
 } // namespace
@@ -142,9 +136,8 @@ std::optional<int> LinesRequired(WheelBuilder builder, int type, int balls)
     const WheelKind* k = kind(builder, type);
     if (!k)
         return std::nullopt;
-    const auto it = std::find_if(k->sizes.begin(), k->sizes.end(), [balls](const GroupSize& s) {
-        return s.balls == balls;
-    });
+    const auto it =
+        std::find_if(k->sizes.begin(), k->sizes.end(), [balls](const GroupSize& s) { return s.balls == balls; });
     if (it == k->sizes.end())
         return std::nullopt;
     return it->lines;

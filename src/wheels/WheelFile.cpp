@@ -103,11 +103,8 @@ PatternLine WheelFile::ReadPatternLine(int lineSize, std::span<const int> sorted
     return result;
 }
 
-std::optional<std::vector<uint32_t>> WheelFile::readLineMasks(QIODevice& device,
-                                                               int lineSize,
-                                                               int balls,
-                                                               int lines,
-                                                               QString* error)
+std::optional<std::vector<uint32_t>>
+WheelFile::readLineMasks(QIODevice& device, int lineSize, int balls, int lines, QString* error)
 {
     auto fail = [error](const QString& message) -> std::optional<std::vector<uint32_t>> {
         if (error)
@@ -147,11 +144,8 @@ std::optional<std::vector<uint32_t>> WheelFile::readLineMasks(QIODevice& device,
     return masks;
 }
 
-std::optional<std::vector<uint32_t>> WheelFile::readLineMasks(const QString& path,
-                                                               int lineSize,
-                                                               int balls,
-                                                               int lines,
-                                                               QString* error)
+std::optional<std::vector<uint32_t>>
+WheelFile::readLineMasks(const QString& path, int lineSize, int balls, int lines, QString* error)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {

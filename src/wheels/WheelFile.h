@@ -46,16 +46,10 @@ public:
 
     // Reads the first `lines` lines of a wheel's pattern file as bit masks (position p is bit p-1),
     // checking that the positions of each line are strictly ascending. The error names the line.
-    static std::optional<std::vector<uint32_t>> readLineMasks(QIODevice& device,
-                                                              int lineSize,
-                                                              int balls,
-                                                              int lines,
-                                                              QString* error = nullptr);
-    static std::optional<std::vector<uint32_t>> readLineMasks(const QString& path,
-                                                              int lineSize,
-                                                              int balls,
-                                                              int lines,
-                                                              QString* error = nullptr);
+    static std::optional<std::vector<uint32_t>>
+    readLineMasks(QIODevice& device, int lineSize, int balls, int lines, QString* error = nullptr);
+    static std::optional<std::vector<uint32_t>>
+    readLineMasks(const QString& path, int lineSize, int balls, int lines, QString* error = nullptr);
 
 private:
     std::optional<QString> nextField();

@@ -28,13 +28,13 @@ struct WheelKind
     int drawn;    // K: how many of the group must be drawn
     int match;    // M: the guaranteed match
 
-    QString optionName;      // "Option3"
-    QString optionCaption;   // "Guarantee Match 4"
-    QString optionGroup;     // label above the option: "Any 6 from Group Picked"
-    QString menuName;        // "mnu664"
-    QString menuCaption;     // "Guarantee Match 4 if 6 Picked from Group"
-    QString entrySetSuffix;  // "-6-6-4.lot"
-    QString guaranteeHeader; // first line of the cover sheet
+    QString optionName;           // "Option3"
+    QString optionCaption;        // "Guarantee Match 4"
+    QString optionGroup;          // label above the option: "Any 6 from Group Picked"
+    QString menuName;             // "mnu664"
+    QString menuCaption;          // "Guarantee Match 4 if 6 Picked from Group"
+    QString entrySetSuffix;       // "-6-6-4.lot"
+    QString guaranteeHeader;      // first line of the cover sheet
     std::vector<GroupSize> sizes; // ascending
 
     // "6-6-4"

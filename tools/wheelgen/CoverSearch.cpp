@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <bit>
-#include <optional>
 
 namespace
 {
@@ -140,21 +139,6 @@ void CoverSearch::addLine(uint32_t line)
     auto touch = [this](uint32_t subset) {
         if (m_met[m_index(subset)]++ == 0)
             --m_unmet;
-    };
-    forEachNear(line, m_shape.drawn, touch);
-}
-
-void CoverSearch::removeLine(uint32_t line)
-{
-    auto touch = [this](uint32_t subset) {
-        const uint32_t at = m_index(subset);
-        if (--m_met[at] == 0) {
-            ++m_unmet;
-            if (!m_listed[at]) {
-                m_listed[at] = 1;
-                m_open.push_back(subset);
-            }
-        }
     };
     forEachNear(line, m_shape.drawn, touch);
 }
@@ -400,7 +384,7 @@ void CoverSearch::walkStep()
         long long bestChange = 0;
         uint32_t ties = 0;
         for (const Move& candidate : m_repairs) {
-            const long long change = m_tuning.weighted ? weighedChange(candidate) : measure(candidate);
+            const long long change = weighedChange(candidate);
             if (ties == 0 || change < bestChange) {
                 bestChange = change;
                 chosen = candidate;
@@ -409,7 +393,8 @@ void CoverSearch::walkStep()
                 chosen = candidate;
             }
         }
-        if (m_tuning.weighted && bestChange >= 0) {
+        // A dead end: make the subsets that are still unmet weigh more.
+        if (bestChange >= 0) {
             for (uint32_t subset : m_open) {
                 const uint32_t at = m_index(subset);
                 if (m_met[at] == 0)
@@ -420,101 +405,10 @@ void CoverSearch::walkStep()
     apply(chosen, measure(chosen));
 }
 
-// An unmet subset, the same one for the same state: the first still unmet entry of the list.
-std::optional<uint32_t> CoverSearch::firstUnmet()
-{
-    for (uint32_t subset : m_open) {
-        if (m_met[m_index(subset)] == 0)
-            return subset;
-    }
-    return std::nullopt;
-}
-
-// Puts back `depth` lines so that every subset is met: each level takes the first unmet subset and
-// tries every line that would meet it.
-bool CoverSearch::refill(std::vector<uint32_t>& placed, int depth, uint64_t& budget)
-{
-    const std::optional<uint32_t> subset = firstUnmet();
-    if (!subset)
-        return true;
-    if (depth == 0 || budget == 0)
-        return false;
-    --budget;
-    std::vector<uint32_t> candidates;
-    auto collect = [&candidates](uint32_t line) { candidates.push_back(line); };
-    forEachNear(*subset, m_shape.lineSize, collect);
-    for (uint32_t line : candidates) {
-        addLine(line);
-        placed.push_back(line);
-        if (refill(placed, depth - 1, budget))
-            return true;
-        placed.pop_back();
-        removeLine(line);
-    }
-    return false;
-}
-
-bool CoverSearch::repair(int lines, uint64_t attempts, uint64_t nodesPerAttempt)
-{
-    const std::size_t freeLines = m_movable - m_orbitLines;
-    if (freeLines == 0)
-        return m_unmet == 0;
-    const auto count = static_cast<std::size_t>(std::clamp<int>(lines, 1, static_cast<int>(freeLines)));
-    for (uint64_t attempt = 0; attempt < attempts && m_unmet > 0; ++attempt) {
-        ++m_moves;
-        // Take out lines close to unmet subsets, where a better arrangement must differ.
-        std::vector<std::size_t> chosen;
-        while (chosen.size() < count) {
-            const uint32_t target = pickUnmet();
-            int best = -1;
-            std::size_t pick = m_orbitLines;
-            uint32_t ties = 0;
-            for (std::size_t i = m_orbitLines; i < m_movable; ++i) {
-                if (std::find(chosen.begin(), chosen.end(), i) != chosen.end())
-                    continue;
-                const int shared = std::popcount(m_lines[i] & target);
-                if (shared > best) {
-                    best = shared;
-                    pick = i;
-                    ties = 1;
-                } else if (shared == best && m_random.below(++ties) == 0) {
-                    pick = i;
-                }
-            }
-            if (m_random.unit() < 0.5) {
-                do
-                    pick = m_orbitLines + m_random.below(static_cast<uint32_t>(freeLines));
-                while (std::find(chosen.begin(), chosen.end(), pick) != chosen.end());
-            }
-            chosen.push_back(pick);
-        }
-        std::vector<uint32_t> removed;
-        for (std::size_t i : chosen) {
-            removed.push_back(m_lines[i]);
-            removeLine(m_lines[i]);
-        }
-        std::vector<uint32_t> placed;
-        uint64_t budget = nodesPerAttempt;
-        if (refill(placed, static_cast<int>(count), budget)) {
-            for (std::size_t k = 0; k < count; ++k)
-                m_lines[chosen[k]] = k < placed.size() ? placed[k] : removed[k];
-            // Lines not needed stay as they were: they only add matches.
-            for (std::size_t k = placed.size(); k < count; ++k)
-                addLine(removed[k]);
-            break;
-        }
-        for (uint32_t line : removed)
-            addLine(line);
-    }
-    m_fewest = std::min(m_fewest, m_unmet);
-    return m_unmet == 0;
-}
-
 bool CoverSearch::run(uint64_t maxMoves)
 {
     if (m_tuning.noise >= 0 && m_orbitLines < m_movable) {
-        if (m_tuning.weighted)
-            m_weight.resize(m_met.size(), 1);
+        m_weight.resize(m_met.size(), 1);
         for (uint64_t step = 0; step < maxMoves && m_unmet > 0; ++step) {
             ++m_moves;
             walkStep();

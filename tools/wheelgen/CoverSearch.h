@@ -12,7 +12,6 @@
 #include "SubsetIndex.h"
 
 #include <cstdint>
-#include <optional>
 #include <vector>
 
 struct SearchShape
@@ -42,7 +41,6 @@ struct SearchTuning
     uint64_t period = 2000; // moves per temperature step
     double focus = 0.6;     // share of moves that change a line already closest to the subset
     double noise = -1;      // >= 0: walk instead of annealing, with this share of random repairs
-    bool weighted = false;  // walk: subsets that stay unmet at dead ends weigh more
 };
 
 class CoverSearch
@@ -59,9 +57,6 @@ public:
     void start(const std::vector<uint32_t>& fixedLines = {});
     // Makes at most maxMoves further moves; true as soon as every subset is met.
     bool run(uint64_t maxMoves);
-    // Finishes a nearly met design: takes out `lines` free lines near unmet subsets and tries every
-    // way of putting that many back, up to nodesPerAttempt tries each time; true once all is met.
-    bool repair(int lines, uint64_t attempts, uint64_t nodesPerAttempt);
 
     int unmet() const;
     int fewestUnmet() const;
@@ -89,9 +84,6 @@ private:
     int tryMove(const Move& move, bool keepIfWorse);
     void walkStep();
     void addLine(uint32_t line);
-    void removeLine(uint32_t line);
-    std::optional<uint32_t> firstUnmet();
-    bool refill(std::vector<uint32_t>& placed, int depth, uint64_t& budget);
     template <typename F> void forEachNear(uint32_t mask, int size, F& f) const;
     void setTemperature(double temperature);
     template <typename F> void forEachChange(uint32_t line, uint32_t from, uint32_t to, F& f);

@@ -24,7 +24,7 @@
 namespace
 {
 // Share of random repairs in a walk; the recorded walks were found with this value.
-constexpr double WalkNoise = 0.2;
+constexpr double WalkNoise = 0.05;
 
 QTextStream& out()
 {

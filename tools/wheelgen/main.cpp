@@ -276,7 +276,7 @@ int explore(const ExploreOptions& options)
 
 int table(const QString& folder)
 {
-    out() << "| wheel | file | lines (catalogue) | smallest guaranteeing prefix |\n|---|---|---|---|\n";
+    out() << "| wheel | file | lines | design |\n|---|---|---:|---:|\n";
     int failures = 0;
     for (const Wheel& wheel : WheelCatalogue::allWheels()) {
         QString error;

@@ -179,11 +179,11 @@ void CoverSearch::start(const std::vector<uint32_t>& fixedLines)
     if (m_unmet == 0)
         return;
 
-    // Measure what a typical worsening move costs; every trial move is undone.
+    // Measure what a typical worsening move costs; worsening trial moves are undone.
     double worse = 0;
     int worseCount = 0;
     for (uint64_t i = 0; i < CalibrationMoves && m_unmet > 0; ++i) {
-        const int delta = tryMove(proposeMove(), false);
+        const int delta = trialMove(proposeMove());
         if (delta > 0) {
             worse += delta;
             ++worseCount;
@@ -331,18 +331,17 @@ int CoverSearch::perform(const Move& move)
     return delta;
 }
 
-// Returns the move's change in unmet subsets; a worsening move is undone unless keepIfWorse
-// (a move that does not worsen is kept either way).
-int CoverSearch::tryMove(const Move& move, bool keepIfWorse)
+// Returns the move's change in unmet subsets, keeping the move only if it does not worsen.
+int CoverSearch::trialMove(const Move& move)
 {
     if (move.line >= m_orbitLines) {
         const int delta = measure(move);
-        if (delta <= 0 || keepIfWorse)
+        if (delta <= 0)
             apply(move, delta);
         return delta;
     }
     const int delta = perform(move);
-    if (delta > 0 && !keepIfWorse)
+    if (delta > 0)
         perform({move.line, move.to, move.from});
     return delta;
 }

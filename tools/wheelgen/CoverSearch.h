@@ -3,9 +3,10 @@
 // one line towards an unmet subset; only subsets whose match crosses M change, so a move costs a
 // few hundred counter look-ups instead of a full recount.
 //
-// The hardest wheels are found far faster when the search keeps a symmetry: the lines then come in
+// Some hard wheels are found far faster when the search keeps a symmetry: the lines then come in
 // orbits of a permutation of the positions, a move changes a whole orbit, and the search space
-// shrinks by the permutation's order.
+// shrinks by the permutation's order. Others yield to a walk instead of annealing: each step meets
+// one unmet subset by the best single swap, and subsets that stay unmet at dead ends weigh more.
 #pragma once
 
 #include "SearchRandom.h"
@@ -81,7 +82,7 @@ private:
     void apply(const Move& move, int delta);
     // Makes the move, on every line of its orbit, and returns the change in unmet subsets.
     int perform(const Move& move);
-    int tryMove(const Move& move, bool keepIfWorse);
+    int trialMove(const Move& move);
     void walkStep();
     void addLine(uint32_t line);
     template <typename F> void forEachNear(uint32_t mask, int size, F& f) const;

@@ -18,7 +18,7 @@ QTemporaryDir& folderWithHistory()
 {
     static QTemporaryDir dir;
     static const bool written = [] {
-        const auto draws = loadRealDraws(REAL_DRAWS_CSV);
+        const auto draws = loadRealDraws();
         // Both the start-up game (Western) and National 6/49 get the full history.
         return ResultsFile::writeAll(dir.filePath("CAN1.rtl"), draws)
                && ResultsFile::writeAll(dir.filePath("CAN2.rtl"), draws);

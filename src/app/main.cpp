@@ -5,8 +5,14 @@
 
 #include <QApplication>
 
+#include <csignal>
+
 int main(int argc, char* argv[])
 {
+#ifdef SIGXFSZ
+    // A file-size limit must fail the write that meets it, which is reported, not end the program.
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Drawsmith Canada"));
     QApplication::setApplicationVersion(QStringLiteral(DRAWSMITH_VERSION));

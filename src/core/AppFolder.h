@@ -9,7 +9,10 @@
 namespace AppFolder
 {
 // The program's folder with no trailing separator; a drive root "C:\" becomes "C:", "/" becomes "".
+// Blanks around the folder only decide whether it is a drive root; the folder keeps them.
 QString rootRule(const QString& folder);
+// The full path of a file in the application folder: every data file is found this way.
+QString pathOf(const QString& appFolder, const QString& fileName);
 
 // Province stored in game.dat (0 when the file is missing or empty; the file is created then).
 std::optional<int> readSavedProvince(const QString& appFolder, QString* error = nullptr);

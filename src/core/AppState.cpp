@@ -1,6 +1,8 @@
 #include "AppState.h"
 
+#include "AppFolder.h"
+
 QString AppState::pathOf(const QString& fileName) const
 {
-    return appFolder + QLatin1Char('/') + fileName;
+    return AppFolder::pathOf(appFolder, fileName);
 }

@@ -18,3 +18,8 @@ int SeededRandom::between(int low, int high)
         return low;
     return m_generator.bounded(low, high + 1);
 }
+
+double SeededRandom::fraction()
+{
+    return m_generator.generateDouble();
+}

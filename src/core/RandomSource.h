@@ -9,6 +9,8 @@ public:
     virtual ~RandomSource() = default;
     // A whole number in [low, high], both included.
     virtual int between(int low, int high) = 0;
+    // A uniform fraction in [0, 1).
+    virtual double fraction() = 0;
 };
 
 // Seeded from the time of day, as a player expects different lines on every run; tests pass a seed.
@@ -18,6 +20,7 @@ public:
     SeededRandom();
     explicit SeededRandom(quint32 seed);
     int between(int low, int high) override;
+    double fraction() override;
 
 private:
     QRandomGenerator m_generator;

@@ -1,8 +1,8 @@
 #include "RecordFile.h"
 
-#include <QDir>
+#include "WholeFile.h"
+
 #include <QFile>
-#include <QSaveFile>
 #include <QtEndian>
 
 #include <algorithm>
@@ -16,11 +16,6 @@ bool fail(QString* error, const QString& text)
     return false;
 }
 } // namespace
-
-QString fileErrorText(const QString& path, const QString& reason)
-{
-    return QDir::toNativeSeparators(path) + QStringLiteral(": ") + reason;
-}
 
 RecordFile::RecordFile(int recordLength, QByteArray bytes)
     : m_recordLength(recordLength)
@@ -48,19 +43,7 @@ bool RecordFile::load(QIODevice& device, QString* error)
 
 bool RecordFile::save(const QString& path, QString* error) const
 {
-    QSaveFile file(path);
-    // Unbuffered: a short write (disk full, size limit) must show in write()'s result, since a
-    // buffered QSaveFile can commit a truncated file.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return fail(error, fileErrorText(path, file.errorString()));
-    if (file.write(m_bytes) != m_bytes.size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return fail(error, fileErrorText(path, reason));
-    }
-    if (!file.commit())
-        return fail(error, fileErrorText(path, file.errorString()));
-    return true;
+    return WholeFile::write(path, m_bytes, error);
 }
 
 bool RecordFile::save(QIODevice& device, QString* error) const

@@ -4,6 +4,8 @@
 // failed write never leaves half a file behind.
 #pragma once
 
+#include "WholeFile.h"
+
 #include <QByteArray>
 #include <QIODevice>
 #include <QString>
@@ -43,6 +45,3 @@ private:
     int m_recordLength;
     QByteArray m_bytes;
 };
-
-// Text of a file error for messages: "<file>: <reason>".
-QString fileErrorText(const QString& path, const QString& reason);

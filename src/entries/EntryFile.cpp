@@ -6,7 +6,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <algorithm>
 
@@ -222,19 +221,7 @@ bool saveStandingCopy(const QString& source, const QString& standingPath, QStrin
         return fail(error, fileErrorText(source, in.errorString()));
     in.close();
 
-    // Written beside the standing entry and renamed over it only when complete. Unbuffered, so
-    // a short write (disk full) shows in write()'s result; a buffered one can still commit.
-    QSaveFile out(standingPath);
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return fail(error, fileErrorText(standingPath, out.errorString()));
-    if (out.write(bytes) != bytes.size()) {
-        const QString reason = out.errorString();
-        out.cancelWriting();
-        return fail(error, fileErrorText(standingPath, reason));
-    }
-    if (!out.commit())
-        return fail(error, fileErrorText(standingPath, out.errorString()));
-    return true;
+    return WholeFile::write(standingPath, bytes, error);
 }
 
 bool fileExists(const QString& path)

@@ -1,5 +1,6 @@
 #include "Printing.h"
 
+#include "AppFolder.h"
 #include "RecordFile.h"
 
 namespace
@@ -11,7 +12,7 @@ constexpr int ListTopLines = 3;
 
 QString printerFilePath(const QString& appFolder)
 {
-    return appFolder + QLatin1Char('/') + printerFile;
+    return AppFolder::pathOf(appFolder, printerFile);
 }
 
 bool isBlank(QChar c)

@@ -1,5 +1,6 @@
 #include "WheelCatalogue.h"
 
+#include "AppFolder.h"
 #include "AppState.h"
 #include "GameCatalogue.h"
 
@@ -160,7 +161,7 @@ QString WheelFileName(int lineSize, int drawn, int match, int balls)
 
 QString WheelFilePath(const QString& appFolder, int lineSize, int drawn, int match, int balls)
 {
-    return appFolder + QStringLiteral("/wheels/") + WheelFileName(lineSize, drawn, match, balls);
+    return AppFolder::pathOf(appFolder, QStringLiteral("wheels/") + WheelFileName(lineSize, drawn, match, balls));
 }
 
 QString WheelEntrySetPath(const AppState& state, const WheelKind& kind)

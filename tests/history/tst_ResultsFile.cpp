@@ -196,7 +196,7 @@ void tst_ResultsFile::listLines()
 
 void tst_ResultsFile::realHistoryReadsBack()
 {
-    const auto real = loadRealDraws(REAL_DRAWS_CSV);
+    const auto real = loadRealDraws();
     QCOMPARE(real.size(), size_t(4453));
     QVERIFY(ResultsFile::writeAll(m_path, real));
     const auto back = ResultsFile::readAll(m_path).value();

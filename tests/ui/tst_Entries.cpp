@@ -335,7 +335,7 @@ void tst_Entries::checkMessagesAndWins()
 void tst_Entries::checkAgainstRealDraw()
 {
     // The National 6/49 draw of 23 September 2026 from the official history.
-    QVERIFY(ResultsFile::writeAll(m_dir->filePath("CAN1.rtl"), loadRealDraws(REAL_DRAWS_CSV)));
+    QVERIFY(ResultsFile::writeAll(m_dir->filePath("CAN1.rtl"), loadRealDraws()));
     const auto draws = ResultsFile::readAll(m_dir->filePath("CAN1.rtl")).value();
     const DrawRecord& last = draws.back();
     const QDate drawDay(last.year, last.month, last.day);

@@ -15,10 +15,15 @@ public:
         : m_previous(Prompt::setHandler(this))
     {
     }
+    // Scripts nest: the newest one answers, and its end brings back the one before it.
     ~ScriptedPrompts() override
     {
-        Prompt::setHandler(m_previous);
+        PromptHandler* current = Prompt::setHandler(m_previous);
+        if (current != this)
+            Prompt::setHandler(current);
     }
+    ScriptedPrompts(const ScriptedPrompts&) = delete;
+    ScriptedPrompts& operator=(const ScriptedPrompts&) = delete;
 
     void inform(QWidget*, const QString& title, const QString& text) override
     {

@@ -19,6 +19,7 @@
 #include "editEntry.h"
 #include "frmAbout.h"
 
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDateEdit>
@@ -133,29 +134,34 @@ void Form1::buildMenus()
 {
     QMenu* file = menuBar()->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
-    QMenu* province = file->addMenu(tr("Select Province"));
+    QMenu* province = file->addMenu(tr("Select Pro&vince"));
     province->setObjectName(QStringLiteral("mnuSelectProvince"));
+    auto* provinces = new QActionGroup(province); // the current province is ticked
     for (int code = 1; code <= GameCatalogue::ProvinceCount; ++code) {
         const GameInfo& g = GameCatalogue::game(GameCatalogue::gameForProvince(code));
-        QAction* a = addMenuAction(province, QStringLiteral("actionSelect") + g.wheelWord, g.provinceMenuCaption);
+        // Each province's first letter is its access key.
+        QAction* a = addMenuAction(
+            province, QStringLiteral("actionSelect") + g.wheelWord, QLatin1Char('&') + g.provinceMenuCaption);
+        a->setCheckable(true);
+        provinces->addAction(a);
         connect(a, &QAction::triggered, this, [this, code] { selectProvince(code); });
     }
     // Entries whose windows are not part of this release are shown disabled rather than pretending to work.
-    addMenuAction(file, QStringLiteral("actionUpdateResults"), tr("Update Results"))->setEnabled(false);
-    addMenuAction(file, QStringLiteral("actionDeleteEntryFiles"), tr("Entry File Deletion"))->setEnabled(false);
-    addMenuAction(file, QStringLiteral("actionFilterEntry"), tr("Filter Current Entry"))->setEnabled(false);
-    addMenuAction(file, QStringLiteral("actionImportText"), tr("Import TXT Entry"))->setEnabled(false);
-    connect(addMenuAction(file, QStringLiteral("actionSelectPrinter"), tr("Select Printer")),
+    addMenuAction(file, QStringLiteral("actionUpdateResults"), tr("&Update Results"))->setEnabled(false);
+    addMenuAction(file, QStringLiteral("actionDeleteEntryFiles"), tr("Entry File &Deletion"))->setEnabled(false);
+    addMenuAction(file, QStringLiteral("actionFilterEntry"), tr("&Filter Current Entry"))->setEnabled(false);
+    addMenuAction(file, QStringLiteral("actionImportText"), tr("&Import TXT Entry"))->setEnabled(false);
+    connect(addMenuAction(file, QStringLiteral("actionSelectPrinter"), tr("Select &Printer")),
             &QAction::triggered,
             this,
             &Form1::openPrinterSelection);
     file->addSeparator();
-    connect(addMenuAction(file, QStringLiteral("actionExit"), tr("Exit")), &QAction::triggered, this, &Form1::close);
+    connect(addMenuAction(file, QStringLiteral("actionExit"), tr("E&xit")), &QAction::triggered, this, &Form1::close);
 
     QMenu* wheels = menuBar()->addMenu(tr("&Wheels"));
     wheels->setObjectName(QStringLiteral("mnuWheels"));
-    addMenuAction(wheels, QStringLiteral("mnuWheelCreate"), tr("Create"))->setEnabled(false);
-    QMenu* open = wheels->addMenu(tr("Open"));
+    addMenuAction(wheels, QStringLiteral("mnuWheelCreate"), tr("&Create"))->setEnabled(false);
+    QMenu* open = wheels->addMenu(tr("&Open"));
     open->setObjectName(QStringLiteral("mnuWheelOpen"));
     // The saved wheel sets can be listed once the builders that save them are part of the program.
     for (const WheelKind* kind : WheelCatalogue::openMenuKinds()) {
@@ -166,26 +172,26 @@ void Form1::buildMenus()
 
     QMenu* standing = menuBar()->addMenu(tr("&Standing Entry"));
     standing->setObjectName(QStringLiteral("mnuStandingEntry"));
-    connect(addMenuAction(standing, QStringLiteral("actionSaveStanding"), tr("Save As Standing Entry")),
+    connect(addMenuAction(standing, QStringLiteral("actionSaveStanding"), tr("&Save As Standing Entry")),
             &QAction::triggered,
             this,
             &Form1::SaveStandingEntry);
-    connect(addMenuAction(standing, QStringLiteral("actionOpenStanding"), tr("Open Standing Entry")),
+    connect(addMenuAction(standing, QStringLiteral("actionOpenStanding"), tr("&Open Standing Entry")),
             &QAction::triggered,
             this,
             &Form1::OpenStandingEntry);
 
     QMenu* optimised = menuBar()->addMenu(tr("&Optimised Entry"));
     optimised->setObjectName(QStringLiteral("mnuOptimisedEntry"));
-    addMenuAction(optimised, QStringLiteral("actionCreateOptimised"), tr("Create"))->setEnabled(false);
+    addMenuAction(optimised, QStringLiteral("actionCreateOptimised"), tr("&Create"))->setEnabled(false);
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
-    connect(addMenuAction(help, QStringLiteral("actionHelpContents"), tr("Contents")),
+    connect(addMenuAction(help, QStringLiteral("actionHelpContents"), tr("&Contents")),
             &QAction::triggered,
             this,
             &Form1::showHelpContents);
-    connect(addMenuAction(help, QStringLiteral("actionAbout"), tr("About Drawsmith")),
+    connect(addMenuAction(help, QStringLiteral("actionAbout"), tr("&About Drawsmith")),
             &QAction::triggered,
             this,
             &Form1::showAbout);
@@ -225,6 +231,9 @@ void Form1::selectProvince(int provinceCode)
     if (!AppFolder::updatesavedgame(m_state.appFolder, provinceCode, &error))
         reportError(error);
     m_state.province = static_cast<int16_t>(provinceCode);
+    const QString word = GameCatalogue::game(GameCatalogue::gameForProvince(provinceCode)).wheelWord;
+    if (auto* tick = findChild<QAction*>(QStringLiteral("actionSelect") + word))
+        tick->setChecked(true);
     m_ui.provincial->setText(GameCatalogue::game(GameCatalogue::gameForProvince(provinceCode)).selectorCaption);
     if (m_ui.provincial->isChecked()) {
         GameSwitch();
@@ -377,7 +386,7 @@ void Form1::entriesChanged()
 
 void Form1::reportError(const QString& error)
 {
-    Prompt::inform(this, error);
+    Prompt::warn(this, error);
 }
 
 void Form1::openChild(ChildWindow* child, std::function<void()> afterClose)
@@ -410,9 +419,9 @@ bool Form1::isInputEnabled() const
 void Form1::addDraw()
 {
     if (isDrawShown()) {
-        Prompt::inform(this,
-                       tr("There is already a draw result for this date and game. Delete the draw first if you want "
-                          "to change it."));
+        Prompt::warn(this,
+                     tr("There is already a draw result for this date and game. Delete the draw first if you want "
+                        "to change it."));
         return;
     }
     const int weekday = DateText::weekdayNumber(m_ui.drawDate->date());
@@ -432,10 +441,10 @@ void Form1::addDraw()
 void Form1::deleteDraw()
 {
     if (!isDrawShown()) {
-        Prompt::inform(this, tr("There is no draw displayed to delete"));
+        Prompt::warn(this, tr("There is no draw displayed to delete"));
         return;
     }
-    if (!Prompt::askYesNo(this, tr("Do you really want to delete this draw?"), Prompt::shortTitle()))
+    if (!Prompt::confirmDestructive(this, tr("Do you really want to delete this draw?"), Prompt::shortTitle()))
         return;
     if (m_state.displayedRecord == 0)
         showDrawOfDate();
@@ -480,11 +489,11 @@ void Form1::CheckEntries()
 {
     m_ui.winningLines->setStringList({});
     if (m_entries.count() < 1) {
-        Prompt::inform(this, tr("You do not have any entries listed to check!"));
+        Prompt::warn(this, tr("You do not have any entries listed to check!"));
         return;
     }
     if (!isDrawShown()) {
-        Prompt::inform(this, tr("You do not have any draw result listed to check against!"));
+        Prompt::warn(this, tr("You do not have any draw result listed to check against!"));
         return;
     }
     QString error;
@@ -561,7 +570,7 @@ QList<int> Form1::selectedRows() const
 void Form1::OpenEditWindow()
 {
     if (m_entries.count() == 0) {
-        Prompt::inform(this, tr("There are no entries displayed to edit."));
+        Prompt::warn(this, tr("There are no entries displayed to edit."));
         return;
     }
     if (!confirmWheelChange(tr("Editing a wheel entry can change the guarantee of the wheel. Are you sure you want "
@@ -569,13 +578,13 @@ void Form1::OpenEditWindow()
         return;
     const QList<int> rows = selectedRows();
     if (rows.isEmpty()) {
-        Prompt::inform(this, tr("You have not selected an entry to edit."));
+        Prompt::warn(this, tr("You have not selected an entry to edit."));
         return;
     }
     if (rows.size() > 1) {
-        Prompt::inform(this,
-                       tr("You have more than one entry selected. You must only select one entry at a time for "
-                          "editing."));
+        Prompt::warn(this,
+                     tr("You have more than one entry selected. You must only select one entry at a time for "
+                        "editing."));
         return;
     }
     // The line is read from the file before the window opens, so it never opens on empty boxes.
@@ -591,20 +600,20 @@ void Form1::OpenEditWindow()
 void Form1::DeleteSelectedLines()
 {
     if (m_entries.count() == 0) {
-        Prompt::inform(this, tr("There are no entries to delete"));
+        Prompt::warn(this, tr("There are no entries to delete"));
         return;
     }
     if (!confirmWheelChange(modifyWheelQuestion()))
         return;
     const QList<int> rows = selectedRows();
     if (rows.isEmpty()) {
-        Prompt::inform(this, tr("You have not selected any entries for deletion."));
+        Prompt::warn(this, tr("You have not selected any entries for deletion."));
         return;
     }
     const QString question = rows.size() == 1 ? tr("Are you sure you want to delete the selected entry?")
                                               : tr("Are you sure you want to delete the")
                                                     + QStringLiteral(" %1 ").arg(rows.size()) + tr("selected entries?");
-    if (!Prompt::askYesNo(this, question))
+    if (!Prompt::confirmDestructive(this, question))
         return;
     clearWinningLines();
     QString error;
@@ -623,15 +632,16 @@ void Form1::SaveStandingEntry()
         return;
     }
     if (m_entries.count() < 1) {
-        Prompt::inform(this, tr("You do not have any entries displayed to save as a standing entry"));
+        Prompt::warn(this, tr("You do not have any entries displayed to save as a standing entry"));
         return;
     }
     const QString standing = m_state.pathOf(EntryFile::StandingEntryFileName(m_state.gameId));
     if (EntryFile::fileExists(standing)
-        && !Prompt::askYesNo(this,
-                             tr("You already have a standing for this game. Only one standing entry is allowed per "
-                                "game. Do you want to continue and overwrite your existing file?"),
-                             Prompt::shortTitle()))
+        && !Prompt::confirmDestructive(
+            this,
+            tr("You already have a standing for this game. Only one standing entry is allowed per "
+               "game. Do you want to continue and overwrite your existing file?"),
+            Prompt::shortTitle()))
         return;
     QString error;
     if (!EntryFile::saveStandingCopy(m_entries.path(), standing, &error)) {
@@ -645,7 +655,7 @@ void Form1::OpenStandingEntry()
 {
     const QString standing = m_state.pathOf(EntryFile::StandingEntryFileName(m_state.gameId));
     if (!EntryFile::fileExists(standing)) {
-        Prompt::inform(this, tr("You do not have a standing entry for this game!"));
+        Prompt::warn(this, tr("You do not have a standing entry for this game!"));
         return;
     }
     QString error;
@@ -657,7 +667,7 @@ void Form1::OpenStandingEntry()
 void Form1::printList(const QStringList& rows)
 {
     if (rows.isEmpty()) {
-        Prompt::inform(this, tr("There is no list to print!"));
+        Prompt::warn(this, tr("There is no list to print!"));
         return;
     }
     QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -684,7 +694,7 @@ void Form1::showHelpContents()
 {
     const QString helpFile = m_state.pathOf(QStringLiteral("DRAWSMITH.HLP"));
     if (!QFile::exists(helpFile)) {
-        Prompt::inform(this, tr("Cannot find Help file in the installation directory"));
+        Prompt::warn(this, tr("Cannot find Help file in the installation directory"));
         return;
     }
     // Help stays open beside the program, so it is not a blocking child.

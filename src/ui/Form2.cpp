@@ -61,14 +61,14 @@ void Form2::addDraw()
     QString refusal;
     const std::optional<DrawRecord> draw = DrawParser::parse(texts, m_gameId, m_drawDate, &refusal);
     if (!draw) {
-        Prompt::inform(this, refusal);
+        Prompt::warn(this, refusal);
         return;
     }
     QString error;
     const std::optional<int> record = ResultsFile::insertDraw(
         m_resultsFile, m_gameId, draw->day, draw->month, draw->year, draw->numbers, draw->bonus, &error);
     if (!record) {
-        Prompt::inform(this, error);
+        Prompt::warn(this, error);
         return;
     }
     emit drawStored(*record, *draw);

@@ -40,7 +40,7 @@ Form3::Form3(int gameId, const QString& resultsFile, const QDate& picked, QWidge
     QString error;
     const auto draws = ResultsFile::readAll(resultsFile, &error);
     if (!draws) {
-        Prompt::inform(parent, error);
+        Prompt::warn(parent, error);
     } else {
         QStringList lines;
         int pickedRow = static_cast<int>(draws->size()) - 1;

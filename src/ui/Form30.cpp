@@ -32,7 +32,7 @@ Form30::Form30(const QString& appFolder, PrinterSystem& printers, QWidget* paren
     QString error;
     const QString stored = readStoredPrinter(appFolder, &error);
     if (!error.isEmpty())
-        Prompt::inform(parent, error);
+        Prompt::warn(parent, error);
     const QStringList names = printers.printerNames();
     if (names.isEmpty()) {
         m_combo->addItem(tr("No Printer Available"));
@@ -52,7 +52,7 @@ void Form30::applyChoice()
         m_printers.setCurrentPrinter(name);
         QString error;
         if (!storePrinter(m_appFolder, name, &error))
-            Prompt::inform(this, error);
+            Prompt::warn(this, error);
         emit printerChosen();
     }
 }

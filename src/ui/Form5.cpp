@@ -78,5 +78,5 @@ void Form5::AddManualLine()
         return;
     QString error;
     if (!m_entries.append(*sorted, &error))
-        Prompt::inform(this, error);
+        Prompt::warn(this, error);
 }

@@ -35,7 +35,7 @@ std::optional<EntryNumbers> LineBoxes::validatedLine()
     EntryNumbers sorted{};
     const LineProblem problem = ValidateLine(texts, m_gameId, &sorted);
     if (problem != LineProblem::None) {
-        Prompt::inform(window(), validationMessage(problem));
+        Prompt::warn(window(), validationMessage(problem));
         return std::nullopt;
     }
     return sorted;

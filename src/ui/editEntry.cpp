@@ -44,7 +44,7 @@ void editEntry::ChangeLine()
         return;
     QString error;
     if (!m_entries.replace(m_row, *sorted, &error)) {
-        Prompt::inform(this, error);
+        Prompt::warn(this, error);
         return;
     }
     close();

@@ -192,6 +192,7 @@ void tst_Entries::deleteChosenLines()
     m_fx->prompts->answers << false;
     CLICK(m_main, "deleteEntryButton");
     QCOMPARE(m_fx->prompts->last(), app + "Are you sure you want to delete the selected entry?");
+    QVERIFY(m_fx->prompts->noByDefault.last()); // Enter does not delete
     QCOMPARE(count(), QStringLiteral("5"));
 
     chooseRows(entries(), {1, 3});

@@ -180,6 +180,7 @@ void tst_Form1::provinceMenuWritesGameDat()
     QVERIFY(provincial->isChecked());
     QCOMPARE(m_main->state().gameId, int16_t(5));
     QCOMPARE(m_main->state().province, int16_t(3));
+    QVERIFY(m_main->findChild<QAction*>("actionSelectQuebec")->isChecked());
     TRIGGER(m_main, "actionSelectBC"); // already on the provincial selector: still one switch
     QCOMPARE(m_main->state().gameId, int16_t(4));
     QCOMPARE(group("drawDateGroup")->title(), QStringLiteral("Draw Date for BC 6/49"));

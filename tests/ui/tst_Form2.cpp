@@ -93,6 +93,7 @@ void tst_Form2::refusalKeepsText()
     TYPE_BOXES(addResult, {"1", "2", "3", "4", "5", "6", "6"});
     CLICK(addResult, "addButton");
     QCOMPARE(m_fx->prompts->last(), duplicateMessage);
+    QCOMPARE(m_fx->prompts->icons.last(), PromptIcon::Warning);
     QVERIFY(openWindow("Form2")); // stays open with the player's text
     QCOMPARE(addResult->findChild<QLineEdit*>("numberBox7")->text(), QStringLiteral("6"));
     QCOMPARE(ResultsFile::readCount(path()), std::optional<int>(0));

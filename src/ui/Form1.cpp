@@ -6,12 +6,14 @@
 #include "DateText.h"
 #include "DrawCheck.h"
 #include "EntryFile.h"
+#include "Form10.h"
 #include "Form2.h"
 #include "Form3.h"
 #include "Form30.h"
 #include "Form5.h"
 #include "GameCatalogue.h"
 #include "HelpViewer.h"
+#include "LinkProcess.h"
 #include "Printing.h"
 #include "Prompt.h"
 #include "ResultsFile.h"
@@ -149,7 +151,10 @@ void Form1::buildMenus()
     // Entries whose windows are not part of this release are shown disabled rather than pretending to work.
     addMenuAction(file, QStringLiteral("actionUpdateResults"), tr("&Update Results"))->setEnabled(false);
     addMenuAction(file, QStringLiteral("actionDeleteEntryFiles"), tr("Entry File &Deletion"))->setEnabled(false);
-    addMenuAction(file, QStringLiteral("actionFilterEntry"), tr("&Filter Current Entry"))->setEnabled(false);
+    connect(addMenuAction(file, QStringLiteral("actionFilterEntry"), tr("&Filter Current Entry")),
+            &QAction::triggered,
+            this,
+            &Form1::openFilter);
     addMenuAction(file, QStringLiteral("actionImportText"), tr("&Import TXT Entry"))->setEnabled(false);
     connect(addMenuAction(file, QStringLiteral("actionSelectPrinter"), tr("Select &Printer")),
             &QAction::triggered,
@@ -183,7 +188,10 @@ void Form1::buildMenus()
 
     QMenu* optimised = menuBar()->addMenu(tr("&Optimised Entry"));
     optimised->setObjectName(QStringLiteral("mnuOptimisedEntry"));
-    addMenuAction(optimised, QStringLiteral("actionCreateOptimised"), tr("&Create"))->setEnabled(false);
+    connect(addMenuAction(optimised, QStringLiteral("actionCreateOptimised"), tr("&Create")),
+            &QAction::triggered,
+            this,
+            &Form1::openOptimiser);
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
@@ -662,6 +670,44 @@ void Form1::OpenStandingEntry()
     if (!m_entries.open(standing, m_state.gameId, 0, &error))
         reportError(error);
     m_ui.datedEntry->show();
+}
+
+void Form1::openOptimiser()
+{
+    // The optimiser leaves this window usable, so a second request only brings it forward.
+    for (LinkProcess* open : findChildren<LinkProcess*>(Qt::FindDirectChildrenOnly)) {
+        if (open->isVisible()) {
+            open->raise();
+            open->activateWindow();
+            return;
+        }
+    }
+    const QString history = m_state.pathOf(GameCatalogue::game(m_state.gameId).resultsFile);
+    auto* optimiser = new LinkProcess(m_state.gameId, history, m_state.appFolder, m_clock, this);
+    connect(optimiser, &LinkProcess::entryFileWritten, this, [this](const QString& path) {
+        QString error;
+        if (!m_entries.reloadIfShown(path, &error))
+            reportError(error);
+    });
+    optimiser->show();
+}
+
+void Form1::openFilter()
+{
+    if (m_entries.kind() == EntryKind::Wheel
+        && !Prompt::askYesNo(
+            this, tr("If you filter a wheel, the guarantee will no longer apply. Are you sure you want to continue?")))
+        return;
+    if (m_entries.count() == 0) {
+        Prompt::warn(this, tr("You have no entries displayed to filter."));
+        return;
+    }
+    // Afterwards the same set (dated, standing or wheel) is shown again as its file now holds it.
+    openChild(new Form10(m_entries, m_printers, m_state.printerAvailable, this), [this] {
+        QString error;
+        if (!m_entries.reload(&error))
+            reportError(error);
+    });
 }
 
 void Form1::printList(const QStringList& rows)

@@ -90,6 +90,8 @@ private:
     void openDrawList();
     void printList(const QStringList& rows);
     void openPrinterSelection();
+    void openOptimiser();
+    void openFilter();
     void showHelpContents();
     void showAbout();
 

@@ -689,6 +689,10 @@ void Form1::openOptimiser()
         if (!m_entries.reloadIfShown(path, &error))
             reportError(error);
     });
+    connect(optimiser, &ChildWindow::closed, this, [this] {
+        raise();
+        activateWindow();
+    });
     optimiser->show();
 }
 

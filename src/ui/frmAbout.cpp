@@ -9,6 +9,8 @@
 #include <QProcess>
 #include <QPushButton>
 
+#include <algorithm>
+
 frmAbout::frmAbout(QWidget* parent)
     : QDialog(parent)
 {
@@ -46,6 +48,10 @@ frmAbout::frmAbout(QWidget* parent)
     ok->setDefault(true);
     auto* sysInfo = new QPushButton(tr("&System Info..."), this);
     sysInfo->setObjectName(QStringLiteral("sysInfoButton"));
+    // Both buttons the size of the wider one.
+    const int buttonWidth = std::max(ok->sizeHint().width(), sysInfo->sizeHint().width());
+    ok->setFixedWidth(buttonWidth);
+    sysInfo->setFixedWidth(buttonWidth);
     grid->addWidget(ok, 4, 0);
     grid->addWidget(sysInfo, 4, 1, Qt::AlignRight);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);

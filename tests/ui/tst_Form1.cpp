@@ -140,7 +140,12 @@ void tst_Form1::gameSwitchRetitlesAndResizes()
     start();
     auto* strip = m_main->findChild<BallStrip*>("ballStrip");
     const int narrow = strip->width();
+    // A game or province switch moves nothing but the balls.
+    auto* dateGroup = group("drawDateGroup");
+    const QPoint datePlace = dateGroup->mapTo(m_main, QPoint());
+    const int windowWidth = m_main->width();
     QTest::mouseClick(m_main->findChild<QRadioButton*>("super7Radio"), Qt::LeftButton);
+    QCOMPARE(dateGroup->mapTo(m_main, QPoint()), datePlace);
     QCOMPARE(m_main->state().gameId, int16_t(2));
     QVERIFY(strip->width() > narrow);
     QCOMPARE(group("entriesGroup")->title(), QStringLiteral("My Enties for Super 7"));
@@ -167,6 +172,9 @@ void tst_Form1::gameSwitchRetitlesAndResizes()
     QCOMPARE(open.first()->text(), QStringLiteral("Guarantee Match 7 if 7 Picked from Group"));
     QCOMPARE(open.last()->objectName(), QStringLiteral("mnu633"));
     QCOMPARE(open.last()->text(), QStringLiteral("Guarantee Match 3 if 3 Picked from Group"));
+    TRIGGER(m_main, "actionSelectAtlantic");
+    QCOMPARE(dateGroup->mapTo(m_main, QPoint()), datePlace);
+    QCOMPARE(m_main->width(), windowWidth);
 }
 
 void tst_Form1::provinceMenuWritesGameDat()
@@ -334,14 +342,20 @@ void tst_Form1::helpAndAbout()
     TRIGGER(m_main, "actionHelpContents");
     auto* help = openWindow("HelpViewer");
     QVERIFY(help);
-    QVERIFY(help->findChild<QTextBrowser*>("helpBrowser")->toPlainText().contains("Add Result"));
-    help->close();
+    auto* browser = help->findChild<QTextBrowser*>("helpBrowser");
+    QVERIFY(browser->toPlainText().contains("Add Result"));
+    browser->setSource(QUrl(QStringLiteral("#check")));
+    CLICK(help, "backButton");
+    QVERIFY(!help->findChild<QWidget*>("backButton")->isEnabled());
+    QTest::keyClick(help, Qt::Key_Escape);
+    QVERIFY(!openWindow("HelpViewer"));
 
     TRIGGER(m_main, "actionAbout");
     auto* about = openWindow("frmAbout");
     QVERIFY(about);
     QCOMPARE(about->windowTitle(), QStringLiteral("Drawsmith"));
     QCOMPARE(about->findChild<QLabel*>("versionLabel")->text(), QStringLiteral("Version 8.6.0"));
+    QCOMPARE(about->findChild<QWidget*>("okButton")->width(), about->findChild<QWidget*>("sysInfoButton")->width());
 #ifndef Q_OS_WIN
     CLICK(about, "sysInfoButton");
     QCOMPARE(m_fx->prompts->last(), QStringLiteral("Drawsmith Canada: System Information Is Unavailable At This Time"));

@@ -356,6 +356,7 @@ void tst_Form1::helpAndAbout()
     QCOMPARE(about->windowTitle(), QStringLiteral("Drawsmith"));
     QCOMPARE(about->findChild<QLabel*>("versionLabel")->text(), QStringLiteral("Version 8.6.0"));
     QCOMPARE(about->findChild<QWidget*>("okButton")->width(), about->findChild<QWidget*>("sysInfoButton")->width());
+    QVERIFY(!about->findChild<QLabel*>("logoLabel")->pixmap().isNull()); // the program's icon
 #ifndef Q_OS_WIN
     CLICK(about, "sysInfoButton");
     QCOMPARE(m_fx->prompts->last(), QStringLiteral("Drawsmith Canada: System Information Is Unavailable At This Time"));

@@ -5,6 +5,7 @@
 #include "Clock.h"
 #include "DateText.h"
 #include "DrawCheck.h"
+#include "EntryDamage.h"
 #include "EntryFile.h"
 #include "Form2.h"
 #include "Form3.h"
@@ -12,6 +13,7 @@
 #include "Form5.h"
 #include "GameCatalogue.h"
 #include "HelpViewer.h"
+#include "HistoryDamage.h"
 #include "Printing.h"
 #include "Prompt.h"
 #include "ResultsFile.h"
@@ -111,7 +113,10 @@ void Form1::buildWindow()
     connect(m_ui.printWinning, &QPushButton::clicked, this, [this] { printList(m_ui.winningLines->stringList()); });
     // The count box, the scroll position and the winning lines follow every change of the set,
     // whichever window made it.
-    connect(&m_entries, &QAbstractItemModel::modelReset, this, &Form1::entriesChanged);
+    connect(&m_entries, &QAbstractItemModel::modelReset, this, [this] {
+        entriesChanged();
+        checkOnce(m_entries.path(), [this] { return EntryDamage::describeFile(m_entries.path(), m_entries.gameId()); });
+    });
     connect(&m_entries, &QAbstractItemModel::rowsRemoved, this, &Form1::entriesChanged);
     connect(&m_entries, &QAbstractItemModel::rowsInserted, this, [this](const QModelIndex&, int, int last) {
         entriesChanged();
@@ -209,7 +214,10 @@ void Form1::startUp()
     }
     m_state.appFolder = AppFolder::rootRule(m_programFolder);
     m_ui.strip->hideBalls();
-    m_state.printerAvailable = ReadPrinterChoice(m_printers, m_state.appFolder);
+    QString printerError;
+    m_state.printerAvailable = ReadPrinterChoice(m_printers, m_state.appFolder, &printerError);
+    if (!printerError.isEmpty())
+        reportError(printerError);
     m_ui.printEntries->setEnabled(m_state.printerAvailable);
     m_ui.printWinning->setEnabled(m_state.printerAvailable);
     m_ui.totalWins->setText(QStringLiteral("0"));
@@ -363,6 +371,9 @@ void Form1::showDrawOfDate()
         reportError(error);
         return;
     }
+    const int gameId = m_state.gameId;
+    checkOnce(m_state.currentResultsFile,
+              [&] { return HistoryDamage::describeFile(m_state.currentResultsFile, gameId); });
     for (size_t k = 0; k < draws->size(); ++k) {
         if ((*draws)[k].isOn(date.day(), date.month(), date.year())) {
             showDraw(static_cast<int>(k + 1), (*draws)[k]);
@@ -387,6 +398,16 @@ void Form1::entriesChanged()
 void Form1::reportError(const QString& error)
 {
     Prompt::warn(this, error);
+}
+
+void Form1::checkOnce(const QString& path, const std::function<QString()>& describe)
+{
+    if (path.isEmpty() || m_checkedFiles.contains(path))
+        return;
+    m_checkedFiles.insert(path);
+    const QString damage = describe();
+    if (!damage.isEmpty())
+        reportError(fileErrorText(path, damage) + tr(". It is shown as it is and has not been changed."));
 }
 
 void Form1::openChild(ChildWindow* child, std::function<void()> afterClose)

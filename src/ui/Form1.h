@@ -53,6 +53,7 @@ public:
     void LoadDatedEntries();
     void ShowDatedEntries();
     void CheckEntries();
+    void OpenHistoryCheck();
     void OpenAddWindow();
     void OpenEditWindow();
     void DeleteSelectedLines();

@@ -1,16 +1,23 @@
 // History check with the official National 6/49 history (4,453 draws): the mask check against the
 // straightforward method (the entry file re-read for every draw, each line scored by ScoreLine),
-// the largest entry file against every draw, and a full listing page shown.
+// the largest entry file against every draw, a full listing page shown, and the whole check as the
+// window runs it.
 #include "DrawCheck.h"
 #include "EntryFile.h"
+#include "EntrySet.h"
+#include "FixedClock.h"
+#include "Form6.h"
 #include "HistoryCheck.h"
 #include "HistoryPageModel.h"
 #include "RandomSource.h"
 #include "RealDraws.h"
+#include "ResultsFile.h"
+#include "ScriptedPrompts.h"
 
 #include <QApplication>
 #include <QListView>
 #include <QListWidget>
+#include <QPushButton>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -162,6 +169,29 @@ void BM_ShowPageItemByItem(benchmark::State& state)
     state.SetItemsProcessed(state.iterations() * HistoryListing::PageCapacity);
 }
 BENCHMARK(BM_ShowPageItemByItem)->Unit(benchmark::kMillisecond)->Iterations(1);
+// What the player waits for: "Check" pressed in the window until the summary and the first page
+// are shown, the check running in slices on the event loop.
+void BM_WindowCheck(benchmark::State& state)
+{
+    static QTemporaryDir dir;
+    const QString results = dir.filePath(QStringLiteral("CAN1.rtl"));
+    if (!ResultsFile::writeAll(results, realDraws()))
+        qFatal("could not write the benchmark history");
+    EntrySet entries;
+    entries.open(entryFileOf(static_cast<int>(state.range(0))), Game);
+    const FixedClock clock(QDate(2026, 12, 5));
+    ScriptedPrompts prompts; // answers the listing-limit message
+    for (auto _ : state) {
+        Form6 form(Game, results, entries, clock, nullptr);
+        form.show();
+        form.findChild<QPushButton*>(QStringLiteral("checkButton"))->click();
+        while (form.isChecking())
+            QApplication::processEvents();
+        benchmark::DoNotOptimize(prompts.shown.size());
+    }
+    setComparisons(state, static_cast<int>(state.range(0)));
+}
+BENCHMARK(BM_WindowCheck)->Arg(2500)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv)

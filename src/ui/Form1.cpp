@@ -11,6 +11,7 @@
 #include "Form3.h"
 #include "Form30.h"
 #include "Form5.h"
+#include "Form6.h"
 #include "GameCatalogue.h"
 #include "HelpViewer.h"
 #include "HistoryDamage.h"
@@ -104,6 +105,7 @@ void Form1::buildWindow()
     connect(m_ui.editButton, &QPushButton::clicked, this, &Form1::OpenEditWindow);
     connect(m_ui.deleteButton, &QPushButton::clicked, this, &Form1::DeleteSelectedLines);
     connect(m_ui.checkButton, &QPushButton::clicked, this, &Form1::CheckEntries);
+    connect(m_ui.historyCheck, &QPushButton::clicked, this, &Form1::OpenHistoryCheck);
     connect(m_ui.printEntries, &QPushButton::clicked, this, [this] {
         QStringList rows;
         for (int r = 0; r < m_entries.rowCount(); ++r)
@@ -531,6 +533,26 @@ void Form1::CheckEntries()
     m_ui.totalWins->setText(QString::number(result->winningRows.size()));
     if (result->winningRows.empty())
         Prompt::inform(this, tr("No wins this time!"));
+}
+
+void Form1::OpenHistoryCheck()
+{
+    if (m_entries.count() < 1) {
+        Prompt::warn(this, tr("You do not have any entries listed to check against the draw history!"));
+        return;
+    }
+    const QString results = m_state.pathOf(GameCatalogue::game(m_state.gameId).resultsFile);
+    QString error;
+    const std::optional<int> draws = ResultsFile::readCount(results, &error);
+    if (!draws) {
+        reportError(error);
+        return;
+    }
+    if (*draws == 0) {
+        Prompt::warn(this, tr("There are no results in the results file - you cannot do a history check!"));
+        return;
+    }
+    openChild(new Form6(m_state.gameId, results, m_entries, m_clock, this));
 }
 
 QString Form1::addWindowTitle()

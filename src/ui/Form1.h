@@ -54,6 +54,7 @@ public:
     void LoadDatedEntries();
     void ShowDatedEntries();
     void CheckEntries();
+    void OpenHistoryCheck();
     void OpenAddWindow();
     void OpenEditWindow();
     void DeleteSelectedLines();

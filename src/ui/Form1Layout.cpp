@@ -166,8 +166,6 @@ void Form1Layout::build(QMainWindow* window, EntrySet& entries)
     checkButton = makeButton(entriesGroup, QStringLiteral("checkButton"), QObject::tr("Check"));
     deleteButton = makeButton(entriesGroup, QStringLiteral("deleteEntryButton"), QObject::tr("Delete"));
     historyCheck = makeButton(entriesGroup, QStringLiteral("historyCheckButton"), QObject::tr("History"));
-    historyCheck->setEnabled(false); // the history check is not part of this release yet
-    historyCheck->setToolTip(QObject::tr("The history check is not available in this version."));
     editButton = makeButton(entriesGroup, QStringLiteral("editEntryButton"), QObject::tr("Edit"));
     printEntries = makeButton(entriesGroup, QStringLiteral("printEntriesButton"), QObject::tr("Print"));
     entriesGrid->addWidget(addButton, 3, 0);

@@ -1,0 +1,258 @@
+#include "TextImport.h"
+
+#include <QBuffer>
+#include <QDate>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+using Verdict = TextImport::Verdict;
+using Lines = std::vector<EntryNumbers>;
+Q_DECLARE_METATYPE(Verdict)
+Q_DECLARE_METATYPE(Lines)
+
+namespace
+{
+const QDate Day(2003, 1, 5);
+
+bool writeBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+QByteArray readBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+// The record an import writes, laid out field by field.
+QByteArray importRecord(int32_t head, const EntryNumbers& numbers, const QDate& date)
+{
+    QByteArray r(28, '\0');
+    RecordFile::put32(r, 0, head);
+    RecordFile::put16(r, 6, int16_t(date.day()));
+    RecordFile::put16(r, 8, int16_t(date.month()));
+    RecordFile::put16(r, 10, int16_t(date.year()));
+    for (int i = 0; i < 7; ++i)
+        RecordFile::put16(r, 12 + 2 * i, numbers[i]);
+    return r;
+}
+
+QByteArray repeated(const QByteArray& line, int times)
+{
+    QByteArray out;
+    for (int i = 0; i < times; ++i)
+        out += line;
+    return out;
+}
+} // namespace
+
+class tst_TextImport : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void parseFields_data();
+    void parseFields();
+    void limits_data();
+    void limits();
+    void validate_data();
+    void validate();
+    void importBytes_data();
+    void importBytes();
+    void importChecksAgain();
+    void failedWriteIsReported();
+
+private:
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QString m_text;
+    QString m_target;
+};
+
+void tst_TextImport::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+    m_text = m_dir->filePath("mine.txt");
+    m_target = TextImport::targetPath(m_dir->path(), 1, Day);
+    QCOMPARE(m_target, m_dir->filePath("Nat64905JAN2003.lot"));
+}
+
+void tst_TextImport::parseFields_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QStringList>("fields");
+    QTest::addColumn<bool>("isText");
+    QTest::newRow("empty") << QByteArray() << QStringList{} << true;
+    QTest::newRow("comma splits a line") << QByteArray("05 12 19,26 33 40\n") << QStringList{"05 12 19", "26 33 40"}
+                                         << true;
+    QTest::newRow("leading blanks, CRLF, no last line end")
+        << QByteArray("  \t03 11 \r\n04") << QStringList{"03 11 ", "04"} << true;
+    QTest::newRow("CR alone ends a line") << QByteArray("01\r02\r") << QStringList{"01", "02"} << true;
+    QTest::newRow("blank line is an empty field") << QByteArray("01\n\n02\n") << QStringList{"01", "", "02"} << true;
+    QTest::newRow("quoted comma") << QByteArray("\"01, 02\" tail,03\n") << QStringList{"01, 02", "03"} << true;
+    QTest::newRow("unclosed quote stops at the line end")
+        << QByteArray("\"01,02\n03") << QStringList{"01,02", "03"} << true;
+    QTest::newRow("byte order mark") << QByteArray("\xEF\xBB\xBF"
+                                                   " \"01,02\"")
+                                     << QStringList{"01,02"} << true;
+    // Fields before the fault are kept for showing; the one it cuts is not.
+    QTest::newRow("NUL byte") << QByteArray("01 02\n03\0xyz\n", 13) << QStringList{"01 02"} << false;
+    QTest::newRow("UTF-16 text") << QByteArray("\xFF\xFE"
+                                               "0\0001\000",
+                                               6)
+                                 << QStringList{} << false;
+    QTest::newRow("line too long") << "01\n" + QByteArray(TextImport::MaxLineLength + 1, '1') << QStringList{"01"}
+                                   << false;
+    QTest::newRow("longest line") << QByteArray(TextImport::MaxLineLength, '1')
+                                  << QStringList{QString(TextImport::MaxLineLength, '1')} << true;
+}
+
+void tst_TextImport::parseFields()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QStringList, fields);
+    QFETCH(bool, isText);
+    const TextImport::TextFields parsed = TextImport::parseFields(bytes);
+    QCOMPARE(QStringList(parsed.fields.begin(), parsed.fields.end()), fields);
+    QCOMPARE(parsed.problem.isEmpty(), isText);
+}
+
+void tst_TextImport::limits_data()
+{
+    // Lines padded so that the size limit comes before the line limit.
+    const QByteArray line = QByteArray("01 02 03 04 05 06").leftJustified(255) + '\n';
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("fieldsKept");
+    QTest::addColumn<bool>("isText");
+    QTest::newRow("as many lines as a file holds")
+        << repeated("1\n", TextImport::MaxFields) << TextImport::MaxFields << true;
+    QTest::newRow("one line more") << repeated("1\n", TextImport::MaxFields + 1) << TextImport::MaxFields << false;
+    const int fit = int(TextImport::MaxFileBytes / line.size());
+    QTest::newRow("larger than any import file") << repeated(line, fit + 1) << fit << false;
+}
+
+void tst_TextImport::limits()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, fieldsKept);
+    QFETCH(bool, isText);
+    QBuffer device(&bytes);
+    QVERIFY(device.open(QIODevice::ReadOnly));
+    const TextImport::TextFields read = TextImport::readFields(device);
+    QCOMPARE(int(read.fields.size()), fieldsKept);
+    QCOMPARE(read.problem.isEmpty(), isText);
+}
+
+void tst_TextImport::validate_data()
+{
+    QTest::addColumn<int>("gameId");
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<Verdict>("verdict");
+    const QByteArray seventh("05 12 19 26 33 40 07\r\n");
+    QTest::newRow("seventh number, 6/49") << 1 << seventh << Verdict::OutOfRange;
+    QTest::newRow("seventh number, Super 7") << 2 << seventh << Verdict::Valid;
+    QTest::newRow("zero seventh, 6/49") << 3 << QByteArray("05 12 19 26 33 40 00 77\n") << Verdict::Valid;
+    QTest::newRow("repeated number") << 4 << QByteArray("01 02 03 04 05 05\n") << Verdict::SameBalls;
+    QTest::newRow("single digits") << 5 << QByteArray("1 2 3 4 5 6\n") << Verdict::OutOfRange;
+    QTest::newRow("unsorted") << 6 << QByteArray("49 01 25 13 07 30\n") << Verdict::Valid;
+    QTest::newRow("comma splits a line") << 7 << QByteArray("05 12 19,26 33 40\n") << Verdict::OutOfRange;
+    QTest::newRow("above 49") << 1 << QByteArray("01 02 03 04 05 50\n") << Verdict::OutOfRange;
+    QTest::newRow("empty file") << 1 << QByteArray() << Verdict::Valid;
+    QTest::newRow("first bad line decides")
+        << 1 << QByteArray("03 11 24 30 41 49\n01 02 03 04 05 05\n01 02 03 04 05 50\n") << Verdict::SameBalls;
+    QTest::newRow("Super 7 above 47") << 2 << QByteArray("01 02 03 04 05 06 48\n") << Verdict::OutOfRange;
+    QTest::newRow("Super 7 needs seven") << 2 << QByteArray("01 02 03 04 05 06\n") << Verdict::OutOfRange;
+    QTest::newRow("Super 7 repeat in slot 7") << 2 << QByteArray("01 02 03 04 05 06 01\n") << Verdict::SameBalls;
+    // A binary file is refused as such, even when its first bytes read as a bad line.
+    QTest::newRow("image file") << 1 << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16) << Verdict::NotText;
+    QTest::newRow("valid lines, then binary") << 1 << QByteArray("03 11 24 30 41 49\n\x01\x02") << Verdict::NotText;
+}
+
+void tst_TextImport::validate()
+{
+    QFETCH(int, gameId);
+    QFETCH(QByteArray, text);
+    QFETCH(Verdict, verdict);
+    QVERIFY(writeBytes(m_text, text));
+    QCOMPARE(TextImport::validate(m_text, gameId, m_target), verdict);
+    // Checking never leaves a file behind.
+    QVERIFY(!QFile::exists(m_target));
+
+    // A target that already holds a line refuses even a valid file; an emptied one does not.
+    if (verdict == Verdict::Valid) {
+        QByteArray held(2 * 28, '\0');
+        RecordFile::put16(held, 12, 5);
+        QVERIFY(writeBytes(m_target, held));
+        QCOMPARE(TextImport::validate(m_text, gameId, m_target), Verdict::Valid);
+        RecordFile::put32(held, 0, 1);
+        QVERIFY(writeBytes(m_target, held));
+        QCOMPARE(TextImport::validate(m_text, gameId, m_target), Verdict::AlreadyEntered);
+    }
+}
+
+void tst_TextImport::importBytes_data()
+{
+    QTest::addColumn<int>("gameId");
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<Lines>("stored");
+    QTest::newRow("stored sorted") << 1 << QByteArray("49 01 25 13 07 30\n03 11 24 30 41 49")
+                                   << Lines{{1, 7, 13, 25, 30, 49, 0}, {3, 11, 24, 30, 41, 49, 0}};
+    QTest::newRow("6/49 keeps no seventh") << 4 << QByteArray("09 08 07 06 05 04 00\n") << Lines{{4, 5, 6, 7, 8, 9, 0}};
+    QTest::newRow("Super 7") << 2 << QByteArray("47 01 30 12 08 22 09\n") << Lines{{1, 8, 9, 12, 22, 30, 47}};
+    QTest::newRow("empty file") << 1 << QByteArray() << Lines{};
+}
+
+void tst_TextImport::importBytes()
+{
+    QFETCH(int, gameId);
+    QFETCH(QByteArray, text);
+    QFETCH(Lines, stored);
+    QByteArray expected = stored.empty() ? QByteArray(28, '\0') : QByteArray();
+    for (std::size_t k = 0; k < stored.size(); ++k)
+        expected += importRecord(k == 0 ? int32_t(stored.size()) : 0, stored[k], Day);
+
+    QVERIFY(writeBytes(m_text, text));
+    QString error;
+    QCOMPARE(TextImport::importFile(m_text, gameId, Day, m_target, &error), Verdict::Valid);
+    QCOMPARE(readBytes(m_target), expected);
+    QCOMPARE(EntryFile::readAllLines(m_target), std::optional(stored));
+}
+
+void tst_TextImport::importChecksAgain()
+{
+    QVERIFY(writeBytes(m_text, "03 11 24 30 41 49\n"));
+    QCOMPARE(TextImport::validate(m_text, 1, m_target), Verdict::Valid);
+    // Changed between checking and importing: nothing is written.
+    QVERIFY(writeBytes(m_text, "03 11 24 30 41 49\n03 11 24 30 41 41\n"));
+    QCOMPARE(TextImport::importFile(m_text, 1, Day, m_target), Verdict::SameBalls);
+    QVERIFY(!QFile::exists(m_target));
+
+    // Lines that arrived in the target since are never overwritten.
+    QVERIFY(writeBytes(m_text, "03 11 24 30 41 49\n"));
+    const QByteArray held = importRecord(1, {1, 2, 3, 4, 5, 6, 0}, Day);
+    QVERIFY(writeBytes(m_target, held));
+    QCOMPARE(TextImport::importFile(m_text, 1, Day, m_target), Verdict::AlreadyEntered);
+    QCOMPARE(readBytes(m_target), held);
+
+    QVERIFY(QFile::remove(m_text));
+    QCOMPARE(TextImport::importFile(m_text, 1, Day, m_target), Verdict::NotText);
+}
+
+void tst_TextImport::failedWriteIsReported()
+{
+    QVERIFY(writeBytes(m_text, "03 11 24 30 41 49\n"));
+    const QString target = m_dir->filePath("gone/Nat64905JAN2003.lot");
+    QString error;
+    QCOMPARE(TextImport::importFile(m_text, 1, Day, target, &error), Verdict::FileError);
+    QVERIFY2(error.contains("Nat64905JAN2003.lot"), qPrintable(error));
+    QVERIFY(!QFile::exists(target));
+}
+
+QTEST_GUILESS_MAIN(tst_TextImport)
+#include "tst_TextImport.moc"

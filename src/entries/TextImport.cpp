@@ -117,11 +117,6 @@ check(const QString& textPath, int gameId, const QString& target, QString* error
 
 namespace TextImport
 {
-TextFields parseFields(const QByteArray& bytes)
-{
-    return parse(bytes, bytes.size(), QString());
-}
-
 TextFields readFields(QIODevice& device)
 {
     const QByteArray bytes = device.read(MaxFileBytes + 1);
@@ -129,7 +124,7 @@ TextFields readFields(QIODevice& device)
         return parse(bytes, MaxFileBytes, QStringLiteral("the file is larger than %1 bytes").arg(MaxFileBytes));
     if (!device.atEnd())
         return parse(bytes, bytes.size(), device.errorString());
-    return parseFields(bytes);
+    return parse(bytes, bytes.size(), QString());
 }
 
 TextFields readFields(const QString& path)

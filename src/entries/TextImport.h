@@ -32,7 +32,6 @@ struct TextFields
 
 // A field ends at a line end or a comma; leading blanks are skipped; a field in double quotes may
 // hold commas. Tabs, line ends and printable text are all a text file may hold.
-TextFields parseFields(const QByteArray& bytes);
 TextFields readFields(QIODevice& device);
 TextFields readFields(const QString& path);
 

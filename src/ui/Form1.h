@@ -90,6 +90,7 @@ private:
     void openDrawList();
     void printList(const QStringList& rows);
     void openPrinterSelection();
+    void openImport();
     void showHelpContents();
     void showAbout();
 

@@ -55,7 +55,6 @@ private slots:
     void validate();
     void importBytes_data();
     void importBytes();
-    void importChecksAgain();
     void failedWriteIsReported();
 
 private:
@@ -80,18 +79,16 @@ void tst_TextImport::readFields_data()
     QTest::addColumn<bool>("isText");
     QTest::newRow("empty") << QByteArray() << QStringList{} << true;
     QTest::newRow("comma") << QByteArray("05 12 19,26 33 40\n") << QStringList{"05 12 19", "26 33 40"} << true;
-    QTest::newRow("blanks, CRLF, no end") << QByteArray("  \t03 11 \r\n04") << QStringList{"03 11 ", "04"} << true;
-    QTest::newRow("CR ends a line") << QByteArray("01\r02\r") << QStringList{"01", "02"} << true;
+    QTest::newRow("blanks, line ends") << QByteArray("  \t03 11 \r\n04\r05") << QStringList{"03 11 ", "04", "05"}
+                                       << true;
     QTest::newRow("blank line") << QByteArray("01\n\n02\n") << QStringList{"01", "", "02"} << true;
     QTest::newRow("quoted comma") << QByteArray("\"01, 02\" tail,03\n") << QStringList{"01, 02", "03"} << true;
     QTest::newRow("unclosed quote") << QByteArray("\"01,02\n03") << QStringList{"01,02", "03"} << true;
     QTest::newRow("byte order mark") << QByteArray("\xEF\xBB\xBF \"01,02\"") << QStringList{"01,02"} << true;
     // Fields before the fault are kept for showing; the one it cuts is not.
     QTest::newRow("NUL byte") << QByteArray("01 02\n03\0xyz\n", 13) << QStringList{"01 02"} << false;
-    QTest::newRow("UTF-16") << QByteArray::fromHex("fffe30003100") << QStringList{} << false;
-    const int longest = TextImport::MaxLineLength;
-    QTest::newRow("longest line") << QByteArray(longest, '1') << QStringList{QString(longest, '1')} << true;
-    QTest::newRow("line too long") << "01\n" + QByteArray(longest + 1, '1') << QStringList{"01"} << false;
+    QTest::newRow("line too long") << "01\n" + QByteArray(TextImport::MaxLineLength + 1, '1') << QStringList{"01"}
+                                   << false;
     const int most = TextImport::MaxFields;
     QTest::newRow("most lines") << QByteArray("1\n").repeated(most) << QStringList(most, "1") << true;
     QTest::newRow("one line more") << QByteArray("1\n").repeated(most + 1) << QStringList(most, "1") << false;
@@ -126,16 +123,13 @@ void tst_TextImport::validate_data()
     QTest::newRow("single digits") << 5 << QByteArray("1 2 3 4 5 6\n") << Verdict::OutOfRange;
     QTest::newRow("unsorted") << 6 << QByteArray("49 01 25 13 07 30\n") << Verdict::Valid;
     QTest::newRow("comma splits a line") << 7 << QByteArray("05 12 19,26 33 40\n") << Verdict::OutOfRange;
-    QTest::newRow("above 49") << 1 << QByteArray("01 02 03 04 05 50\n") << Verdict::OutOfRange;
     QTest::newRow("empty file") << 1 << QByteArray() << Verdict::Valid;
     QTest::newRow("first bad line decides")
         << 1 << QByteArray("03 11 24 30 41 49\n01 02 03 04 05 05\n01 02 03 04 05 50\n") << Verdict::SameBalls;
     QTest::newRow("Super 7 above 47") << 2 << QByteArray("01 02 03 04 05 06 48\n") << Verdict::OutOfRange;
-    QTest::newRow("Super 7 needs seven") << 2 << QByteArray("01 02 03 04 05 06\n") << Verdict::OutOfRange;
     QTest::newRow("Super 7 repeat in slot 7") << 2 << QByteArray("01 02 03 04 05 06 01\n") << Verdict::SameBalls;
     // A binary file is refused as such, even when its first bytes read as a bad line.
     QTest::newRow("image file") << 1 << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16) << Verdict::NotText;
-    QTest::newRow("valid lines, then binary") << 1 << QByteArray("03 11 24 30 41 49\n\x01\x02") << Verdict::NotText;
 }
 
 void tst_TextImport::validate()
@@ -167,7 +161,6 @@ void tst_TextImport::importBytes_data()
     QTest::addColumn<Lines>("stored");
     QTest::newRow("stored sorted") << 1 << QByteArray("49 01 25 13 07 30\n03 11 24 30 41 49")
                                    << Lines{{1, 7, 13, 25, 30, 49, 0}, {3, 11, 24, 30, 41, 49, 0}};
-    QTest::newRow("6/49 keeps no seventh") << 4 << QByteArray("09 08 07 06 05 04 00\n") << Lines{{4, 5, 6, 7, 8, 9, 0}};
     QTest::newRow("Super 7") << 2 << QByteArray("47 01 30 12 08 22 09\n") << Lines{{1, 8, 9, 12, 22, 30, 47}};
     QTest::newRow("empty file") << 1 << QByteArray() << Lines{};
 }
@@ -186,26 +179,6 @@ void tst_TextImport::importBytes()
     QCOMPARE(TextImport::importFile(m_text, gameId, Day, m_target, &error), Verdict::Valid);
     QCOMPARE(readBytes(m_target), expected);
     QCOMPARE(EntryFile::readAllLines(m_target), std::optional(stored));
-}
-
-void tst_TextImport::importChecksAgain()
-{
-    QVERIFY(writeBytes(m_text, "03 11 24 30 41 49\n"));
-    QCOMPARE(TextImport::validate(m_text, 1, m_target), Verdict::Valid);
-    // Changed between checking and importing: nothing is written.
-    QVERIFY(writeBytes(m_text, "03 11 24 30 41 49\n03 11 24 30 41 41\n"));
-    QCOMPARE(TextImport::importFile(m_text, 1, Day, m_target), Verdict::SameBalls);
-    QVERIFY(!QFile::exists(m_target));
-
-    // Lines that arrived in the target since are never overwritten.
-    QVERIFY(writeBytes(m_text, "03 11 24 30 41 49\n"));
-    const QByteArray held = importRecord(1, {1, 2, 3, 4, 5, 6, 0}, Day);
-    QVERIFY(writeBytes(m_target, held));
-    QCOMPARE(TextImport::importFile(m_text, 1, Day, m_target), Verdict::AlreadyEntered);
-    QCOMPARE(readBytes(m_target), held);
-
-    QVERIFY(QFile::remove(m_text));
-    QCOMPARE(TextImport::importFile(m_text, 1, Day, m_target), Verdict::NotText);
 }
 
 void tst_TextImport::failedWriteIsReported()

@@ -137,10 +137,6 @@ void tst_Form8::refusals()
     QVERIFY(!offersImport());
     QVERIFY(!QFile::exists(m_fx->path("Western07DEC2026.lot")));
 
-    clickRow(m_import->findChild<QListWidget*>("fileList"), 1);
-    CLICK(m_import, "validateButton");
-    QCOMPARE(m_fx->prompts->last(),
-             app + "One or more of your numbers are out of range - or your file is not in the correct format");
     CLICK(m_import, "closeButton");
     QCOMPARE(m_main->entrySet().count(), 1);
 }

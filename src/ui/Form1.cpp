@@ -7,11 +7,13 @@
 #include "DrawCheck.h"
 #include "EntryDamage.h"
 #include "EntryFile.h"
+#include "Form11.h"
 #include "Form2.h"
 #include "Form3.h"
 #include "Form30.h"
 #include "Form5.h"
 #include "Form6.h"
+#include "Form8.h"
 #include "GameCatalogue.h"
 #include "HelpViewer.h"
 #include "HistoryDamage.h"
@@ -155,9 +157,15 @@ void Form1::buildMenus()
     }
     // Entries whose windows are not part of this release are shown disabled rather than pretending to work.
     addMenuAction(file, QStringLiteral("actionUpdateResults"), tr("&Update Results"))->setEnabled(false);
-    addMenuAction(file, QStringLiteral("actionDeleteEntryFiles"), tr("Entry File &Deletion"))->setEnabled(false);
+    connect(addMenuAction(file, QStringLiteral("actionDeleteEntryFiles"), tr("Entry File &Deletion")),
+            &QAction::triggered,
+            this,
+            [this] { openChild(new Form11(m_state.appFolder, m_entries, this)); });
     addMenuAction(file, QStringLiteral("actionFilterEntry"), tr("&Filter Current Entry"))->setEnabled(false);
-    addMenuAction(file, QStringLiteral("actionImportText"), tr("&Import TXT Entry"))->setEnabled(false);
+    connect(addMenuAction(file, QStringLiteral("actionImportText"), tr("&Import TXT Entry")),
+            &QAction::triggered,
+            this,
+            &Form1::openImport);
     connect(addMenuAction(file, QStringLiteral("actionSelectPrinter"), tr("Select &Printer")),
             &QAction::triggered,
             this,
@@ -731,6 +739,17 @@ void Form1::openPrinterSelection()
         m_ui.printWinning->setEnabled(true);
     });
     openChild(selection);
+}
+
+void Form1::openImport()
+{
+    auto* import = new Form8(m_state.gameId, m_state.appFolder, m_clock.today(), this);
+    connect(import, &Form8::entryFileWritten, this, [this](const QString& path) {
+        QString error;
+        if (!m_entries.reloadIfShown(path, &error))
+            reportError(error);
+    });
+    openChild(import);
 }
 
 void Form1::showHelpContents()

@@ -94,6 +94,7 @@ private:
     void openDrawList();
     void printList(const QStringList& rows);
     void openPrinterSelection();
+    void openImport();
     void showHelpContents();
     void showAbout();
 

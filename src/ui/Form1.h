@@ -9,6 +9,7 @@
 #include "Form1Layout.h"
 
 #include <QMainWindow>
+#include <QSet>
 
 #include <functional>
 
@@ -53,6 +54,7 @@ public:
     void LoadDatedEntries();
     void ShowDatedEntries();
     void CheckEntries();
+    void OpenHistoryCheck();
     void OpenAddWindow();
     void OpenEditWindow();
     void DeleteSelectedLines();
@@ -77,6 +79,8 @@ private:
     void buildMenus();
     QAction* addMenuAction(QMenu* menu, const QString& objectName, const QString& caption);
     void reportError(const QString& error);
+    // Tells the player once per file and run that a file looks damaged; it is shown as it is.
+    void checkOnce(const QString& path, const std::function<QString()>& describe);
     void showDraw(int record, const DrawRecord& draw);
     void clearWinningLines();
     void entriesChanged();
@@ -90,7 +94,10 @@ private:
     void openDrawList();
     void printList(const QStringList& rows);
     void openPrinterSelection();
+    void openImport();
     void openOptimiser();
+    // A child window wrote an entry file: shown again if it is the shown one.
+    void reloadWrittenFile(const QString& path);
     void openFilter();
     void showHelpContents();
     void showAbout();
@@ -103,6 +110,7 @@ private:
     RandomSource& m_random;
 
     Form1Layout m_ui;
+    QSet<QString> m_checkedFiles;
     QList<QAction*> m_wheels6;
     QList<QAction*> m_wheels7;
 };

@@ -211,6 +211,8 @@ void tst_LinkProcess::mainWindowReloadsShownDate()
     auto* optimiser = openWindow<LinkProcess>("LinkProcess");
     QVERIFY(optimiser);
     QVERIFY(main->isInputEnabled()); // the optimiser does not block the main window
+    auto* create = main->findChild<QAction*>("actionCreateOptimised");
+    QVERIFY(!create->isEnabled()); // but one optimiser at a time
 
     process(optimiser, "1");
     optimiser->findChild<QDateEdit*>("entryDateEdit")->setDate(date);
@@ -219,6 +221,7 @@ void tst_LinkProcess::mainWindowReloadsShownDate()
     QCOMPARE(main->findChild<QLineEdit*>("entryCountEdit")->text(), QString::number(shown));
     QVERIFY(EntryFile::fileExists(m_fx->path(EntryFile::DatedEntryFileName(3, date.day(), date.month(), date.year()))));
     QVERIFY(optimiser->close());
+    QVERIFY(create->isEnabled());
 }
 
 QTEST_MAIN(tst_LinkProcess)

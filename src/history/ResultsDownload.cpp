@@ -34,7 +34,7 @@ bool ResultsDownload::start(const QString& appFolder,
         return false;
     std::erase_if(gameIds, [](int id) { return !GameCatalogue::isValidGame(id); });
     if (gameIds.empty()) {
-        m_questions.inform(DownloadTexts::nothingSelected());
+        m_questions.warn(DownloadTexts::nothingSelected());
         return false;
     }
     m_appFolder = appFolder;
@@ -81,7 +81,7 @@ void ResultsDownload::transferFinished(bool ok, const QByteArray& body, const QS
     if (!ok) {
         m_failed = true;
         emit detailChanged(error);
-        if (!m_questions.ask(DownloadTexts::failedQuestion(m_gameId)))
+        if (!m_questions.ask(DownloadTexts::failedQuestion(m_gameId), false))
             return end(DownloadTexts::stoppedAfterFailure());
         return nextGame();
     }
@@ -98,14 +98,14 @@ bool ResultsDownload::replace(const QByteArray& body)
     if (!history) {
         m_failed = true;
         emit detailChanged(reason);
-        return m_questions.ask(DownloadTexts::corruptQuestion(m_gameId));
+        return m_questions.ask(DownloadTexts::corruptQuestion(m_gameId), false);
     }
     if (m_checkBeforeOverwriting) {
         const DrawRecord& newest = history->newest;
         const QString question = m_localCount > history->count
                                      ? DownloadTexts::moreResultsQuestion(m_gameId)
                                      : DownloadTexts::replaceQuestion(m_gameId, newest.day, newest.month, newest.year);
-        if (!m_questions.ask(question)) {
+        if (!m_questions.ask(question, true)) {
             emit statusChanged(DownloadTexts::cancelledUpdate(m_gameId));
             return true;
         }
@@ -114,7 +114,7 @@ bool ResultsDownload::replace(const QByteArray& body)
     if (!WholeFile::write(historyPath(), body, &error)) {
         m_failed = true;
         emit detailChanged(error);
-        m_questions.inform(error);
+        m_questions.warn(error);
     }
     return true;
 }

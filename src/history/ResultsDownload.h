@@ -22,8 +22,9 @@ public:
     {
     public:
         virtual ~Questions() = default;
-        virtual bool ask(const QString& question) = 0;
-        virtual void inform(const QString& message) = 0;
+        // overwrites: Yes replaces the player's history, so No should be the safe default.
+        virtual bool ask(const QString& question, bool overwrites) = 0;
+        virtual void warn(const QString& message) = 0;
     };
 
     ResultsDownload(ResultsTransfer& transfer, Questions& questions, QObject* parent = nullptr);

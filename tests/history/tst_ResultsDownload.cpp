@@ -1,9 +1,8 @@
+#include "DownloadCases.h"
 #include "DownloadServer.h"
 #include "DownloadedHistory.h"
-#include "HistoryImage.h"
-#include "LoopbackHttpServer.h"
+#include "HistoryBytes.h"
 #include "NetworkTransfer.h"
-#include "RealDraws.h"
 #include "RecordFile.h"
 #include "ResultsDownload.h"
 #include "TestFiles.h"
@@ -11,66 +10,39 @@
 #include <QDir>
 #include <QFile>
 #include <QNetworkAccessManager>
-#include <QNetworkProxy>
 #include <QQueue>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
 using Mode = LoopbackHttpServer::Mode;
-Q_DECLARE_METATYPE(Mode)
 
 namespace
 {
 class ScriptedQuestions : public ResultsDownload::Questions
 {
 public:
-    bool ask(const QString& question) override
+    bool ask(const QString& question, bool overwrites) override
     {
         asked << question;
+        overwriting << overwrites;
         if (answers.isEmpty()) {
             unexpected << question;
             return false;
         }
         return answers.dequeue();
     }
-    void inform(const QString& message) override
+    void warn(const QString& message) override
     {
         informed << message;
     }
 
     QQueue<bool> answers;
     QStringList asked;
+    QList<bool> overwriting;
     QStringList informed;
     QStringList unexpected;
 };
-
-// The first count official 6/49 draws as a history file.
-QByteArray national(int count)
-{
-    static const std::vector<DrawRecord> real = loadRealDraws();
-    HistoryImage image;
-    for (int i = 0; i < count; ++i) {
-        const DrawRecord& r = real[i];
-        image.insert(1, r.day, r.month, r.year, r.numbers, r.bonus);
-    }
-    return image.bytes();
-}
-
-// Weekly Super 7 draws from January 2001, seven distinct numbers and a bonus within 1..47.
-QByteArray super7(int count)
-{
-    HistoryImage image;
-    QDate date(2001, 1, 5);
-    for (int i = 0; i < count; ++i, date = date.addDays(7)) {
-        std::array<int16_t, 7> n{};
-        for (int j = 0; j < 7; ++j)
-            n[j] = static_cast<int16_t>(1 + (i + 6 * j) % 47);
-        std::sort(n.begin(), n.end());
-        image.insert(2, date.day(), date.month(), date.year(), n, static_cast<int16_t>(1 + (i + 42) % 47));
-    }
-    return image.bytes();
-}
 
 QByteArray with16(QByteArray bytes, int record, int offset, int value)
 {
@@ -96,7 +68,6 @@ class tst_ResultsDownload : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void init();
     void verify_data();
     void verify();
@@ -122,11 +93,6 @@ private:
     QString m_detail;
 };
 
-void tst_ResultsDownload::initTestCase()
-{
-    QNetworkProxy::setApplicationProxy(QNetworkProxy::NoProxy);
-}
-
 void tst_ResultsDownload::init()
 {
     m_dir = std::make_unique<QTemporaryDir>();
@@ -134,7 +100,7 @@ void tst_ResultsDownload::init()
     m_questions = ScriptedQuestions();
     m_statuses.clear();
     m_detail.clear();
-    QVERIFY(writeFileBytes(m_dir->filePath("CAN1.rtl"), national(100)));
+    QVERIFY(writeFileBytes(m_dir->filePath("CAN1.rtl"), officialHistory(100)));
 }
 
 void tst_ResultsDownload::run(const std::vector<int>& games, bool checkBeforeOverwriting, int timeoutMs)
@@ -156,8 +122,8 @@ void tst_ResultsDownload::verify_data()
     QTest::addColumn<int>("gameId");
     QTest::addColumn<QByteArray>("body");
     QTest::addColumn<QString>("reason"); // "" when accepted
-    const QByteArray full = national(4453);
-    const QByteArray seven = super7(60);
+    const QByteArray full = officialHistory(4453);
+    const QByteArray seven = super7History(60);
     QTest::newRow("official history") << 1 << full << "";
     QTest::newRow("stale record after the count") << 1 << full + full.left(28) << "";
     QTest::newRow("same date twice") << 1 << with16(with16(full, 2, 6, 12), 2, 8, 6) << "";
@@ -197,16 +163,9 @@ void tst_ResultsDownload::verify()
 
 void tst_ResultsDownload::download_data()
 {
-    QTest::addColumn<int>("status");
-    QTest::addColumn<Mode>("mode");
-    QTest::addColumn<QByteArray>("body");
-    QTest::addColumn<bool>("checkBefore");
-    QTest::addColumn<QList<bool>>("answers");
-    QTest::addColumn<QStringList>("questions");
-    QTest::addColumn<bool>("replaced");
-    QTest::addColumn<QString>("finalStatus");
+    addDownloadColumns();
 
-    const QByteArray full = national(4453);
+    const QByteArray full = officialHistory(4453);
     const QByteArray html = "<!DOCTYPE html><html><head><title>Maintenance</title></head><body>Back soon</body></html>";
     QTest::newRow("valid, replaced") << 200 << Mode::Plain << full << true << QList<bool>{true}
                                      << QStringList{replaceNational} << true << allDone;
@@ -217,13 +176,13 @@ void tst_ResultsDownload::download_data()
     QTest::newRow("replacement declined")
         << 200 << Mode::Plain << full << true << QList<bool>{false} << QStringList{replaceNational} << false << allDone;
     QTest::newRow("fewer draws than the player has")
-        << 200 << Mode::Plain << national(40) << true << QList<bool>{false}
+        << 200 << Mode::Plain << officialHistory(40) << true << QList<bool>{false}
         << QStringList{"You seem to have more results in your history file for National 6/49 than the downloaded "
                        "ones. Do you still want to overwrite your current result history with the downloaded result "
                        "history."}
         << false << allDone;
     QTest::newRow("same count asks about the date")
-        << 200 << Mode::Plain << national(100) << true << QList<bool>{true}
+        << 200 << Mode::Plain << officialHistory(100) << true << QList<bool>{true}
         << QStringList{"Do you want to replace your current results for National 6/49 with those up to 5/5/1984"}
         << true << allDone;
     QTest::newRow("error page with status 200, stop") << 200 << Mode::Plain << html << true << QList<bool>{false}
@@ -249,29 +208,22 @@ void tst_ResultsDownload::download_data()
 
 void tst_ResultsDownload::download()
 {
-    QFETCH(int, status);
-    QFETCH(Mode, mode);
-    QFETCH(QByteArray, body);
-    QFETCH(bool, checkBefore);
-    QFETCH(QList<bool>, answers);
-    QFETCH(QStringList, questions);
-    QFETCH(bool, replaced);
-    QFETCH(QString, finalStatus);
+    const DownloadCase c = fetchDownloadCase();
 
     const QString path = m_dir->filePath("CAN1.rtl");
     const QByteArray before = readFileBytes(path);
-    m_server->serve("/dwnld/CAN1.rtl", {status, body, mode, {}});
-    m_questions.answers << answers;
-    run({1}, checkBefore);
-    QCOMPARE(m_questions.asked, questions);
-    QCOMPARE(readFileBytes(path), replaced ? body : before);
-    QCOMPARE(m_statuses.last(), finalStatus);
+    m_server->serve("/dwnld/CAN1.rtl", c.answer);
+    m_questions.answers << c.answers;
+    run({1}, c.checkBefore);
+    QCOMPARE(m_questions.asked, c.questions);
+    QCOMPARE(readFileBytes(path), c.replaced ? c.answer.body : before);
+    QCOMPARE(m_statuses.last(), c.finalStatus);
     QCOMPARE(m_server->requests, QStringList{"/dwnld/CAN1.rtl"});
 }
 
 void tst_ResultsDownload::statusesFollowTheTransfer()
 {
-    const QByteArray full = national(4453);
+    const QByteArray full = officialHistory(4453);
     // A redirect on the way changes nothing the player sees but the address.
     m_server->serve("/dwnld/CAN1.rtl", {302, {}, Mode::Plain, m_server->address("/mirror/CAN1.rtl").toEncoded()});
     m_server->serve("/mirror/CAN1.rtl", {200, full, Mode::Plain, {}});
@@ -300,16 +252,17 @@ void tst_ResultsDownload::statusesFollowTheTransfer()
 
 void tst_ResultsDownload::declinedGameThenAnotherReplaced()
 {
-    const QByteArray seven = super7(300);
-    QVERIFY(writeFileBytes(m_dir->filePath("CAN7.rtl"), super7(10)));
+    const QByteArray seven = super7History(300);
+    QVERIFY(writeFileBytes(m_dir->filePath("CAN7.rtl"), super7History(10)));
     const QByteArray before = readFileBytes(m_dir->filePath("CAN1.rtl"));
-    m_server->serve("/dwnld/CAN1.rtl", {200, national(4453), Mode::Plain, {}});
+    m_server->serve("/dwnld/CAN1.rtl", {200, officialHistory(4453), Mode::Plain, {}});
     m_server->serve("/dwnld/CAN7.rtl", {200, seven, Mode::Chunked, {}});
     m_questions.answers << false << true;
     run({1, 2}, true);
     QCOMPARE(m_questions.asked,
              (QStringList{replaceNational,
                           "Do you want to replace your current results for Super 7 with those up to 29/9/2006"}));
+    QCOMPARE(m_questions.overwriting, (QList<bool>{true, true}));
     QVERIFY(m_statuses.contains("You cancelled the update for National 6/49"));
     QCOMPARE(m_statuses.last(), allDone);
     QCOMPARE(readFileBytes(m_dir->filePath("CAN1.rtl")), before);
@@ -331,6 +284,7 @@ void tst_ResultsDownload::cancelWhileServerIsSilent()
     download.cancel();
     QTRY_COMPARE(finished.count(), 1);
     QCOMPARE(m_questions.asked, QStringList{failedNational});
+    QCOMPARE(m_questions.overwriting, QList<bool>{false});
     // Cancelling is not a communication error.
     QVERIFY(!m_statuses.contains("An error occured in communicating with the host computer"));
     QCOMPARE(m_statuses.last(), stoppedFailed);
@@ -363,7 +317,7 @@ void tst_ResultsDownload::unwritableHistoryIsReported()
 {
     // A folder where the history file should be: the write fails whoever runs the test.
     QVERIFY(QDir(m_dir->path()).mkdir("CAN5.rtl"));
-    m_server->serve("/dwnld/CAN5.rtl", {200, national(20), Mode::Plain, {}});
+    m_server->serve("/dwnld/CAN5.rtl", {200, officialHistory(20), Mode::Plain, {}});
     run({6}, false);
     QCOMPARE(m_questions.informed.size(), 1);
     QVERIFY2(m_questions.informed[0].contains("CAN5.rtl"), qPrintable(m_questions.informed[0]));

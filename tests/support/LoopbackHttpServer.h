@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QHostAddress>
+#include <QNetworkProxy>
 #include <QStringList>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -32,6 +33,8 @@ public:
 
     LoopbackHttpServer()
     {
+        // A proxy set up on the machine must not stand between the tests and this server.
+        QNetworkProxy::setApplicationProxy(QNetworkProxy::NoProxy);
         if (!m_server.listen(QHostAddress::LocalHost))
             qFatal("the loopback server cannot listen: %s", qPrintable(m_server.errorString()));
         QObject::connect(&m_server, &QTcpServer::newConnection, &m_server, [this] {

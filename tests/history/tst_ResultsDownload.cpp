@@ -167,34 +167,18 @@ void tst_ResultsDownload::download_data()
 
     const QByteArray full = officialHistory(4453);
     const QByteArray html = "<!DOCTYPE html><html><head><title>Maintenance</title></head><body>Back soon</body></html>";
-    QTest::newRow("valid, replaced") << 200 << Mode::Plain << full << true << QList<bool>{true}
-                                     << QStringList{replaceNational} << true << allDone;
     QTest::newRow("chunked without length")
         << 200 << Mode::Chunked << full << true << QList<bool>{true} << QStringList{replaceNational} << true << allDone;
-    QTest::newRow("no question asked") << 200 << Mode::Plain << full << false << QList<bool>{} << QStringList{} << true
-                                       << allDone;
     QTest::newRow("replacement declined")
         << 200 << Mode::Plain << full << true << QList<bool>{false} << QStringList{replaceNational} << false << allDone;
-    QTest::newRow("fewer draws than the player has")
-        << 200 << Mode::Plain << officialHistory(40) << true << QList<bool>{false}
-        << QStringList{"You seem to have more results in your history file for National 6/49 than the downloaded "
-                       "ones. Do you still want to overwrite your current result history with the downloaded result "
-                       "history."}
-        << false << allDone;
     QTest::newRow("same count asks about the date")
         << 200 << Mode::Plain << officialHistory(100) << true << QList<bool>{true}
         << QStringList{"Do you want to replace your current results for National 6/49 with those up to 5/5/1984"}
         << true << allDone;
-    QTest::newRow("error page with status 200, stop") << 200 << Mode::Plain << html << true << QList<bool>{false}
-                                                      << QStringList{corruptNational} << false << stoppedCorrupt;
     QTest::newRow("error page, go on") << 200 << Mode::Plain << html << false << QList<bool>{true}
                                        << QStringList{corruptNational} << false << someFailed;
     QTest::newRow("404, go on") << 404 << Mode::Plain << html << true << QList<bool>{true}
                                 << QStringList{failedNational} << false << someFailed;
-    QTest::newRow("404, stop") << 404 << Mode::Plain << html << true << QList<bool>{false}
-                               << QStringList{failedNational} << false << stoppedFailed;
-    QTest::newRow("body cut short") << 200 << Mode::CutShort << full << false << QList<bool>{false}
-                                    << QStringList{failedNational} << false << stoppedFailed;
     QTest::newRow("one bad record deep inside")
         << 200 << Mode::Chunked << with16(full, 4000, 18, 0) << false << QList<bool>{false}
         << QStringList{corruptNational} << false << stoppedCorrupt;

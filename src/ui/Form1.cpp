@@ -18,9 +18,11 @@
 #include "GameCatalogue.h"
 #include "HelpViewer.h"
 #include "HistoryDamage.h"
+#include "HistoryImport.h"
 #include "LinkProcess.h"
 #include "Printing.h"
 #include "Prompt.h"
+#include "RDL.h"
 #include "ResultsFile.h"
 #include "WheelCatalogue.h"
 #include "editEntry.h"
@@ -157,8 +159,23 @@ void Form1::buildMenus()
         provinces->addAction(a);
         connect(a, &QAction::triggered, this, [this, code] { selectProvince(code); });
     }
+    connect(addMenuAction(file, QStringLiteral("actionUpdateResults"), tr("&Update Results")),
+            &QAction::triggered,
+            this,
+            [this] { openChild(new RDL(m_state.appFolder, this), [this] { showDrawOfDate(); }); });
+    connect(addMenuAction(file, QStringLiteral("actionImportDrawHistory"), tr("Import Draw &History…")),
+            &QAction::triggered,
+            this,
+            [this] {
+                const QString source = HistoryImport::chooseFile(this, m_state.gameId, m_state.appFolder);
+                if (source.isEmpty())
+                    return;
+                auto* import = new HistoryImport(
+                    m_state.gameId, m_state.pathOf(GameCatalogue::game(m_state.gameId).resultsFile), this);
+                openChild(import, [this] { showDrawOfDate(); });
+                import->run(source);
+            });
     // Entries whose windows are not part of this release are shown disabled rather than pretending to work.
-    addMenuAction(file, QStringLiteral("actionUpdateResults"), tr("&Update Results"))->setEnabled(false);
     connect(addMenuAction(file, QStringLiteral("actionDeleteEntryFiles"), tr("Entry File &Deletion")),
             &QAction::triggered,
             this,

@@ -3,7 +3,7 @@
 // method runs beside the record-by-record baseline: the file read one 28-byte record at a time.
 #include "BallInfo.h"
 #include "DrawStatistics.h"
-#include "EntryFile.h"
+#include "EntrySet.h"
 #include "RealDraws.h"
 #include "RecordFile.h"
 #include "ResultsFile.h"
@@ -122,16 +122,18 @@ void BM_Suggest2500(benchmark::State& state)
 }
 BENCHMARK(BM_Suggest2500)->Unit(benchmark::kMillisecond);
 
-// The same run with every line stored in an entry file as it is made, as the add window does.
-void BM_Suggest2500_IntoFile(benchmark::State& state)
+// The same run with every line stored through the entry set as it is made, as the add window does.
+void BM_Suggest2500_IntoEntrySet(benchmark::State& state)
 {
     const auto draws = loadRealDraws();
     const QString path = folder().filePath(QStringLiteral("Nat64905JAN2003.lot"));
     for (auto _ : state) {
         QFile::remove(path);
+        EntrySet entries;
+        entries.open(path, 1);
         SeededRandom random(1);
         const auto append = [&](const EntryNumbers& line, QString* error) {
-            return EntryFile::AppendEntryLine(path, line, 1, error).has_value();
+            return entries.append(line, error).has_value();
         };
         const auto outcome =
             SuggestLines({}, draws, {1, 2500, SuggestMode::Additional, 0}, random, append, [] { return false; });
@@ -139,7 +141,7 @@ void BM_Suggest2500_IntoFile(benchmark::State& state)
             state.SkipWithError(qPrintable(outcome.message));
     }
 }
-BENCHMARK(BM_Suggest2500_IntoFile)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(BM_Suggest2500_IntoEntrySet)->Unit(benchmark::kMillisecond)->Iterations(1);
 } // namespace
 
 int main(int argc, char** argv)

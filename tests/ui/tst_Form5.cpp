@@ -5,7 +5,6 @@
 #include "RealDraws.h"
 #include "ResultsFile.h"
 #include "ScriptedPrompts.h"
-#include "SuggestLines.h"
 #include "UiDriver.h"
 
 #include <QDir>
@@ -16,18 +15,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-
-namespace
-{
-// The newest real draws, or 20 copies of the newest one: a history that yields a single line.
-std::vector<DrawRecord> history(int draws, bool identical = false)
-{
-    const auto real = loadRealDraws();
-    if (identical)
-        return std::vector<DrawRecord>(draws, real.back());
-    return std::vector<DrawRecord>(real.end() - draws, real.end());
-}
-} // namespace
 
 // The add window over an entry set of its own, without the main window.
 class tst_Form5 : public QObject
@@ -44,8 +31,6 @@ private slots:
     void failedWriteChangesNothing();
     void suggestions_data();
     void suggestions();
-    void stoppingKeepsLinesMade_data();
-    void stoppingKeepsLinesMade();
 
 private:
     Form5* open(int gameId, const QString& name);
@@ -152,76 +137,51 @@ void tst_Form5::failedWriteChangesNothing()
 
 void tst_Form5::suggestions_data()
 {
-    QTest::addColumn<std::vector<DrawRecord>>("draws");
-    QTest::addColumn<bool>("additional");
+    QTest::addColumn<bool>("repetitive"); // 20 copies of one draw: one line, then nothing new
     QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("stop"); // pressed as soon as the run lets events through
     QTest::addColumn<int>("lines");
     QTest::addColumn<QString>("message");
-    QTest::newRow("total") << history(100) << false << "3" << 3 << "";
-    QTest::newRow("additional") << history(100) << true << "2.5" << 2 << "";
-    QTest::newRow("nothing typed") << history(100) << false << "" << 0 << Suggest::noNumberText();
-    QTest::newRow("19 draws") << history(19) << true << "2" << 0 << Suggest::tooFewDrawsText();
-    QTest::newRow("no further line") << history(20, true) << true << "3" << 1
+    QTest::newRow("additional") << false << "2.5"
+                                << "" << 2 << "";
+    QTest::newRow("no further line") << true << "3"
+                                     << "" << 1
                                      << "1 of 3 lines were added. No further line was found in 200000 attempts";
+    QTest::newRow("cancel keeps the line made") << true << "5"
+                                                << "suggestCancelButton" << 1 << "";
+    QTest::newRow("closing stops, then closes") << true << "5"
+                                                << "close" << 1 << "";
 }
 
 void tst_Form5::suggestions()
 {
-    QFETCH(std::vector<DrawRecord>, draws);
-    QFETCH(bool, additional);
+    QFETCH(bool, repetitive);
     QFETCH(QString, typed);
+    QFETCH(QString, stop);
     QFETCH(int, lines);
     QFETCH(QString, message);
+    const auto real = loadRealDraws();
+    const auto draws = repetitive ? std::vector<DrawRecord>(20, real.back()) : real;
     QVERIFY(ResultsFile::writeAll(m_dir->filePath("CAN1.rtl"), draws));
     Form5* add = open(1, QStringLiteral("StandLotto.lot"));
+    QSignalSpy closed(add, &ChildWindow::closed);
     CLICK(add, "suggestCancelButton"); // a Cancel while nothing runs stops no later run
     QTest::keyClicks(add->findChild<QLineEdit*>("suggestCountEdit"), typed);
-    if (additional)
-        QTest::mouseClick(add->findChild<QRadioButton*>("additionalRadio"), Qt::LeftButton);
+    QTest::mouseClick(add->findChild<QRadioButton*>("additionalRadio"), Qt::LeftButton);
+    if (stop == "close")
+        QTimer::singleShot(0, add, &QWidget::close);
+    else if (!stop.isEmpty())
+        QTimer::singleShot(0, add, [&] { QTest::mouseClick(add->findChild<QPushButton*>(stop), Qt::LeftButton); });
     CLICK(add, "suggestAddButton");
     QCOMPARE(m_entries->count(), lines);
     QCOMPARE(EntryFile::ReadEntryCount(m_entries->path()), std::optional<int>(lines));
     QCOMPARE(m_prompts->texts().value(0).left(message.size()), message);
     m_prompts->shown.clear();
-    for (const char* name : {"addButton", "clearButton", "closeButton", "suggestAddButton"})
-        QVERIFY2(add->findChild<QPushButton*>(name)->isEnabled(), name);
-}
-
-void tst_Form5::stoppingKeepsLinesMade_data()
-{
-    QTest::addColumn<bool>("lineStored"); // the one line the history yields is in the file already
-    QTest::addColumn<QString>("stop");
-    QTest::addColumn<int>("lines");
-    QTest::newRow("cancel after a line") << false << "suggestCancelButton" << 1;
-    QTest::newRow("cancel between attempts") << true << "suggestCancelButton" << 1;
-    QTest::newRow("close during the run") << false << "" << 1;
-}
-
-void tst_Form5::stoppingKeepsLinesMade()
-{
-    QFETCH(bool, lineStored);
-    QFETCH(QString, stop);
-    QFETCH(int, lines);
-    const auto draws = history(20, true);
-    QVERIFY(ResultsFile::writeAll(m_dir->filePath("CAN1.rtl"), draws));
-    if (lineStored)
-        QVERIFY(EntryFile::AppendEntryLine(m_dir->filePath("StandLotto.lot"), draws[0].numbers, 1));
-    Form5* add = open(1, QStringLiteral("StandLotto.lot"));
-    QSignalSpy closed(add, &ChildWindow::closed);
-    QTest::keyClicks(add->findChild<QLineEdit*>("suggestCountEdit"), "5");
-    QTest::mouseClick(add->findChild<QRadioButton*>("additionalRadio"), Qt::LeftButton);
-    // Pressed as soon as the run lets events through: after its first line, or between attempts.
-    QTimer::singleShot(0, add, [&] {
-        if (stop.isEmpty())
-            add->close();
-        else
-            QTest::mouseClick(add->findChild<QPushButton*>(stop), Qt::LeftButton);
-    });
-    CLICK(add, "suggestAddButton");
-    QCOMPARE(m_entries->count(), lines);
-    QCOMPARE(EntryFile::ReadEntryCount(m_entries->path()), std::optional<int>(lines));
-    QVERIFY(m_prompts->shown.isEmpty());
-    QCOMPARE(closed.count(), stop.isEmpty() ? 1 : 0);
+    QCOMPARE(closed.count(), stop == "close" ? 1 : 0);
+    if (closed.isEmpty()) {
+        for (const char* name : {"addButton", "clearButton", "closeButton", "suggestAddButton"})
+            QVERIFY2(add->findChild<QPushButton*>(name)->isEnabled(), name);
+    }
 }
 
 QTEST_MAIN(tst_Form5)

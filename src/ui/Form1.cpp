@@ -10,6 +10,7 @@
 #include "Form11.h"
 #include "Form2.h"
 #include "Form3.h"
+#include "Form4.h"
 #include "Form30.h"
 #include "Form5.h"
 #include "Form6.h"
@@ -104,6 +105,7 @@ void Form1::buildWindow()
     connect(m_ui.addDrawButton, &QPushButton::clicked, this, &Form1::addDraw);
     connect(m_ui.deleteDrawButton, &QPushButton::clicked, this, &Form1::deleteDraw);
     connect(m_ui.historyIcon, &QToolButton::clicked, this, &Form1::openDrawList);
+    connect(m_ui.statsIcon, &QToolButton::clicked, this, [this] { openChild(new Form4(m_state, this)); });
     connect(m_ui.datedEntry, &QPushButton::clicked, this, &Form1::ShowDatedEntries);
     connect(m_ui.addButton, &QPushButton::clicked, this, &Form1::OpenAddWindow);
     connect(m_ui.editButton, &QPushButton::clicked, this, &Form1::OpenEditWindow);
@@ -613,7 +615,8 @@ void Form1::OpenAddWindow()
     const QString title = addWindowTitle();
     if (title.isEmpty())
         return;
-    openChild(new Form5(m_entries, title, this), [this] { clearWinningLines(); });
+    const QString history = m_state.pathOf(GameCatalogue::game(m_state.gameId).resultsFile);
+    openChild(new Form5(m_entries, title, history, m_random, this), [this] { clearWinningLines(); });
 }
 
 QString Form1::modifyWheelQuestion()

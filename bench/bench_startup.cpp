@@ -2,6 +2,7 @@
 // National 6/49 history (4,453 draws) in place.
 #include "FixedClock.h"
 #include "Form1.h"
+#include "RandomSource.h"
 #include "RealDraws.h"
 #include "RecordingPrinter.h"
 #include "ResultsFile.h"
@@ -33,8 +34,9 @@ void BM_StartUpToMainWindowShown(benchmark::State& state)
     QTemporaryDir& dir = folderWithHistory();
     FixedClock clock(QDate(2026, 9, 23)); // the last draw of the history, so a draw is found and shown
     RecordingPrinter printers;
+    SeededRandom random(1);
     for (auto _ : state) {
-        Form1 main(dir.path(), clock, printers);
+        Form1 main(dir.path(), clock, printers, random);
         main.startUp();
         main.show();
         QApplication::processEvents();

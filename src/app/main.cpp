@@ -1,7 +1,8 @@
-// The program's entry point: one main window over the real clock and printers.
+// The program's entry point: one main window over the real clock, printers and random numbers.
 #include "Clock.h"
 #include "Form1.h"
 #include "QtPrinterSystem.h"
+#include "RandomSource.h"
 
 #include <QApplication>
 
@@ -18,7 +19,8 @@ int main(int argc, char* argv[])
     QApplication::setApplicationVersion(QStringLiteral(DRAWSMITH_VERSION));
     SystemClock clock;
     QtPrinterSystem printers;
-    Form1 main(QApplication::applicationDirPath(), clock, printers);
+    SeededRandom random;
+    Form1 main(QApplication::applicationDirPath(), clock, printers, random);
     main.startUp();
     main.show();
     return QApplication::exec();

@@ -1,6 +1,7 @@
-// AppState: the values the main window shares with every child window (selected game, shown
-// draw, current entry file, printer flag, wheel context). One instance lives in the main window
-// and is handed to each child by reference.
+// AppState: the values the main window shares with the windows it opens: the selected game and
+// province, the application folder, the draw shown, the printer flag and the wheel context. It
+// holds values, never hand-offs between windows: a window reports back through its own signals,
+// and the shown entry set has its own owner (EntrySet).
 #pragma once
 
 #include <QString>
@@ -17,17 +18,10 @@ struct AppState
     int16_t drawDay = 0;
     int16_t drawMonth = 0;
     int16_t drawYear = 0;
-    int16_t displayedRecord = 0;             // record of the shown draw, 0 = none found yet
+    int16_t displayedRecord = 0;               // record of the shown draw, 0 = none found yet
     std::array<int16_t, 9> displayedNumbers{}; // per ball position; slot 8 is never written
     QString currentResultsFile;
-    QString currentEntryFile; // "" = none
-    int16_t selectedWheel = 0;
     bool printerAvailable = false;
-    bool drawListOpen = false;
-
-    int16_t editIndex = 0;    // line being edited, 1-based
-    bool stopRequest = false; // set by Cancel buttons of long operations
-    bool listLimitReached = false;
 
     // Wheel context, set by Wheels > Create before a builder opens.
     QString wheelGameWord;

@@ -15,7 +15,7 @@ QString FormatEntryLine(const EntryNumbers& numbers, int gameId)
     return parts.join(QLatin1Char(' '));
 }
 
-int ValidateLine(const QStringList& boxes, int gameId, EntryNumbers* sorted)
+LineProblem ValidateLine(const QStringList& boxes, int gameId, EntryNumbers* sorted)
 {
     const int count = GameCatalogue::mainCount(gameId);
     const int highest = GameCatalogue::highestNumber(gameId);
@@ -24,45 +24,48 @@ int ValidateLine(const QStringList& boxes, int gameId, EntryNumbers* sorted)
         values[i] = NumberText::leadingValue(boxes[i]);
 
     // Every test that holds overwrites the code, so the last one in this order decides.
-    int code = 0;
+    LineProblem problem = LineProblem::None;
     for (int i = 0; i < count; ++i) {
         for (int j = 0; j < count; ++j) {
             if (j == i)
                 continue;
             if (values[j] == values[i])
-                code = 1;
+                problem = LineProblem::SameNumbers;
             if (values[i] < 1)
-                code = 2;
+                problem = LineProblem::NotANumber;
             if (values[i] > highest)
-                code = 3;
+                problem = LineProblem::OutOfRange;
         }
     }
-    if (code != 0)
-        return code;
+    if (problem != LineProblem::None)
+        return problem;
 
-    EntryNumbers whole{};
+    std::vector<int16_t> whole(count);
     for (int i = 0; i < count; ++i)
         whole[i] = static_cast<int16_t>(NumberText::roundHalfEven(values[i]));
-    std::sort(whole.begin(), whole.begin() + count);
+    std::sort(whole.begin(), whole.end());
     // Different texts can round to the same number ("2.5" and "2"); such a line is refused like
     // any other repeated number rather than stored with a number twice.
-    if (std::adjacent_find(whole.begin(), whole.begin() + count) != whole.begin() + count)
-        return 1;
-    if (sorted)
-        *sorted = whole;
-    return 0;
+    if (std::adjacent_find(whole.begin(), whole.end()) != whole.end())
+        return LineProblem::SameNumbers;
+    if (sorted) {
+        *sorted = EntryNumbers{};
+        std::copy(whole.begin(), whole.end(), sorted->begin());
+    }
+    return LineProblem::None;
 }
 
-QString validationMessage(int code)
+QString validationMessage(LineProblem problem)
 {
-    switch (code) {
-    case 1:
+    switch (problem) {
+    case LineProblem::SameNumbers:
         return QStringLiteral("One or more of your numbers are the same!");
-    case 2:
+    case LineProblem::NotANumber:
         return QStringLiteral("One or more of your entries is not a number!");
-    case 3:
+    case LineProblem::OutOfRange:
         return QStringLiteral("One or more of your numbers are out of range for the game!");
-    default:
-        return QString();
+    case LineProblem::None:
+        break;
     }
+    return QString();
 }

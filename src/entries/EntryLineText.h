@@ -10,10 +10,20 @@
 // Six numbers for the 6/49 games, seven for Super 7, two digits each, single spaces.
 QString FormatEntryLine(const EntryNumbers& numbers, int gameId);
 
-// Checks the texts of boxes 1..K (K = 6, or 7 for Super 7; missing boxes count as empty).
-// Returns 0 when the line may be stored, else the code of the last failed test (1 same numbers,
-// 2 not a number, 3 out of range). On 0, *sorted gets the numbers rounded and ascending.
-int ValidateLine(const QStringList& boxes, int gameId, EntryNumbers* sorted);
+// What is wrong with a typed line.
+enum class LineProblem
+{
+    None,
+    SameNumbers,
+    NotANumber,
+    OutOfRange
+};
 
-// The message shown for a ValidateLine code; "" for 0.
-QString validationMessage(int code);
+// Checks the texts of boxes 1..K (K = 6, or 7 for Super 7; missing boxes count as empty). Every
+// pair of boxes is tested for a repeat, a value below 1 and one above the game's range, in that
+// order, and the last test that held decides. On None, *sorted gets the numbers rounded and
+// ascending.
+LineProblem ValidateLine(const QStringList& boxes, int gameId, EntryNumbers* sorted);
+
+// The message shown for a problem; "" for None.
+QString validationMessage(LineProblem problem);

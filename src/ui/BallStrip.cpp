@@ -10,6 +10,7 @@ BallStrip::BallStrip(QWidget* parent)
 {
     setObjectName(QStringLiteral("ballStrip"));
     auto* grid = new QGridLayout(this);
+    m_grid = grid;
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setHorizontalSpacing(0);
     auto* caption = new QLabel(tr("Draw Result"), this);
@@ -34,6 +35,14 @@ BallStrip::BallStrip(QWidget* parent)
         grid->setColumnMinimumWidth(i, BallPixels);
         m_balls[i] = ball;
     }
+    // The row keeps its height without balls, so nothing moves when a draw appears.
+    grid->setRowMinimumHeight(1, BallPixels);
+    // An empty strip says why it is empty; a newcomer would otherwise think the history failed.
+    m_placeholder = new QLabel(tr("No draw on this date"), this);
+    m_placeholder->setObjectName(QStringLiteral("noDrawLabel"));
+    m_placeholder->setAlignment(Qt::AlignCenter);
+    m_placeholder->setEnabled(false);
+    grid->addWidget(m_placeholder, 1, 0, 1, Positions);
     setSuper7(false);
 }
 
@@ -45,12 +54,14 @@ void BallStrip::showBall(int position, int number, bool bonusLook)
     m_balls[position]->setProperty("number", number);
     m_balls[position]->setProperty("bonusLook", bonusLook);
     m_balls[position]->show();
+    m_placeholder->hide();
 }
 
 void BallStrip::hideBalls()
 {
     for (QLabel* ball : m_balls)
         ball->hide();
+    m_placeholder->show();
 }
 
 bool BallStrip::isBallVisible(int position) const
@@ -62,6 +73,8 @@ void BallStrip::setSuper7(bool super7)
 {
     m_bonus649->setVisible(!super7);
     m_bonusSuper7->setVisible(super7);
+    // Seven balls fill the 6/49 strip: the eighth column takes no room there.
+    m_grid->setColumnMinimumWidth(Positions - 1, super7 ? BallPixels : 0);
     // 5175 and 5895 twips at 15 twips to the pixel.
     setFixedWidth(super7 ? 393 : 345);
 }

@@ -7,6 +7,7 @@
 
 #include <array>
 
+class QGridLayout;
 class QLabel;
 
 class BallStrip : public QWidget
@@ -28,7 +29,9 @@ public:
     static QPixmap ballPicture(int number, bool bonusLook, int size = BallPixels);
 
 private:
+    QGridLayout* m_grid = nullptr;
     std::array<QLabel*, Positions> m_balls{};
+    QLabel* m_placeholder = nullptr;
     QLabel* m_bonus649 = nullptr;
     QLabel* m_bonusSuper7 = nullptr;
 };

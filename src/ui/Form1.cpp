@@ -6,14 +6,12 @@
 #include "DateText.h"
 #include "DrawCheck.h"
 #include "EntryFile.h"
-#include "EntryLineText.h"
 #include "Form2.h"
 #include "Form3.h"
 #include "Form30.h"
 #include "Form5.h"
 #include "GameCatalogue.h"
 #include "HelpViewer.h"
-#include "NumberText.h"
 #include "Printing.h"
 #include "Prompt.h"
 #include "ResultsFile.h"
@@ -21,6 +19,7 @@
 #include "editEntry.h"
 #include "frmAbout.h"
 
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDateEdit>
@@ -28,54 +27,41 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QItemSelection>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStringListModel>
 #include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 namespace
 {
-QDateEdit* makeDateEdit(QWidget* parent, const QString& objectName)
+// Consecutive rows as one range each, so thousands of rows are selected in one step.
+QItemSelection rowSelection(const QAbstractItemModel& model, const std::vector<int>& rows)
 {
-    auto* edit = new QDateEdit(parent);
-    edit->setObjectName(objectName);
-    // Month names are shown in English whatever the desktop's language, as the rest of the program is.
-    edit->setLocale(QLocale(QLocale::English, QLocale::Canada));
-    edit->setDisplayFormat(QStringLiteral("dd MMMM yyyy"));
-    edit->setDateRange(QDate(1950, 1, 1), QDate(2050, 12, 31));
-    edit->setCalendarPopup(true);
-    return edit;
+    QItemSelection selection;
+    for (size_t i = 0; i < rows.size();) {
+        size_t j = i;
+        while (j + 1 < rows.size() && rows[j + 1] == rows[j] + 1)
+            ++j;
+        selection.select(model.index(rows[i], 0), model.index(rows[j], 0));
+        i = j + 1;
+    }
+    return selection;
 }
-
-QListWidget* makeNumberList(QWidget* parent, const QString& objectName)
-{
-    auto* list = new QListWidget(parent);
-    list->setObjectName(objectName);
-    QFont font(QStringLiteral("Courier New"));
-    font.setStyleHint(QFont::TypeWriter);
-    list->setFont(font);
-    return list;
-}
-
-QPushButton* makeButton(QWidget* parent, const QString& objectName, const QString& caption)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(objectName);
-    return button;
-}
-
 } // namespace
 
-Form1::Form1(const QString& programFolder, Clock& clock, PrinterSystem& printers, QWidget* parent)
+Form1::Form1(const QString& programFolder, Clock& clock, PrinterSystem& printers, RandomSource& random, QWidget* parent)
     : QMainWindow(parent)
     , m_programFolder(programFolder)
     , m_clock(clock)
     , m_printers(printers)
+    , m_random(random)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(Prompt::appTitle());
@@ -85,141 +71,56 @@ Form1::Form1(const QString& programFolder, Clock& clock, PrinterSystem& printers
 
 Form1::~Form1() = default;
 
-AppState& Form1::state()
+const AppState& Form1::state() const
 {
     return m_state;
 }
 
-PrinterSystem& Form1::printers()
+EntrySet& Form1::entrySet()
 {
-    return m_printers;
+    return m_entries;
 }
 
 void Form1::buildWindow()
 {
-    auto* central = new QWidget(this);
-    auto* outer = new QVBoxLayout(central);
-
-    auto* top = new QGroupBox(tr("Select Game Type and Draw Date"), central);
-    top->setObjectName(QStringLiteral("gameAndDateGroup"));
-    auto* topRow = new QHBoxLayout(top);
-
-    auto* selectors = new QGroupBox(tr("Select Entry Type"), top);
-    selectors->setObjectName(QStringLiteral("entryTypeGroup"));
-    auto* selectorColumn = new QVBoxLayout(selectors);
-    m_national = new QRadioButton(GameCatalogue::game(GameCatalogue::National).selectorCaption, selectors);
-    m_national->setObjectName(QStringLiteral("nationalRadio"));
-    m_super7 = new QRadioButton(GameCatalogue::game(GameCatalogue::Super7).selectorCaption, selectors);
-    m_super7->setObjectName(QStringLiteral("super7Radio"));
-    m_provincial = new QRadioButton(GameCatalogue::game(GameCatalogue::FirstProvincial).selectorCaption, selectors);
-    m_provincial->setObjectName(QStringLiteral("provincialRadio"));
-    for (QRadioButton* r : {m_national, m_super7, m_provincial}) {
-        selectorColumn->addWidget(r);
+    m_ui.build(this, m_entries);
+    for (QRadioButton* r : {m_ui.national, m_ui.super7, m_ui.provincial}) {
         // Only the newly chosen selector switches, so one click runs one switch.
         connect(r, &QRadioButton::toggled, this, [this](bool on) {
             if (on)
                 GameSwitch();
         });
     }
-    topRow->addWidget(selectors);
 
-    m_strip = new BallStrip(top);
-    topRow->addWidget(m_strip, 0, Qt::AlignVCenter);
-
-    m_drawGroup = new QGroupBox(top);
-    m_drawGroup->setObjectName(QStringLiteral("drawDateGroup"));
-    auto* drawGrid = new QGridLayout(m_drawGroup);
-    m_drawDate = makeDateEdit(m_drawGroup, QStringLiteral("drawDateEdit"));
-    drawGrid->addWidget(m_drawDate, 0, 0, 1, 2);
-    auto* addDrawButton = makeButton(m_drawGroup, QStringLiteral("addDrawButton"), tr("Add Draw"));
-    auto* deleteDrawButton = makeButton(m_drawGroup, QStringLiteral("deleteDrawButton"), tr("Delete Draw"));
-    drawGrid->addWidget(addDrawButton, 1, 0);
-    drawGrid->addWidget(deleteDrawButton, 1, 1);
-    auto* historyIcon = new QToolButton(m_drawGroup);
-    historyIcon->setObjectName(QStringLiteral("drawListButton"));
-    historyIcon->setText(tr("History"));
-    historyIcon->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
-    historyIcon->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    historyIcon->setAutoRaise(true);
-    auto* statsIcon = new QToolButton(m_drawGroup);
-    statsIcon->setObjectName(QStringLiteral("statsButton"));
-    statsIcon->setText(tr("Stats"));
-    statsIcon->setIcon(style()->standardIcon(QStyle::SP_FileDialogInfoView));
-    statsIcon->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    statsIcon->setAutoRaise(true);
-    statsIcon->setEnabled(false); // the statistics window is not part of this release yet
-    statsIcon->setToolTip(tr("Draw statistics are not available in this version."));
-    drawGrid->addWidget(historyIcon, 2, 0, Qt::AlignCenter);
-    drawGrid->addWidget(statsIcon, 2, 1, Qt::AlignCenter);
-    topRow->addWidget(m_drawGroup);
-    outer->addWidget(top);
-
-    auto* bottomRow = new QHBoxLayout;
-    m_entriesGroup = new QGroupBox(central);
-    m_entriesGroup->setObjectName(QStringLiteral("entriesGroup"));
-    auto* entriesGrid = new QGridLayout(m_entriesGroup);
-    m_entryDate = makeDateEdit(m_entriesGroup, QStringLiteral("entryDateEdit"));
-    m_datedEntry = makeButton(m_entriesGroup, QStringLiteral("datedEntryButton"), tr("Dated Entry"));
-    entriesGrid->addWidget(m_entryDate, 0, 0, 1, 2);
-    entriesGrid->addWidget(m_datedEntry, 0, 2);
-    m_entryList = makeNumberList(m_entriesGroup, QStringLiteral("entryList"));
-    m_entryList->setSelectionMode(QAbstractItemView::MultiSelection);
-    entriesGrid->addWidget(m_entryList, 1, 0, 1, 3);
-    auto* countRow = new QHBoxLayout;
-    auto* entriesLabel = new QLabel(tr("Entries"), m_entriesGroup);
-    m_entryCount = new QLineEdit(m_entriesGroup);
-    m_entryCount->setObjectName(QStringLiteral("entryCountEdit"));
-    m_entryCount->setReadOnly(true);
-    m_entryCount->setMaximumWidth(70);
-    countRow->addWidget(entriesLabel);
-    countRow->addWidget(m_entryCount);
-    countRow->addStretch();
-    entriesGrid->addLayout(countRow, 2, 0, 1, 3);
-    auto* addButton = makeButton(m_entriesGroup, QStringLiteral("addEntryButton"), tr("Add"));
-    auto* checkButton = makeButton(m_entriesGroup, QStringLiteral("checkButton"), tr("Check"));
-    auto* deleteButton = makeButton(m_entriesGroup, QStringLiteral("deleteEntryButton"), tr("Delete"));
-    auto* historyCheck = makeButton(m_entriesGroup, QStringLiteral("historyCheckButton"), tr("History"));
-    historyCheck->setEnabled(false); // the history check is not part of this release yet
-    historyCheck->setToolTip(tr("The history check is not available in this version."));
-    auto* editButton = makeButton(m_entriesGroup, QStringLiteral("editEntryButton"), tr("Edit"));
-    m_printEntries = makeButton(m_entriesGroup, QStringLiteral("printEntriesButton"), tr("Print"));
-    entriesGrid->addWidget(addButton, 3, 0);
-    entriesGrid->addWidget(checkButton, 3, 1);
-    entriesGrid->addWidget(deleteButton, 3, 2);
-    entriesGrid->addWidget(historyCheck, 4, 0);
-    entriesGrid->addWidget(editButton, 4, 1);
-    entriesGrid->addWidget(m_printEntries, 4, 2);
-    bottomRow->addWidget(m_entriesGroup, 3);
-
-    m_winningGroup = new QGroupBox(central);
-    m_winningGroup->setObjectName(QStringLiteral("winningGroup"));
-    auto* winningGrid = new QGridLayout(m_winningGroup);
-    m_winningList = makeNumberList(m_winningGroup, QStringLiteral("winningList"));
-    winningGrid->addWidget(m_winningList, 0, 0, 1, 3);
-    winningGrid->addWidget(new QLabel(tr("Total Wins"), m_winningGroup), 1, 0);
-    m_totalWins = new QLineEdit(m_winningGroup);
-    m_totalWins->setObjectName(QStringLiteral("totalWinsEdit"));
-    m_totalWins->setReadOnly(true);
-    m_totalWins->setMaximumWidth(70);
-    winningGrid->addWidget(m_totalWins, 1, 1);
-    m_printWinning = makeButton(m_winningGroup, QStringLiteral("printWinningButton"), tr("Print"));
-    winningGrid->addWidget(m_printWinning, 1, 2);
-    bottomRow->addWidget(m_winningGroup, 2);
-    outer->addLayout(bottomRow, 1);
-    setCentralWidget(central);
-
-    connect(m_drawDate, &QDateEdit::dateChanged, this, [this] { showDrawOfDate(); });
-    connect(m_entryDate, &QDateEdit::dateChanged, this, [this] { LoadDatedEntries(); });
-    connect(addDrawButton, &QPushButton::clicked, this, &Form1::addDraw);
-    connect(deleteDrawButton, &QPushButton::clicked, this, &Form1::deleteDraw);
-    connect(historyIcon, &QToolButton::clicked, this, &Form1::openDrawList);
-    connect(m_datedEntry, &QPushButton::clicked, this, &Form1::ShowDatedEntries);
-    connect(addButton, &QPushButton::clicked, this, &Form1::OpenAddWindow);
-    connect(editButton, &QPushButton::clicked, this, &Form1::OpenEditWindow);
-    connect(deleteButton, &QPushButton::clicked, this, &Form1::DeleteSelectedLines);
-    connect(checkButton, &QPushButton::clicked, this, &Form1::CheckEntries);
-    connect(m_printEntries, &QPushButton::clicked, this, [this] { printList(m_entryList); });
-    connect(m_printWinning, &QPushButton::clicked, this, [this] { printList(m_winningList); });
+    connect(m_ui.drawDate, &QDateEdit::dateChanged, this, [this] { showDrawOfDate(); });
+    connect(m_ui.entryDate, &QDateEdit::dateChanged, this, [this] { LoadDatedEntries(); });
+    connect(m_ui.addDrawButton, &QPushButton::clicked, this, &Form1::addDraw);
+    connect(m_ui.deleteDrawButton, &QPushButton::clicked, this, &Form1::deleteDraw);
+    connect(m_ui.historyIcon, &QToolButton::clicked, this, &Form1::openDrawList);
+    connect(m_ui.datedEntry, &QPushButton::clicked, this, &Form1::ShowDatedEntries);
+    connect(m_ui.addButton, &QPushButton::clicked, this, &Form1::OpenAddWindow);
+    connect(m_ui.editButton, &QPushButton::clicked, this, &Form1::OpenEditWindow);
+    connect(m_ui.deleteButton, &QPushButton::clicked, this, &Form1::DeleteSelectedLines);
+    connect(m_ui.checkButton, &QPushButton::clicked, this, &Form1::CheckEntries);
+    connect(m_ui.printEntries, &QPushButton::clicked, this, [this] {
+        QStringList rows;
+        for (int r = 0; r < m_entries.rowCount(); ++r)
+            rows << m_entries.index(r).data().toString();
+        printList(rows);
+    });
+    connect(m_ui.printWinning, &QPushButton::clicked, this, [this] { printList(m_ui.winningLines->stringList()); });
+    // The count box, the scroll position and the winning lines follow every change of the set,
+    // whichever window made it.
+    connect(&m_entries, &QAbstractItemModel::modelReset, this, &Form1::entriesChanged);
+    connect(&m_entries, &QAbstractItemModel::rowsRemoved, this, &Form1::entriesChanged);
+    connect(&m_entries, &QAbstractItemModel::rowsInserted, this, [this](const QModelIndex&, int, int last) {
+        entriesChanged();
+        m_ui.entryList->scrollTo(m_entries.index(last));
+    });
+    connect(&m_entries, &QAbstractItemModel::dataChanged, this, [this](const QModelIndex& changed) {
+        entriesChanged();
+        m_ui.entryList->selectionModel()->select(changed, QItemSelectionModel::ClearAndSelect);
+    });
 }
 
 QAction* Form1::addMenuAction(QMenu* menu, const QString& objectName, const QString& caption)
@@ -233,29 +134,34 @@ void Form1::buildMenus()
 {
     QMenu* file = menuBar()->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
-    QMenu* province = file->addMenu(tr("Select Province"));
+    QMenu* province = file->addMenu(tr("Select Pro&vince"));
     province->setObjectName(QStringLiteral("mnuSelectProvince"));
+    auto* provinces = new QActionGroup(province); // the current province is ticked
     for (int code = 1; code <= GameCatalogue::ProvinceCount; ++code) {
         const GameInfo& g = GameCatalogue::game(GameCatalogue::gameForProvince(code));
-        QAction* a = addMenuAction(province, QStringLiteral("actionSelect") + g.wheelWord, g.provinceMenuCaption);
+        // Each province's first letter is its access key.
+        QAction* a = addMenuAction(
+            province, QStringLiteral("actionSelect") + g.wheelWord, QLatin1Char('&') + g.provinceMenuCaption);
+        a->setCheckable(true);
+        provinces->addAction(a);
         connect(a, &QAction::triggered, this, [this, code] { selectProvince(code); });
     }
     // Entries whose windows are not part of this release are shown disabled rather than pretending to work.
-    addMenuAction(file, QStringLiteral("actionUpdateResults"), tr("Update Results"))->setEnabled(false);
-    addMenuAction(file, QStringLiteral("actionDeleteEntryFiles"), tr("Entry File Deletion"))->setEnabled(false);
-    addMenuAction(file, QStringLiteral("actionFilterEntry"), tr("Filter Current Entry"))->setEnabled(false);
-    addMenuAction(file, QStringLiteral("actionImportText"), tr("Import TXT Entry"))->setEnabled(false);
-    connect(addMenuAction(file, QStringLiteral("actionSelectPrinter"), tr("Select Printer")),
+    addMenuAction(file, QStringLiteral("actionUpdateResults"), tr("&Update Results"))->setEnabled(false);
+    addMenuAction(file, QStringLiteral("actionDeleteEntryFiles"), tr("Entry File &Deletion"))->setEnabled(false);
+    addMenuAction(file, QStringLiteral("actionFilterEntry"), tr("&Filter Current Entry"))->setEnabled(false);
+    addMenuAction(file, QStringLiteral("actionImportText"), tr("&Import TXT Entry"))->setEnabled(false);
+    connect(addMenuAction(file, QStringLiteral("actionSelectPrinter"), tr("Select &Printer")),
             &QAction::triggered,
             this,
             &Form1::openPrinterSelection);
     file->addSeparator();
-    connect(addMenuAction(file, QStringLiteral("actionExit"), tr("Exit")), &QAction::triggered, this, &Form1::close);
+    connect(addMenuAction(file, QStringLiteral("actionExit"), tr("E&xit")), &QAction::triggered, this, &Form1::close);
 
     QMenu* wheels = menuBar()->addMenu(tr("&Wheels"));
     wheels->setObjectName(QStringLiteral("mnuWheels"));
-    addMenuAction(wheels, QStringLiteral("mnuWheelCreate"), tr("Create"))->setEnabled(false);
-    QMenu* open = wheels->addMenu(tr("Open"));
+    addMenuAction(wheels, QStringLiteral("mnuWheelCreate"), tr("&Create"))->setEnabled(false);
+    QMenu* open = wheels->addMenu(tr("&Open"));
     open->setObjectName(QStringLiteral("mnuWheelOpen"));
     // The saved wheel sets can be listed once the builders that save them are part of the program.
     for (const WheelKind* kind : WheelCatalogue::openMenuKinds()) {
@@ -266,26 +172,26 @@ void Form1::buildMenus()
 
     QMenu* standing = menuBar()->addMenu(tr("&Standing Entry"));
     standing->setObjectName(QStringLiteral("mnuStandingEntry"));
-    connect(addMenuAction(standing, QStringLiteral("actionSaveStanding"), tr("Save As Standing Entry")),
+    connect(addMenuAction(standing, QStringLiteral("actionSaveStanding"), tr("&Save As Standing Entry")),
             &QAction::triggered,
             this,
             &Form1::SaveStandingEntry);
-    connect(addMenuAction(standing, QStringLiteral("actionOpenStanding"), tr("Open Standing Entry")),
+    connect(addMenuAction(standing, QStringLiteral("actionOpenStanding"), tr("&Open Standing Entry")),
             &QAction::triggered,
             this,
             &Form1::OpenStandingEntry);
 
     QMenu* optimised = menuBar()->addMenu(tr("&Optimised Entry"));
     optimised->setObjectName(QStringLiteral("mnuOptimisedEntry"));
-    addMenuAction(optimised, QStringLiteral("actionCreateOptimised"), tr("Create"))->setEnabled(false);
+    addMenuAction(optimised, QStringLiteral("actionCreateOptimised"), tr("&Create"))->setEnabled(false);
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
-    connect(addMenuAction(help, QStringLiteral("actionHelpContents"), tr("Contents")),
+    connect(addMenuAction(help, QStringLiteral("actionHelpContents"), tr("&Contents")),
             &QAction::triggered,
             this,
             &Form1::showHelpContents);
-    connect(addMenuAction(help, QStringLiteral("actionAbout"), tr("About Drawsmith")),
+    connect(addMenuAction(help, QStringLiteral("actionAbout"), tr("&About Drawsmith")),
             &QAction::triggered,
             this,
             &Form1::showAbout);
@@ -296,21 +202,19 @@ void Form1::startUp()
     const QDate today = m_clock.today();
     {
         // The first game switch loads both dates; setting them must not load anything before it.
-        const QSignalBlocker blockDraw(m_drawDate);
-        const QSignalBlocker blockEntry(m_entryDate);
-        m_drawDate->setDate(today);
-        m_entryDate->setDate(today);
+        const QSignalBlocker blockDraw(m_ui.drawDate);
+        const QSignalBlocker blockEntry(m_ui.entryDate);
+        m_ui.drawDate->setDate(today);
+        m_ui.entryDate->setDate(today);
     }
-    m_state.selectedWheel = 0;
-    m_state.listLimitReached = false;
     m_state.appFolder = AppFolder::rootRule(m_programFolder);
-    m_strip->hideBalls();
+    m_ui.strip->hideBalls();
     m_state.printerAvailable = ReadPrinterChoice(m_printers, m_state.appFolder);
-    m_printEntries->setEnabled(m_state.printerAvailable);
-    m_printWinning->setEnabled(m_state.printerAvailable);
-    m_totalWins->setText(QStringLiteral("0"));
-    m_entryCount->setText(QStringLiteral("0"));
-    m_datedEntry->hide();
+    m_ui.printEntries->setEnabled(m_state.printerAvailable);
+    m_ui.printWinning->setEnabled(m_state.printerAvailable);
+    m_ui.totalWins->setText(QStringLiteral("0"));
+    m_ui.entryCount->setText(QStringLiteral("0"));
+    m_ui.datedEntry->hide();
 
     QString error;
     const std::optional<int> saved = AppFolder::readSavedProvince(m_state.appFolder, &error);
@@ -327,48 +231,45 @@ void Form1::selectProvince(int provinceCode)
     if (!AppFolder::updatesavedgame(m_state.appFolder, provinceCode, &error))
         reportError(error);
     m_state.province = static_cast<int16_t>(provinceCode);
-    m_provincial->setText(GameCatalogue::game(GameCatalogue::gameForProvince(provinceCode)).selectorCaption);
-    if (m_provincial->isChecked()) {
+    const QString word = GameCatalogue::game(GameCatalogue::gameForProvince(provinceCode)).wheelWord;
+    if (auto* tick = findChild<QAction*>(QStringLiteral("actionSelect") + word))
+        tick->setChecked(true);
+    m_ui.provincial->setText(GameCatalogue::game(GameCatalogue::gameForProvince(provinceCode)).selectorCaption);
+    if (m_ui.provincial->isChecked()) {
         GameSwitch();
     } else {
-        m_provincial->setChecked(true); // runs the switch through its toggled signal
+        m_ui.provincial->setChecked(true); // runs the switch through its toggled signal
     }
-}
-
-QString Form1::provincialCaption() const
-{
-    return m_provincial->text();
 }
 
 void Form1::GameSwitch()
 {
     RemoveEmptyEntryFile();
     ClearMainDisplay();
-    m_datedEntry->hide();
-    m_entryDate->show();
+    m_ui.datedEntry->hide();
+    m_ui.entryDate->show();
 
-    int gameId = GameCatalogue::gameForSelectorCaption(m_provincial->text());
-    QString caption = m_provincial->text();
+    int gameId = GameCatalogue::gameForSelectorCaption(m_ui.provincial->text());
+    QString caption = m_ui.provincial->text();
     QString entriesTitle = tr("My Enties for ") + caption;
-    if (m_national->isChecked()) {
+    if (m_ui.national->isChecked()) {
         gameId = GameCatalogue::National;
-        caption = m_national->text();
+        caption = m_ui.national->text();
         entriesTitle = QStringLiteral("My Enties For National 6/49");
-    } else if (m_super7->isChecked()) {
+    } else if (m_ui.super7->isChecked()) {
         gameId = GameCatalogue::Super7;
-        caption = m_super7->text();
+        caption = m_ui.super7->text();
         entriesTitle = tr("My Enties for ") + caption;
     }
-    m_entriesGroup->setTitle(entriesTitle);
-    m_drawGroup->setTitle(tr("Draw Date for ") + caption);
-    m_winningGroup->setTitle(tr("Winning Lines for ") + caption);
-    m_strip->setSuper7(GameCatalogue::isSuper7(gameId));
+    m_ui.entriesGroup->setTitle(entriesTitle);
+    m_ui.drawGroup->setTitle(tr("Draw Date for ") + caption);
+    m_ui.winningGroup->setTitle(tr("Winning Lines for ") + caption);
+    m_ui.strip->setSuper7(GameCatalogue::isSuper7(gameId));
     m_state.gameId = static_cast<int16_t>(gameId);
 
     LoadDatedEntries();
     showDrawOfDate();
-    const QString count = m_entryCount->text();
-    if (!count.isEmpty() && count != QLatin1String("0") && isDrawShown())
+    if (m_entries.count() > 0 && isDrawShown())
         CheckEntries();
     SetWheelMenus(GameCatalogue::isSuper7(gameId) ? 7 : 6);
 }
@@ -379,24 +280,34 @@ void Form1::ShowBall(int position, int number)
         return;
     const bool super7 = GameCatalogue::isSuper7(m_state.gameId);
     const bool bonusLook = super7 ? position == 7 : position == 6;
-    m_strip->showBall(position, number, bonusLook);
+    m_ui.strip->showBall(position, number, bonusLook);
     m_state.displayedNumbers[position] = static_cast<int16_t>(number);
+}
+
+void Form1::showDraw(int record, const DrawRecord& draw)
+{
+    for (int pos = 0; pos < 6; ++pos)
+        ShowBall(pos, draw.numbers[pos]);
+    if (GameCatalogue::isSuper7(m_state.gameId)) {
+        ShowBall(6, draw.numbers[6]);
+        ShowBall(7, draw.bonus);
+    } else {
+        ShowBall(6, draw.bonus);
+    }
+    m_state.displayedRecord = static_cast<int16_t>(record);
 }
 
 void Form1::ClearMainDisplay()
 {
-    m_state.selectedWheel = 0;
-    m_strip->hideBalls();
-    m_entryList->clear();
-    m_winningList->clear();
-    m_entryCount->setText(QStringLiteral("0"));
-    m_state.currentEntryFile.clear();
+    m_ui.strip->hideBalls();
+    m_entries.clear();
+    clearWinningLines();
 }
 
 void Form1::RemoveEmptyEntryFile()
 {
     QString error;
-    if (!EntryFile::RemoveEmptyEntryFile(m_state.currentEntryFile, &error))
+    if (!m_entries.removeIfEmpty(&error))
         reportError(error);
 }
 
@@ -412,40 +323,39 @@ void Form1::SetWheelMenus(int ballCount)
 
 bool Form1::isDrawShown() const
 {
-    return m_strip->isBallVisible(0);
+    return m_ui.strip->isBallVisible(0);
 }
 
 QDate Form1::drawDate() const
 {
-    return m_drawDate->date();
+    return m_ui.drawDate->date();
 }
 
 QDate Form1::entryDate() const
 {
-    return m_entryDate->date();
+    return m_ui.entryDate->date();
 }
 
 void Form1::setDrawDate(const QDate& date)
 {
-    m_drawDate->setDate(date);
+    m_ui.drawDate->setDate(date);
 }
 
 void Form1::setEntryDate(const QDate& date)
 {
-    m_entryDate->setDate(date);
+    m_ui.entryDate->setDate(date);
 }
 
 void Form1::showDrawOfDate()
 {
-    const QDate date = m_drawDate->date();
+    const QDate date = m_ui.drawDate->date();
     m_state.drawDay = static_cast<int16_t>(date.day());
     m_state.drawMonth = static_cast<int16_t>(date.month());
     m_state.drawYear = static_cast<int16_t>(date.year());
     clearWinningLines();
-    m_strip->hideBalls();
+    m_ui.strip->hideBalls();
     m_state.currentResultsFile = m_state.pathOf(GameCatalogue::game(m_state.gameId).resultsFile);
-    const bool super7 = GameCatalogue::isSuper7(m_state.gameId);
-    m_strip->setSuper7(super7);
+    m_ui.strip->setSuper7(GameCatalogue::isSuper7(m_state.gameId));
 
     QString error;
     const auto draws = ResultsFile::readAll(m_state.currentResultsFile, &error);
@@ -454,62 +364,67 @@ void Form1::showDrawOfDate()
         return;
     }
     for (size_t k = 0; k < draws->size(); ++k) {
-        const DrawRecord& r = (*draws)[k];
-        if (!r.isOn(date.day(), date.month(), date.year()))
-            continue;
-        for (int pos = 0; pos < 6; ++pos)
-            ShowBall(pos, r.numbers[pos]);
-        if (super7) {
-            ShowBall(6, r.numbers[6]);
-            ShowBall(7, r.bonus);
-        } else {
-            ShowBall(6, r.bonus);
+        if ((*draws)[k].isOn(date.day(), date.month(), date.year())) {
+            showDraw(static_cast<int>(k + 1), (*draws)[k]);
+            return;
         }
-        m_state.displayedRecord = static_cast<int16_t>(k + 1);
-        return;
     }
 }
 
 void Form1::clearWinningLines()
 {
-    m_winningList->clear();
-    m_totalWins->setText(QStringLiteral("0"));
+    m_ui.winningLines->setStringList({});
+    m_ui.totalWins->setText(QStringLiteral("0"));
+}
+
+void Form1::entriesChanged()
+{
+    m_ui.entryCount->setText(QString::number(m_entries.count()));
+    // Winning lines belong to the lines as they were checked; a changed set must be checked again.
+    clearWinningLines();
 }
 
 void Form1::reportError(const QString& error)
 {
-    Prompt::inform(this, error);
+    Prompt::warn(this, error);
 }
 
-void Form1::setInputEnabled(bool enabled)
+void Form1::openChild(ChildWindow* child, std::function<void()> afterClose)
 {
-    // Only the window's own controls: its child windows must stay usable while it waits for them.
-    centralWidget()->setEnabled(enabled);
-    menuBar()->setEnabled(enabled);
+    child->setWindowModality(Qt::WindowModal);
+    connect(child, &ChildWindow::closed, this, [this, afterClose = std::move(afterClose)] {
+        if (afterClose)
+            afterClose();
+        raise();
+        activateWindow();
+    });
+    child->show();
 }
 
 bool Form1::isInputEnabled() const
 {
-    return centralWidget()->isEnabled() && menuBar()->isEnabled();
-}
-
-void Form1::childClosed()
-{
-    setInputEnabled(true);
-    show();
-    raise();
-    activateWindow();
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w == this || !w->isVisible() || w->windowModality() == Qt::NonModal)
+            continue;
+        if (w->windowModality() == Qt::ApplicationModal)
+            return false;
+        for (const QWidget* p = w->parentWidget(); p; p = p->parentWidget()) {
+            if (p == this)
+                return false;
+        }
+    }
+    return true;
 }
 
 void Form1::addDraw()
 {
     if (isDrawShown()) {
-        Prompt::inform(this,
-                       tr("There is already a draw result for this date and game. Delete the draw first if you want "
-                          "to change it."));
+        Prompt::warn(this,
+                     tr("There is already a draw result for this date and game. Delete the draw first if you want "
+                        "to change it."));
         return;
     }
-    const int weekday = DateText::weekdayNumber(m_drawDate->date());
+    const int weekday = DateText::weekdayNumber(m_ui.drawDate->date());
     if (!GameCatalogue::isRegularDrawDay(m_state.gameId, weekday)) {
         const QString question = GameCatalogue::isSuper7(m_state.gameId)
                                      ? tr("This is not a Friday Date. Do you want to proceed anyway?")
@@ -517,191 +432,120 @@ void Form1::addDraw()
         if (!Prompt::askYesNo(this, question))
             return;
     }
-    auto* addResult = new Form2(m_state, m_drawDate->date(), this);
-    connect(addResult, &Form2::drawStored, this, [this](int record, const DrawRecord& draw) {
-        for (int pos = 0; pos < 6; ++pos)
-            ShowBall(pos, draw.numbers[pos]);
-        if (GameCatalogue::isSuper7(m_state.gameId)) {
-            ShowBall(6, draw.numbers[6]);
-            ShowBall(7, draw.bonus);
-        } else {
-            ShowBall(6, draw.bonus);
-        }
-        m_state.displayedRecord = static_cast<int16_t>(record);
-    });
-    connect(addResult, &Form2::closed, this, &Form1::childClosed);
-    setInputEnabled(false);
-    addResult->show();
+    auto* addResult = new Form2(
+        m_state.gameId, m_state.pathOf(GameCatalogue::game(m_state.gameId).resultsFile), m_ui.drawDate->date(), this);
+    connect(addResult, &Form2::drawStored, this, &Form1::showDraw);
+    openChild(addResult);
 }
 
 void Form1::deleteDraw()
 {
     if (!isDrawShown()) {
-        Prompt::inform(this, tr("There is no draw displayed to delete"));
+        Prompt::warn(this, tr("There is no draw displayed to delete"));
         return;
     }
-    if (!Prompt::askYesNo(this, tr("Do you really want to delete this draw?"), Prompt::shortTitle()))
+    if (!Prompt::confirmDestructive(this, tr("Do you really want to delete this draw?"), Prompt::shortTitle()))
         return;
     if (m_state.displayedRecord == 0)
         showDrawOfDate();
     QString error;
-    if (!ResultsFile::deleteDraw(m_state.pathOf(GameCatalogue::game(m_state.gameId).resultsFile),
-                                 m_state.displayedRecord,
-                                 &error)) {
+    if (!ResultsFile::deleteDraw(
+            m_state.pathOf(GameCatalogue::game(m_state.gameId).resultsFile), m_state.displayedRecord, &error)) {
         reportError(error);
         return;
     }
-    m_strip->hideBalls();
+    m_ui.strip->hideBalls();
     clearWinningLines();
 }
 
 void Form1::openDrawList()
 {
-    setInputEnabled(false);
-    auto* drawList = new Form3(m_state, this);
+    auto* drawList =
+        new Form3(m_state.gameId, m_state.pathOf(GameCatalogue::game(m_state.gameId).resultsFile), drawDate(), this);
     connect(drawList, &Form3::datePicked, this, &Form1::setDrawDate);
-    connect(drawList, &Form3::closed, this, [this] {
-        m_state.drawListOpen = false;
-        childClosed();
-        showDrawOfDate();
-    });
-    m_state.drawListOpen = true;
-    drawList->show();
-}
-
-void Form1::setEntryCountText(int count)
-{
-    m_entryCount->setText(QString::number(count));
-}
-
-int Form1::entryCount() const
-{
-    return static_cast<int>(NumberText::wholeNumber(m_entryCount->text()));
-}
-
-void Form1::showEntryFile(const QString& path)
-{
-    QString error;
-    const auto lines = EntryFile::readAllLines(path, &error);
-    if (!lines) {
-        reportError(error);
-        return;
-    }
-    for (const EntryNumbers& line : *lines)
-        m_entryList->addItem(FormatEntryLine(line, m_state.gameId));
-    setEntryCountText(m_entryList->count());
+    openChild(drawList, [this] { showDrawOfDate(); });
 }
 
 void Form1::LoadDatedEntries()
 {
     if (m_state.gameId == 0)
         return;
-    RemoveEmptyEntryFile();
-    clearWinningLines();
-    m_entryList->clear();
-    m_entryCount->setText(QStringLiteral("0"));
-    const QDate date = m_entryDate->date();
-    m_state.currentEntryFile =
+    const QDate date = m_ui.entryDate->date();
+    const QString path =
         m_state.pathOf(EntryFile::DatedEntryFileName(m_state.gameId, date.day(), date.month(), date.year()));
-    showEntryFile(m_state.currentEntryFile);
+    QString error;
+    if (!m_entries.open(path, m_state.gameId, 0, &error))
+        reportError(error);
 }
 
 void Form1::ShowDatedEntries()
 {
-    m_datedEntry->hide();
-    m_entryCount->setText(QStringLiteral("0"));
-    m_entryList->clear();
-    m_winningList->clear();
+    m_ui.datedEntry->hide();
     LoadDatedEntries();
-    m_entryDate->show();
-}
-
-void Form1::appendEntryRow(const QString& text, int newCount)
-{
-    m_entryList->addItem(text);
-    setEntryCountText(newCount);
-    QListWidgetItem* row = m_entryList->item(m_entryList->count() - 1);
-    m_entryList->scrollToItem(row);
-    row->setSelected(false);
-}
-
-void Form1::replaceEntryRow(int row, const QString& text)
-{
-    delete m_entryList->takeItem(row);
-    m_entryList->insertItem(row, text);
-    m_entryList->item(row)->setSelected(true);
+    m_ui.entryDate->show();
 }
 
 void Form1::CheckEntries()
 {
-    m_winningList->clear();
-    if (entryCount() < 1) {
-        Prompt::inform(this, tr("You do not have any entries listed to check!"));
+    m_ui.winningLines->setStringList({});
+    if (m_entries.count() < 1) {
+        Prompt::warn(this, tr("You do not have any entries listed to check!"));
         return;
     }
     if (!isDrawShown()) {
-        Prompt::inform(this, tr("You do not have any draw result listed to check against!"));
+        Prompt::warn(this, tr("You do not have any draw result listed to check against!"));
         return;
     }
     QString error;
-    const auto result = EntryFile::fileExists(m_state.currentEntryFile)
-                            ? checkEntryFile(m_state.currentEntryFile, m_state.displayedNumbers, m_state.gameId, &error)
+    const auto result = EntryFile::fileExists(m_entries.path())
+                            ? checkEntryFile(m_entries.path(), m_state.displayedNumbers, m_state.gameId, &error)
                             : std::nullopt;
     if (!result) {
-        reportError(error.isEmpty() ? fileErrorText(m_state.currentEntryFile, tr("The file is missing.")) : error);
+        reportError(error.isEmpty() ? fileErrorText(m_entries.path(), tr("The file is missing.")) : error);
         return;
     }
-    m_entryList->clearSelection();
-    for (int row : result->winningRows) {
-        if (QListWidgetItem* item = m_entryList->item(row))
-            item->setSelected(true);
-    }
-    m_winningList->addItems(result->winningLines);
-    m_totalWins->setText(QString::number(result->winningRows.size()));
+    m_ui.entryList->selectionModel()->select(rowSelection(m_entries, result->winningRows),
+                                             QItemSelectionModel::ClearAndSelect);
+    m_ui.winningLines->setStringList(result->winningLines);
+    m_ui.totalWins->setText(QString::number(result->winningRows.size()));
     if (result->winningRows.empty())
         Prompt::inform(this, tr("No wins this time!"));
 }
 
+QString Form1::addWindowTitle()
+{
+    const EntryKind kind = m_entries.kind();
+    if (kind == EntryKind::Wheel)
+        return confirmWheelChange(modifyWheelQuestion()) ? tr("Wheel Entry") : QString();
+    if (kind == EntryKind::Standing)
+        return tr("Standing Entry");
+    const QDate date = m_ui.entryDate->date();
+    const QString dateText =
+        QStringLiteral(" %1 %2 %3").arg(date.day()).arg(DateText::MonthAbbrev(date.month())).arg(date.year());
+    const int weekday = DateText::weekdayNumber(date);
+    if (GameCatalogue::isSuper7(m_state.gameId)) {
+        if (weekday != 6
+            && !Prompt::askYesNo(
+                this, tr("This is not a Friday date. Are you sure you want to create/edit an entry for this date?")))
+            return QString();
+        return QStringLiteral("Super 7 Entries for ") + dateText;
+    }
+    if (weekday != 4 && weekday != 7
+        && !Prompt::askYesNo(this,
+                             tr("This is not a Saturday or Wednesday date. Are you sure you want to create/edit an "
+                                "entry for this date?")))
+        return QString();
+    return m_state.gameId == GameCatalogue::National
+               ? QStringLiteral("National 6/94 Entries for ") + dateText
+               : m_ui.provincial->text() + QStringLiteral(" Entries for ") + dateText;
+}
+
 void Form1::OpenAddWindow()
 {
-    const EntryKind kind = EntryFile::entryKind(m_state.currentEntryFile);
-    const QDate date = m_entryDate->date();
-    const bool super7 = GameCatalogue::isSuper7(m_state.gameId);
-    QString title;
-    if (kind == EntryKind::Dated) {
-        const QString dateText = QStringLiteral(" %1 %2 %3").arg(date.day()).arg(DateText::MonthAbbrev(date.month())).arg(date.year());
-        const int weekday = DateText::weekdayNumber(date);
-        if (super7) {
-            if (weekday != 6
-                && !Prompt::askYesNo(this,
-                                     tr("This is not a Friday date. Are you sure you want to create/edit an entry "
-                                        "for this date?")))
-                return;
-            title = QStringLiteral("Super 7 Entries for ") + dateText;
-        } else {
-            if (weekday != 4 && weekday != 7
-                && !Prompt::askYesNo(this,
-                                     tr("This is not a Saturday or Wednesday date. Are you sure you want to "
-                                        "create/edit an entry for this date?")))
-                return;
-            title = m_state.gameId == GameCatalogue::National
-                        ? QStringLiteral("National 6/94 Entries for ") + dateText
-                        : m_provincial->text() + QStringLiteral(" Entries for ") + dateText;
-        }
-    } else if (kind == EntryKind::Wheel) {
-        if (!confirmWheelChange(modifyWheelQuestion()))
-            return;
-        title = tr("Wheel Entry");
-    } else {
-        title = tr("Standing Entry");
-    }
-    auto* addWindow = new Form5(m_state, *this, title);
-    connect(addWindow, &Form5::closed, this, [this] {
-        clearWinningLines();
-        childClosed();
-    });
-    setInputEnabled(false);
-    addWindow->show();
+    const QString title = addWindowTitle();
+    if (title.isEmpty())
+        return;
+    openChild(new Form5(m_entries, title, this), [this] { clearWinningLines(); });
 }
 
 QString Form1::modifyWheelQuestion()
@@ -711,110 +555,96 @@ QString Form1::modifyWheelQuestion()
 
 bool Form1::confirmWheelChange(const QString& question)
 {
-    return EntryFile::entryKind(m_state.currentEntryFile) != EntryKind::Wheel || Prompt::askYesNo(this, question);
+    return m_entries.kind() != EntryKind::Wheel || Prompt::askYesNo(this, question);
 }
 
-QList<int> Form1::selectedRows(int count) const
+QList<int> Form1::selectedRows() const
 {
     QList<int> rows;
-    for (int r = 0; r < count && r < m_entryList->count(); ++r) {
-        if (m_entryList->item(r)->isSelected())
-            rows << r;
-    }
+    for (const QModelIndex& index : m_ui.entryList->selectionModel()->selectedRows())
+        rows << index.row();
+    std::sort(rows.begin(), rows.end());
     return rows;
 }
 
 void Form1::OpenEditWindow()
 {
-    const int count = entryCount();
-    if (count == 0) {
-        Prompt::inform(this, tr("There are no entries displayed to edit."));
+    if (m_entries.count() == 0) {
+        Prompt::warn(this, tr("There are no entries displayed to edit."));
         return;
     }
     if (!confirmWheelChange(tr("Editing a wheel entry can change the guarantee of the wheel. Are you sure you want "
                                "to continue?")))
         return;
-    const QList<int> rows = selectedRows(count);
-    const int selected = static_cast<int>(rows.size());
-    if (selected == 0) {
-        Prompt::inform(this, tr("You have not selected an entry to edit."));
+    const QList<int> rows = selectedRows();
+    if (rows.isEmpty()) {
+        Prompt::warn(this, tr("You have not selected an entry to edit."));
         return;
     }
-    if (selected > 1) {
-        Prompt::inform(this,
-                       tr("You have more than one entry selected. You must only select one entry at a time for "
-                          "editing."));
+    if (rows.size() > 1) {
+        Prompt::warn(this,
+                     tr("You have more than one entry selected. You must only select one entry at a time for "
+                        "editing."));
         return;
     }
-    m_state.editIndex = static_cast<int16_t>(rows.front() + 1);
-    auto* editor = new editEntry(m_state, *this);
-    connect(editor, &editEntry::closed, this, &Form1::childClosed);
-    setInputEnabled(false);
-    editor->show();
+    // The line is read from the file before the window opens, so it never opens on empty boxes.
+    QString error;
+    const auto line = EntryFile::ReadEntryLine(m_entries.path(), rows.front() + 1, &error);
+    if (!line) {
+        reportError(error);
+        return;
+    }
+    openChild(new editEntry(m_entries, rows.front(), *line, this));
 }
 
 void Form1::DeleteSelectedLines()
 {
-    const int count = entryCount();
-    if (count == 0) {
-        Prompt::inform(this, tr("There are no entries to delete"));
+    if (m_entries.count() == 0) {
+        Prompt::warn(this, tr("There are no entries to delete"));
         return;
     }
     if (!confirmWheelChange(modifyWheelQuestion()))
         return;
-    const int selected = static_cast<int>(selectedRows(count).size());
-    if (selected == 0) {
-        Prompt::inform(this, tr("You have not selected any entries for deletion."));
+    const QList<int> rows = selectedRows();
+    if (rows.isEmpty()) {
+        Prompt::warn(this, tr("You have not selected any entries for deletion."));
         return;
     }
-    const QString question = selected == 1
-                                 ? tr("Are you sure you want to delete the selected entry?")
-                                 : tr("Are you sure you want to delete the") + QStringLiteral(" %1 ").arg(selected)
-                                       + tr("selected entries?");
-    if (!Prompt::askYesNo(this, question))
+    const QString question = rows.size() == 1 ? tr("Are you sure you want to delete the selected entry?")
+                                              : tr("Are you sure you want to delete the")
+                                                    + QStringLiteral(" %1 ").arg(rows.size()) + tr("selected entries?");
+    if (!Prompt::confirmDestructive(this, question))
         return;
     clearWinningLines();
-    int rows = m_entryList->count();
-    while (rows > 0) {
-        int first = -1;
-        for (int r = 0; r < rows && first < 0; ++r) {
-            if (m_entryList->item(r)->isSelected())
-                first = r;
-        }
-        if (first < 0)
-            return;
-        QString error;
-        const std::optional<int> left = EntryFile::DeleteEntryLine(m_state.currentEntryFile, first + 1, &error);
-        if (!left) {
-            reportError(error);
-            return;
-        }
-        setEntryCountText(*left);
-        delete m_entryList->takeItem(first);
-        --rows;
+    QString error;
+    if (!m_entries.removeLines(rows, &error)) {
+        reportError(error);
+        return;
     }
-    Prompt::inform(this, tr("Done"));
+    if (m_entries.count() == 0)
+        Prompt::inform(this, tr("Done"));
 }
 
 void Form1::SaveStandingEntry()
 {
-    if (EntryFile::entryKind(m_state.currentEntryFile) == EntryKind::Standing) {
+    if (m_entries.kind() == EntryKind::Standing) {
         Prompt::inform(this, tr("Done."));
         return;
     }
-    if (entryCount() < 1) {
-        Prompt::inform(this, tr("You do not have any entries displayed to save as a standing entry"));
+    if (m_entries.count() < 1) {
+        Prompt::warn(this, tr("You do not have any entries displayed to save as a standing entry"));
         return;
     }
     const QString standing = m_state.pathOf(EntryFile::StandingEntryFileName(m_state.gameId));
     if (EntryFile::fileExists(standing)
-        && !Prompt::askYesNo(this,
-                             tr("You already have a standing for this game. Only one standing entry is allowed per "
-                                "game. Do you want to continue and overwrite your existing file?"),
-                             Prompt::shortTitle()))
+        && !Prompt::confirmDestructive(
+            this,
+            tr("You already have a standing for this game. Only one standing entry is allowed per "
+               "game. Do you want to continue and overwrite your existing file?"),
+            Prompt::shortTitle()))
         return;
     QString error;
-    if (!EntryFile::saveStandingCopy(m_state.currentEntryFile, standing, &error)) {
+    if (!EntryFile::saveStandingCopy(m_entries.path(), standing, &error)) {
         reportError(error);
         return;
     }
@@ -825,28 +655,21 @@ void Form1::OpenStandingEntry()
 {
     const QString standing = m_state.pathOf(EntryFile::StandingEntryFileName(m_state.gameId));
     if (!EntryFile::fileExists(standing)) {
-        Prompt::inform(this, tr("You do not have a standing entry for this game!"));
+        Prompt::warn(this, tr("You do not have a standing entry for this game!"));
         return;
     }
-    RemoveEmptyEntryFile();
-    m_state.currentEntryFile = standing;
-    m_entryList->clear();
-    clearWinningLines();
-    m_entryCount->setText(QStringLiteral("0"));
-    showEntryFile(standing);
-    m_datedEntry->show();
-    m_state.selectedWheel = 0;
+    QString error;
+    if (!m_entries.open(standing, m_state.gameId, 0, &error))
+        reportError(error);
+    m_ui.datedEntry->show();
 }
 
-void Form1::printList(QListWidget* list)
+void Form1::printList(const QStringList& rows)
 {
-    if (list->count() == 0) {
-        Prompt::inform(this, tr("There is no list to print!"));
+    if (rows.isEmpty()) {
+        Prompt::warn(this, tr("There is no list to print!"));
         return;
     }
-    QStringList rows;
-    for (int r = 0; r < list->count(); ++r)
-        rows << list->item(r)->text();
     QApplication::setOverrideCursor(Qt::WaitCursor);
     QString error;
     const bool printed = m_printers.printLines(PreparePrinter(), listPrintLines(rows), &error);
@@ -858,23 +681,23 @@ void Form1::printList(QListWidget* list)
 
 void Form1::openPrinterSelection()
 {
-    auto* selection = new Form30(m_state, m_printers, this);
+    auto* selection = new Form30(m_state.appFolder, m_printers, this);
     connect(selection, &Form30::printerChosen, this, [this] {
-        m_printEntries->setEnabled(true);
-        m_printWinning->setEnabled(true);
+        m_state.printerAvailable = true;
+        m_ui.printEntries->setEnabled(true);
+        m_ui.printWinning->setEnabled(true);
     });
-    connect(selection, &Form30::closed, this, &Form1::childClosed);
-    setInputEnabled(false);
-    selection->show();
+    openChild(selection);
 }
 
 void Form1::showHelpContents()
 {
     const QString helpFile = m_state.pathOf(QStringLiteral("DRAWSMITH.HLP"));
     if (!QFile::exists(helpFile)) {
-        Prompt::inform(this, tr("Cannot find Help file in the installation directory"));
+        Prompt::warn(this, tr("Cannot find Help file in the installation directory"));
         return;
     }
+    // Help stays open beside the program, so it is not a blocking child.
     auto* viewer = new HelpViewer(helpFile, this);
     viewer->show();
 }

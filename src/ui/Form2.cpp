@@ -1,26 +1,24 @@
 #include "Form2.h"
 
-#include "AppState.h"
+#include "DrawParser.h"
 #include "GameCatalogue.h"
-#include "NumberText.h"
 #include "Prompt.h"
 #include "ResultsFile.h"
 
-#include <QCloseEvent>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
-Form2::Form2(AppState& state, const QDate& drawDate, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint)
-    , m_state(state)
+Form2::Form2(int gameId, const QString& resultsFile, const QDate& drawDate, QWidget* parent)
+    : ChildWindow(parent, Qt::WindowStaysOnTopHint)
+    , m_gameId(gameId)
+    , m_resultsFile(resultsFile)
     , m_drawDate(drawDate)
 {
     setObjectName(QStringLiteral("Form2"));
-    setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(tr("Add Result"));
-    const bool super7 = GameCatalogue::isSuper7(state.gameId);
+    const bool super7 = GameCatalogue::isSuper7(gameId);
 
     auto* grid = new QGridLayout(this);
     auto* bonus649 = new QLabel(tr("Bonus"), this);
@@ -57,62 +55,22 @@ Form2::Form2(AppState& state, const QDate& drawDate, QWidget* parent)
 
 void Form2::addDraw()
 {
-    const int gameId = m_state.gameId;
-    const int highest = GameCatalogue::highestNumber(gameId);
-    const int mainCount = GameCatalogue::mainCount(gameId);
-    const int valueCount = mainCount + 1;
-    std::array<long long, 8> values{};
-    for (int i = 0; i < valueCount; ++i)
-        values[i] = NumberText::wholeNumber(m_boxes[i]->text());
-
-    for (int i = 0; i < valueCount; ++i) {
-        if (values[i] < 1 || values[i] > highest) {
-            Prompt::inform(this, tr("One or more of your main numbers is not in the correct range"));
-            return;
-        }
-    }
-    for (int i = 0; i < valueCount; ++i) {
-        for (int j = i + 1; j < valueCount; ++j) {
-            if (values[i] == values[j]) {
-                Prompt::inform(this, tr("You have duplicate numbers"));
-                return;
-            }
-        }
-    }
-    for (int pass = 0; pass < mainCount; ++pass) {
-        for (int i = 0; i + 1 < mainCount; ++i) {
-            if (values[i] > values[i + 1])
-                std::swap(values[i], values[i + 1]);
-        }
-    }
-
-    DrawRecord draw;
-    for (int i = 0; i < mainCount; ++i)
-        draw.numbers[i] = static_cast<int16_t>(values[i]);
-    draw.bonus = static_cast<int16_t>(values[mainCount]);
-    draw.day = static_cast<int16_t>(m_drawDate.day());
-    draw.month = static_cast<int16_t>(m_drawDate.month());
-    draw.year = static_cast<int16_t>(m_drawDate.year());
-
-    QString error;
-    const std::optional<int> record = ResultsFile::insertDraw(m_state.pathOf(GameCatalogue::game(gameId).resultsFile),
-                                                              gameId,
-                                                              draw.day,
-                                                              draw.month,
-                                                              draw.year,
-                                                              draw.numbers,
-                                                              draw.bonus,
-                                                              &error);
-    if (!record) {
-        Prompt::inform(this, error);
+    QStringList texts;
+    for (int i = 0; i <= GameCatalogue::mainCount(m_gameId); ++i)
+        texts << m_boxes[i]->text();
+    QString refusal;
+    const std::optional<DrawRecord> draw = DrawParser::parse(texts, m_gameId, m_drawDate, &refusal);
+    if (!draw) {
+        Prompt::warn(this, refusal);
         return;
     }
-    emit drawStored(*record, draw);
+    QString error;
+    const std::optional<int> record = ResultsFile::insertDraw(
+        m_resultsFile, m_gameId, draw->day, draw->month, draw->year, draw->numbers, draw->bonus, &error);
+    if (!record) {
+        Prompt::warn(this, error);
+        return;
+    }
+    emit drawStored(*record, *draw);
     close();
-}
-
-void Form2::closeEvent(QCloseEvent* event)
-{
-    emit closed();
-    event->accept();
 }

@@ -1,35 +1,31 @@
 // Form2: the "Add Result" window, where the numbers of one draw are typed for the picked date.
 #pragma once
 
+#include "ChildWindow.h"
 #include "DrawRecord.h"
 
 #include <QDate>
-#include <QWidget>
 
 #include <array>
 
-struct AppState;
-class QLabel;
 class QLineEdit;
 
-class Form2 : public QWidget
+class Form2 : public ChildWindow
 {
     Q_OBJECT
 
 public:
-    Form2(AppState& state, const QDate& drawDate, QWidget* parent);
+    // The draw is stored in resultsFile for the game and date shown in the main window.
+    Form2(int gameId, const QString& resultsFile, const QDate& drawDate, QWidget* parent);
 
 signals:
     void drawStored(int record, const DrawRecord& draw);
-    void closed();
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
 
 private:
     void addDraw();
 
-    AppState& m_state;
+    int m_gameId;
+    QString m_resultsFile;
     QDate m_drawDate;
     std::array<QLineEdit*, 8> m_boxes{};
 };

@@ -1,29 +1,26 @@
 #include "Form3.h"
 
-#include "AppState.h"
 #include "DateText.h"
 #include "GameCatalogue.h"
 #include "Prompt.h"
 #include "ResultsFile.h"
 
-#include <QCloseEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-Form3::Form3(AppState& state, QWidget* parent)
-    : QWidget(parent, Qt::Window)
+Form3::Form3(int gameId, const QString& resultsFile, const QDate& picked, QWidget* parent)
+    : ChildWindow(parent)
 {
     setObjectName(QStringLiteral("Form3"));
-    setAttribute(Qt::WA_DeleteOnClose);
-    const GameInfo& game = GameCatalogue::game(state.gameId);
-    const bool super7 = GameCatalogue::isSuper7(state.gameId);
-    setWindowTitle(tr("Draw Results for ") + game.selectorCaption);
+    const bool super7 = GameCatalogue::isSuper7(gameId);
+    setWindowTitle(tr("Draw Results for ") + GameCatalogue::game(gameId).selectorCaption);
 
     auto* column = new QVBoxLayout(this);
     m_list = new QListWidget(this);
     m_list->setObjectName(QStringLiteral("drawList"));
+    m_list->setUniformItemSizes(true);
     QFont font(QStringLiteral("Courier New"));
     font.setStyleHint(QFont::TypeWriter);
     m_list->setFont(font);
@@ -41,15 +38,24 @@ Form3::Form3(AppState& state, QWidget* parent)
     resize(width(), 420);
 
     QString error;
-    const auto draws = ResultsFile::readAll(state.pathOf(game.resultsFile), &error);
-    if (draws) {
-        for (const DrawRecord& draw : *draws)
-            m_list->addItem(draw.listLine(state.gameId));
+    const auto draws = ResultsFile::readAll(resultsFile, &error);
+    if (!draws) {
+        Prompt::warn(parent, error);
     } else {
-        Prompt::inform(parent, error);
+        QStringList lines;
+        int pickedRow = static_cast<int>(draws->size()) - 1;
+        for (const DrawRecord& draw : *draws) {
+            if (draw.isOn(picked.day(), picked.month(), picked.year()))
+                pickedRow = static_cast<int>(lines.size());
+            lines << draw.listLine(gameId);
+        }
+        m_list->addItems(lines);
+        // With thousands of draws the one the player is looking at is found for them.
+        if (QListWidgetItem* item = m_list->item(pickedRow))
+            m_list->scrollToItem(item, QAbstractItemView::PositionAtCenter);
     }
 
-    connect(m_list, &QListWidget::itemDoubleClicked, this, &Form3::pickSelected);
+    connect(m_list, &QListWidget::itemActivated, this, &Form3::pickSelected);
     connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
 }
 
@@ -71,10 +77,4 @@ void Form3::pickSelected()
         return;
     if (const auto date = dateOfLine(item->text()))
         emit datePicked(*date);
-}
-
-void Form3::closeEvent(QCloseEvent* event)
-{
-    emit closed();
-    event->accept();
 }

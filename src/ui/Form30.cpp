@@ -1,22 +1,19 @@
 #include "Form30.h"
 
-#include "AppState.h"
 #include "Printing.h"
 #include "Prompt.h"
 
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-Form30::Form30(AppState& state, PrinterSystem& printers, QWidget* parent)
-    : QWidget(parent, Qt::Window)
-    , m_state(state)
+Form30::Form30(const QString& appFolder, PrinterSystem& printers, QWidget* parent)
+    : ChildWindow(parent)
+    , m_appFolder(appFolder)
     , m_printers(printers)
 {
     setObjectName(QStringLiteral("Form30"));
-    setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(tr("Printer Selection"));
     auto* column = new QVBoxLayout(this);
     auto* group = new QGroupBox(tr("Select Printer"), this);
@@ -29,12 +26,13 @@ Form30::Form30(AppState& state, PrinterSystem& printers, QWidget* parent)
     column->addWidget(group);
     auto* closeButton = new QPushButton(tr("Close"), this);
     closeButton->setObjectName(QStringLiteral("closeButton"));
+    closeButton->setDefault(true);
     column->addWidget(closeButton, 0, Qt::AlignHCenter);
 
     QString error;
-    const QString stored = readStoredPrinter(state.appFolder, &error);
+    const QString stored = readStoredPrinter(appFolder, &error);
     if (!error.isEmpty())
-        Prompt::inform(parent, error);
+        Prompt::warn(parent, error);
     const QStringList names = printers.printerNames();
     if (names.isEmpty()) {
         m_combo->addItem(tr("No Printer Available"));
@@ -53,18 +51,16 @@ void Form30::applyChoice()
             continue;
         m_printers.setCurrentPrinter(name);
         QString error;
-        if (!storePrinter(m_state.appFolder, name, &error))
-            Prompt::inform(this, error);
-        if (!m_state.printerAvailable) {
-            m_state.printerAvailable = true;
-            emit printerChosen();
-        }
+        if (!storePrinter(m_appFolder, name, &error))
+            Prompt::warn(this, error);
+        emit printerChosen();
     }
 }
 
 void Form30::closeEvent(QCloseEvent* event)
 {
-    applyChoice();
-    emit closed();
-    event->accept();
+    // Closing always applies the shown choice; there is no separate cancel.
+    if (isVisible())
+        applyChoice();
+    ChildWindow::closeEvent(event);
 }

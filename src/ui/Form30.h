@@ -1,22 +1,21 @@
 // Form30: the "Printer Selection" window; closing it makes the shown printer current and remembers it.
 #pragma once
 
-#include <QWidget>
+#include "ChildWindow.h"
 
-struct AppState;
 class PrinterSystem;
 class QComboBox;
 
-class Form30 : public QWidget
+class Form30 : public ChildWindow
 {
     Q_OBJECT
 
 public:
-    Form30(AppState& state, PrinterSystem& printers, QWidget* parent);
+    Form30(const QString& appFolder, PrinterSystem& printers, QWidget* parent);
 
 signals:
+    // An installed printer was made current and remembered.
     void printerChosen();
-    void closed();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -24,7 +23,7 @@ protected:
 private:
     void applyChoice();
 
-    AppState& m_state;
+    QString m_appFolder;
     PrinterSystem& m_printers;
     QComboBox* m_combo = nullptr;
 };

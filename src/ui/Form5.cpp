@@ -1,13 +1,9 @@
 #include "Form5.h"
 
-#include "AppState.h"
-#include "EntryFile.h"
-#include "EntryLineText.h"
-#include "Form1.h"
+#include "EntrySet.h"
 #include "LineBoxes.h"
 #include "Prompt.h"
 
-#include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -17,23 +13,22 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-Form5::Form5(AppState& state, Form1& main, const QString& title)
-    : QWidget(&main, Qt::Window)
-    , m_state(state)
-    , m_main(main)
+Form5::Form5(EntrySet& entries, const QString& title, QWidget* parent)
+    : ChildWindow(parent)
+    , m_entries(entries)
 {
     setObjectName(QStringLiteral("Form5"));
-    setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(title);
     auto* column = new QVBoxLayout(this);
 
     auto* manual = new QGroupBox(tr("Add Manual Entry"), this);
     manual->setObjectName(QStringLiteral("manualGroup"));
     auto* manualGrid = new QGridLayout(manual);
-    m_boxes = new LineBoxes(state.gameId, manual);
+    m_boxes = new LineBoxes(entries.gameId(), manual);
     manualGrid->addWidget(m_boxes, 0, 0, 1, 7);
     auto* add = new QPushButton(tr("Add"), manual);
     add->setObjectName(QStringLiteral("addButton"));
+    add->setDefault(true);
     auto* clear = new QPushButton(tr("Clear"), manual);
     clear->setObjectName(QStringLiteral("clearButton"));
     auto* closeButton = new QPushButton(tr("Close"), manual);
@@ -82,16 +77,6 @@ void Form5::AddManualLine()
     if (!sorted)
         return;
     QString error;
-    const std::optional<int> count = EntryFile::AppendEntryLine(m_state.currentEntryFile, *sorted, m_state.gameId, &error);
-    if (!count) {
-        Prompt::inform(this, error);
-        return;
-    }
-    m_main.appendEntryRow(FormatEntryLine(*sorted, m_state.gameId), *count);
-}
-
-void Form5::closeEvent(QCloseEvent* event)
-{
-    emit closed();
-    event->accept();
+    if (!m_entries.append(*sorted, &error))
+        Prompt::warn(this, error);
 }

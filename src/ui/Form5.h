@@ -1,30 +1,22 @@
-// Form5: the add window, where the player types new lines into the entry set shown in the main
-// window; it also holds the frame for computer-suggested lines.
+// Form5: the add window, where the player types new lines into the shown entry set; it also
+// holds the frame for computer-suggested lines.
 #pragma once
 
-#include <QWidget>
+#include "ChildWindow.h"
 
-struct AppState;
-class Form1;
+class EntrySet;
 class LineBoxes;
 
-class Form5 : public QWidget
+class Form5 : public ChildWindow
 {
     Q_OBJECT
 
 public:
-    Form5(AppState& state, Form1& main, const QString& title);
-
-signals:
-    void closed();
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
+    Form5(EntrySet& entries, const QString& title, QWidget* parent);
 
 private:
     void AddManualLine();
 
-    AppState& m_state;
-    Form1& m_main;
+    EntrySet& m_entries;
     LineBoxes* m_boxes = nullptr;
 };

@@ -7,10 +7,9 @@
 #include <QVBoxLayout>
 
 HelpViewer::HelpViewer(const QString& helpFile, QWidget* parent)
-    : QWidget(parent, Qt::Window)
+    : ChildWindow(parent)
 {
     setObjectName(QStringLiteral("HelpViewer"));
-    setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(tr("Drawsmith Canada Help"));
     auto* column = new QVBoxLayout(this);
     auto* browser = new QTextBrowser(this);

@@ -1,9 +1,9 @@
 // HelpViewer: shows the program's help file inside the program, with its links and a Close button.
 #pragma once
 
-#include <QWidget>
+#include "ChildWindow.h"
 
-class HelpViewer : public QWidget
+class HelpViewer : public ChildWindow
 {
     Q_OBJECT
 

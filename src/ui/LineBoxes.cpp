@@ -33,9 +33,9 @@ std::optional<EntryNumbers> LineBoxes::validatedLine()
     for (int i = 0; i < GameCatalogue::mainCount(m_gameId); ++i)
         texts << m_boxes[i]->text();
     EntryNumbers sorted{};
-    const int code = ValidateLine(texts, m_gameId, &sorted);
-    if (code != 0) {
-        Prompt::inform(window(), validationMessage(code));
+    const LineProblem problem = ValidateLine(texts, m_gameId, &sorted);
+    if (problem != LineProblem::None) {
+        Prompt::warn(window(), validationMessage(problem));
         return std::nullopt;
     }
     return sorted;

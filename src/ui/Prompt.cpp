@@ -1,5 +1,6 @@
 #include "Prompt.h"
 
+#include <QFileDialog>
 #include <QMessageBox>
 
 namespace
@@ -7,15 +8,27 @@ namespace
 class RealPrompts : public PromptHandler
 {
 public:
-    void inform(QWidget* parent, const QString& title, const QString& text) override
+    void inform(QWidget* parent, const QString& title, const QString& text, PromptIcon icon) override
     {
-        QMessageBox::information(parent, title, text, QMessageBox::Ok);
+        if (icon == PromptIcon::Warning)
+            QMessageBox::warning(parent, title, text, QMessageBox::Ok);
+        else
+            QMessageBox::information(parent, title, text, QMessageBox::Ok);
     }
 
-    bool askYesNo(QWidget* parent, const QString& title, const QString& text) override
+    bool askYesNo(QWidget* parent, const QString& title, const QString& text, bool defaultNo) override
     {
-        return QMessageBox::question(parent, title, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes)
+        return QMessageBox::question(parent,
+                                     title,
+                                     text,
+                                     QMessageBox::Yes | QMessageBox::No,
+                                     defaultNo ? QMessageBox::No : QMessageBox::Yes)
                == QMessageBox::Yes;
+    }
+
+    QString openFileName(QWidget* parent, const QString& caption, const QString& folder, const QString& filter) override
+    {
+        return QFileDialog::getOpenFileName(parent, caption, folder, filter);
     }
 };
 
@@ -42,12 +55,27 @@ QString shortTitle()
 
 void inform(QWidget* parent, const QString& text, const QString& title)
 {
-    handler().inform(parent, title, text);
+    handler().inform(parent, title, text, PromptIcon::Information);
+}
+
+void warn(QWidget* parent, const QString& text, const QString& title)
+{
+    handler().inform(parent, title, text, PromptIcon::Warning);
 }
 
 bool askYesNo(QWidget* parent, const QString& text, const QString& title)
 {
-    return handler().askYesNo(parent, title, text);
+    return handler().askYesNo(parent, title, text, false);
+}
+
+bool confirmDestructive(QWidget* parent, const QString& text, const QString& title)
+{
+    return handler().askYesNo(parent, title, text, true);
+}
+
+QString openFileName(QWidget* parent, const QString& caption, const QString& folder, const QString& filter)
+{
+    return handler().openFileName(parent, caption, folder, filter);
 }
 
 PromptHandler* setHandler(PromptHandler* next)

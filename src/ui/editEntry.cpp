@@ -1,48 +1,37 @@
 #include "editEntry.h"
 
-#include "AppState.h"
-#include "EntryFile.h"
-#include "EntryLineText.h"
-#include "Form1.h"
+#include "EntrySet.h"
 #include "LineBoxes.h"
 #include "Prompt.h"
 
-#include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-editEntry::editEntry(AppState& state, Form1& main)
-    : QWidget(&main, Qt::Window)
-    , m_state(state)
-    , m_main(main)
+editEntry::editEntry(EntrySet& entries, int row, const EntryNumbers& line, QWidget* parent)
+    : ChildWindow(parent)
+    , m_entries(entries)
+    , m_row(row)
 {
     setObjectName(QStringLiteral("editEntry"));
-    setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(tr("Edit Entry"));
     auto* column = new QVBoxLayout(this);
     auto* frame = new QGroupBox(tr("Selected Entry"), this);
     frame->setObjectName(QStringLiteral("selectedEntryGroup"));
     auto* grid = new QGridLayout(frame);
-    m_boxes = new LineBoxes(state.gameId, frame);
+    m_boxes = new LineBoxes(entries.gameId(), frame);
     grid->addWidget(m_boxes, 0, 0, 1, 6);
     auto* change = new QPushButton(tr("Change"), frame);
     change->setObjectName(QStringLiteral("changeButton"));
+    change->setDefault(true);
     auto* cancel = new QPushButton(tr("Cancel"), frame);
     cancel->setObjectName(QStringLiteral("cancelButton"));
     grid->addWidget(change, 1, 0, 1, 3);
     grid->addWidget(cancel, 1, 3, 1, 3);
     column->addWidget(frame);
     adjustSize(); // narrower without the seventh box
-
-    QString error;
-    const auto line = EntryFile::ReadEntryLine(state.currentEntryFile, state.editIndex, &error);
-    if (line) {
-        m_boxes->showLine(*line);
-    } else {
-        Prompt::inform(&main, error);
-    }
+    m_boxes->showLine(line);
 
     connect(change, &QPushButton::clicked, this, &editEntry::ChangeLine);
     connect(cancel, &QPushButton::clicked, this, &QWidget::close);
@@ -54,16 +43,9 @@ void editEntry::ChangeLine()
     if (!sorted)
         return;
     QString error;
-    if (!EntryFile::ReplaceEntryLine(m_state.currentEntryFile, m_state.editIndex, *sorted, m_state.gameId, &error)) {
-        Prompt::inform(this, error);
+    if (!m_entries.replace(m_row, *sorted, &error)) {
+        Prompt::warn(this, error);
         return;
     }
-    m_main.replaceEntryRow(m_state.editIndex - 1, FormatEntryLine(*sorted, m_state.gameId));
     close();
-}
-
-void editEntry::closeEvent(QCloseEvent* event)
-{
-    emit closed();
-    event->accept();
 }

@@ -1,29 +1,24 @@
-// editEntry: the "Edit Entry" window, which changes the one selected line of the shown entry set.
+// editEntry: the "Edit Entry" window, which changes one line of the shown entry set.
 #pragma once
 
-#include <QWidget>
+#include "ChildWindow.h"
+#include "EntryFile.h"
 
-struct AppState;
-class Form1;
+class EntrySet;
 class LineBoxes;
 
-class editEntry : public QWidget
+class editEntry : public ChildWindow
 {
     Q_OBJECT
 
 public:
-    editEntry(AppState& state, Form1& main);
-
-signals:
-    void closed();
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
+    // row is the line's 0-based row in the set; line is what the file holds there now.
+    editEntry(EntrySet& entries, int row, const EntryNumbers& line, QWidget* parent);
 
 private:
     void ChangeLine();
 
-    AppState& m_state;
-    Form1& m_main;
+    EntrySet& m_entries;
+    int m_row;
     LineBoxes* m_boxes = nullptr;
 };

@@ -57,5 +57,5 @@ void frmAbout::StartSysInfo()
 {
     const QString tool = SystemInfo::toolPath();
     if (tool.isEmpty() || !QProcess::startDetached(tool, {}))
-        Prompt::inform(this, tr("System Information Is Unavailable At This Time"));
+        Prompt::warn(this, tr("System Information Is Unavailable At This Time"));
 }

@@ -77,11 +77,18 @@ void tst_core::rootRule_data()
 {
     QTest::addColumn<QString>("folder");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("drive root") << "C:\\" << "C:";
-    QTest::newRow("drive root slash") << " D:/ " << "D:";
-    QTest::newRow("unix root") << "/" << "";
-    QTest::newRow("plain") << "/opt/Drawsmith" << "/opt/Drawsmith";
-    QTest::newRow("trailing") << "/opt/Drawsmith/" << "/opt/Drawsmith";
+    QTest::newRow("drive root") << "C:\\"
+                                << "C:";
+    QTest::newRow("drive root slash") << " D:/ "
+                                      << "D:";
+    QTest::newRow("unix root") << "/"
+                               << "";
+    QTest::newRow("plain") << "/opt/Drawsmith"
+                           << "/opt/Drawsmith";
+    QTest::newRow("trailing") << "/opt/Drawsmith/"
+                              << "/opt/Drawsmith";
+    QTest::newRow("blanks kept") << " /opt/My Lotto "
+                                 << " /opt/My Lotto ";
 }
 
 void tst_core::rootRule()

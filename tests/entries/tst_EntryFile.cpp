@@ -1,4 +1,5 @@
 #include "EntryFile.h"
+#include "FileSizeLimit.h"
 
 #include <QDate>
 #include <QDir>
@@ -7,11 +8,6 @@
 #include <QTest>
 
 #include <memory>
-
-#ifdef Q_OS_UNIX
-#include <csignal>
-#include <sys/resource.h>
-#endif
 
 using Lines = std::vector<EntryNumbers>;
 Q_DECLARE_METATYPE(EntryNumbers)
@@ -53,28 +49,6 @@ bool appendAll(const QString& path, const Lines& lines, int gameId)
     return true;
 }
 
-#ifdef Q_OS_UNIX
-// Makes writes past a size fail half way, as a full disk does; this binds root too.
-struct FileSizeLimit
-{
-    rlimit saved{};
-    bool active = false;
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        std::signal(SIGXFSZ, SIG_IGN);
-        if (getrlimit(RLIMIT_FSIZE, &saved) != 0)
-            return;
-        rlimit small = saved;
-        small.rlim_cur = bytes;
-        active = setrlimit(RLIMIT_FSIZE, &small) == 0;
-    }
-    ~FileSizeLimit()
-    {
-        if (active)
-            setrlimit(RLIMIT_FSIZE, &saved);
-    }
-};
-#endif
 } // namespace
 
 class tst_EntryFile : public QObject

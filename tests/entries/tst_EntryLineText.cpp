@@ -64,10 +64,10 @@ void tst_EntryLineText::validateLine()
     QFETCH(EntryNumbers, sorted);
     EntryNumbers result{-1, -1, -1, -1, -1, -1, -1};
     const EntryNumbers untouched = result;
-    const int code = ValidateLine(boxes, gameId, &result);
-    QCOMPARE(validationMessage(code), message);
-    QCOMPARE(code == 0, message.isEmpty());
-    QCOMPARE(result, code == 0 ? sorted : untouched);
+    const LineProblem problem = ValidateLine(boxes, gameId, &result);
+    QCOMPARE(validationMessage(problem), message);
+    QCOMPARE(problem == LineProblem::None, message.isEmpty());
+    QCOMPARE(result, problem == LineProblem::None ? sorted : untouched);
 }
 
 QTEST_GUILESS_MAIN(tst_EntryLineText)

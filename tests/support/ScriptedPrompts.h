@@ -1,6 +1,6 @@
-// ScriptedPrompts: answers message boxes from a script and records every one shown. Installs
-// itself for its lifetime; an unscripted question is recorded as unexpected and answered No, so a
-// test never hangs on a prompt.
+// ScriptedPrompts: answers message boxes and file choosers from a script and records every prompt
+// shown. Installs itself for its lifetime; an unscripted question is recorded as unexpected and
+// answered No (an unscripted file chooser is cancelled), so a test never hangs on a prompt.
 #pragma once
 
 #include "Prompt.h"
@@ -15,24 +15,41 @@ public:
         : m_previous(Prompt::setHandler(this))
     {
     }
+    // Scripts nest: the newest one answers, and its end brings back the one before it.
     ~ScriptedPrompts() override
     {
-        Prompt::setHandler(m_previous);
+        PromptHandler* current = Prompt::setHandler(m_previous);
+        if (current != this)
+            Prompt::setHandler(current);
     }
+    ScriptedPrompts(const ScriptedPrompts&) = delete;
+    ScriptedPrompts& operator=(const ScriptedPrompts&) = delete;
 
-    void inform(QWidget*, const QString& title, const QString& text) override
+    void inform(QWidget*, const QString& title, const QString& text, PromptIcon icon) override
     {
         shown << title + QStringLiteral(": ") + text;
+        icons << icon;
     }
 
-    bool askYesNo(QWidget*, const QString& title, const QString& text) override
+    bool askYesNo(QWidget*, const QString& title, const QString& text, bool defaultNo) override
     {
         shown << title + QStringLiteral(": ") + text;
+        noByDefault << defaultNo;
         if (answers.isEmpty()) {
             unexpected << text;
             return false;
         }
         return answers.dequeue();
+    }
+
+    QString openFileName(QWidget*, const QString& caption, const QString&, const QString&) override
+    {
+        shown << QStringLiteral("file: ") + caption;
+        if (fileNames.isEmpty()) {
+            unexpected << caption;
+            return QString();
+        }
+        return fileNames.dequeue();
     }
 
     // Texts only, without titles.
@@ -49,11 +66,14 @@ public:
     }
     bool drained() const
     {
-        return unexpected.isEmpty() && answers.isEmpty();
+        return unexpected.isEmpty() && answers.isEmpty() && fileNames.isEmpty();
     }
 
     QQueue<bool> answers;
+    QQueue<QString> fileNames;
     QStringList shown;
+    QList<PromptIcon> icons;  // one per OK message
+    QList<bool> noByDefault;  // one per question
     QStringList unexpected;
 
 private:

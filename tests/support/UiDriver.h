@@ -1,8 +1,9 @@
-// UiDriver: drives windows the way a user does (buttons, menu actions, boxes) and finds the
-// windows the program opens.
+// UiDriver: drives windows the way a user does (buttons, menu actions, boxes, rows of a list) and
+// finds the windows the program opens.
 #pragma once
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QLineEdit>
@@ -27,9 +28,36 @@
         action_->trigger();                                                                                            \
     } while (false)
 
+// Types one text into each of the boxes numberBox1.. of a window; fails the test if one is missing.
+#define TYPE_BOXES(window, ...)                                                                                        \
+    do {                                                                                                               \
+        const QStringList texts_ = __VA_ARGS__;                                                                        \
+        for (int i_ = 0; i_ < texts_.size(); ++i_) {                                                                   \
+            auto* box_ = (window)->findChild<QLineEdit*>(QStringLiteral("numberBox%1").arg(i_ + 1));                   \
+            QVERIFY2(box_, qPrintable(QStringLiteral("numberBox%1 is missing").arg(i_ + 1)));                          \
+            box_->clear();                                                                                             \
+            QTest::keyClicks(box_, texts_[i_]);                                                                        \
+        }                                                                                                              \
+    } while (false)
+
+// Clicks a widget through its window, as the windowing system delivers a real click, so a window
+// that another window blocks ignores it (QTest's widget clicks bypass that check).
+inline void clickThroughWindow(QWidget* widget)
+{
+    QWidget* top = widget->window();
+    QTest::mouseClick(top->windowHandle(), Qt::LeftButton, {}, widget->mapTo(top, widget->rect().center()));
+}
+
+// Closes every window a test left open and waits until they are gone.
+#define CLOSE_ALL_WINDOWS()                                                                                            \
+    do {                                                                                                               \
+        for (QWidget* w_ : QApplication::topLevelWidgets())                                                            \
+            w_->close();                                                                                               \
+        QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());                                                        \
+    } while (false)
+
 // The open top-level window with that object name, or nullptr.
-template <typename T = QWidget>
-T* openWindow(const QString& objectName)
+template <typename T = QWidget> T* openWindow(const QString& objectName)
 {
     for (QWidget* w : QApplication::topLevelWidgets()) {
         if (w->objectName() == objectName && w->isVisible())
@@ -38,12 +66,23 @@ T* openWindow(const QString& objectName)
     return nullptr;
 }
 
-// Types numbers into boxes numberBox1.. of a window, one text per box.
-inline void typeBoxes(QWidget* window, const QStringList& texts)
+// Clicks a row of a list as the player does; Ctrl adds it to the rows already chosen.
+inline void clickRow(QAbstractItemView* view, int row, Qt::KeyboardModifiers modifiers = {})
 {
-    for (int i = 0; i < texts.size(); ++i) {
-        auto* box = window->findChild<QLineEdit*>(QStringLiteral("numberBox%1").arg(i + 1));
-        box->clear();
-        QTest::keyClicks(box, texts[i]);
+    const QModelIndex index = view->model()->index(row, 0);
+    view->scrollTo(index);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, modifiers, view->visualRect(index).center());
+}
+
+// Chooses exactly these rows by clicks (none: a click on the first row, then a Ctrl-click on it).
+inline void chooseRows(QAbstractItemView* view, const QList<int>& rows)
+{
+    if (rows.isEmpty()) {
+        clickRow(view, 0);
+        clickRow(view, 0, Qt::ControlModifier);
+        return;
     }
+    clickRow(view, rows.front());
+    for (qsizetype i = 1; i < rows.size(); ++i)
+        clickRow(view, rows[i], Qt::ControlModifier);
 }

@@ -1,12 +1,10 @@
 #include "AppFolder.h"
 #include "BallStrip.h"
 #include "EntryFile.h"
-#include "FixedClock.h"
-#include "Form1.h"
+#include "MainWindowFixture.h"
+#include "RealDraws.h"
 #include "RecordFile.h"
-#include "RecordingPrinter.h"
 #include "ResultsFile.h"
-#include "ScriptedPrompts.h"
 #include "UiDriver.h"
 
 #include <QDateEdit>
@@ -15,10 +13,10 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QListWidget>
 #include <QMenu>
 #include <QRadioButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
 
@@ -61,6 +59,7 @@ private slots:
     void drawDisplayFollowsDateAndGame();
     void deleteDrawAsksAndRemovesFile();
     void drawListDoubleClickPicksDate();
+    void drawListOpensAtPickedDate();
     void gameSwitchChecksEntriesAndRemovesEmptyFile();
     void helpAndAbout();
     void exitRemovesEmptyEntryFile();
@@ -71,11 +70,8 @@ private:
     QString text(const char* name) const;
     QGroupBox* group(const char* name) const;
 
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<FixedClock> m_clock;
-    std::unique_ptr<RecordingPrinter> m_printers;
-    std::unique_ptr<ScriptedPrompts> m_prompts;
-    std::unique_ptr<Form1> m_main;
+    std::unique_ptr<MainWindowFixture> m_fx;
+    Form1* m_main = nullptr;
 };
 
 void tst_Form1::initTestCase()
@@ -85,26 +81,18 @@ void tst_Form1::initTestCase()
 
 void tst_Form1::init()
 {
-    m_dir = std::make_unique<QTemporaryDir>();
-    m_clock = std::make_unique<FixedClock>(saturday);
-    m_printers = std::make_unique<RecordingPrinter>();
-    m_prompts = std::make_unique<ScriptedPrompts>();
+    m_fx = std::make_unique<MainWindowFixture>();
 }
 
 void tst_Form1::start()
 {
-    m_main = std::make_unique<Form1>(m_dir->path(), *m_clock, *m_printers);
-    m_main->startUp();
-    m_main->show();
+    m_main = m_fx->start();
 }
 
 void tst_Form1::cleanup()
 {
-    m_main.reset();
-    QVERIFY2(m_prompts->unexpected.isEmpty(), qPrintable(m_prompts->unexpected.join(" | ")));
-    QVERIFY(m_prompts->answers.isEmpty());
-    m_prompts.reset();
-    QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty() || !openWindow("Form1"));
+    FINISH_MAIN_WINDOW(m_fx);
+    m_fx.reset();
 }
 
 QString tst_Form1::text(const char* name) const
@@ -120,33 +108,31 @@ QGroupBox* tst_Form1::group(const char* name) const
 void tst_Form1::firstStartInEmptyFolder()
 {
     start();
-    QCOMPARE(savedProvince(m_dir->path()), int16_t(1));
+    QCOMPARE(savedProvince(m_fx->dir->path()), int16_t(1));
     auto* provincial = m_main->findChild<QRadioButton*>("provincialRadio");
     QCOMPARE(provincial->text(), QStringLiteral("Western 6/49"));
     QVERIFY(provincial->isChecked());
     QCOMPARE(m_main->state().gameId, int16_t(3));
-    QCOMPARE(m_main->state().appFolder, m_dir->path());
+    QCOMPARE(m_main->state().appFolder, m_fx->dir->path());
     QVERIFY(!m_main->isDrawShown());
     QCOMPARE(text("entryCountEdit"), QStringLiteral("0"));
     QCOMPARE(text("totalWinsEdit"), QStringLiteral("0"));
     QCOMPARE(group("entriesGroup")->title(), QStringLiteral("My Enties for Western 6/49"));
     QCOMPARE(m_main->findChild<QDateEdit*>("drawDateEdit")->date(), saturday);
-    QCOMPARE(m_main->findChild<QDateEdit*>("drawDateEdit")->displayFormat(), QStringLiteral("dd MMMM yyyy"));
-    QCOMPARE(m_main->findChild<QDateEdit*>("entryDateEdit")->minimumDate(), QDate(1950, 1, 1));
     QVERIFY(!m_main->findChild<QWidget*>("printEntriesButton")->isEnabled()); // no printer installed
     QVERIFY(!m_main->findChild<QWidget*>("datedEntryButton")->isVisible());
-    QVERIFY(m_prompts->shown.isEmpty());
+    QVERIFY(m_fx->prompts->shown.isEmpty());
 }
 
 void tst_Form1::storedProvinceSelectsItsGame()
 {
-    QVERIFY(AppFolder::updatesavedgame(m_dir->path(), 4));
-    m_printers->names = {"Office", "Home"};
+    QVERIFY(AppFolder::updatesavedgame(m_fx->dir->path(), 4));
+    m_fx->printers.names = {"Office", "Home"};
     start();
     QCOMPARE(m_main->state().gameId, int16_t(6));
     QCOMPARE(m_main->findChild<QRadioButton*>("provincialRadio")->text(), QStringLiteral("Ontario 6/49"));
     QVERIFY(m_main->findChild<QWidget*>("printEntriesButton")->isEnabled());
-    QCOMPARE(m_printers->current, QStringLiteral("Home"));
+    QCOMPARE(m_fx->printers.current, QStringLiteral("Home"));
 }
 
 void tst_Form1::gameSwitchRetitlesAndResizes()
@@ -188,12 +174,13 @@ void tst_Form1::provinceMenuWritesGameDat()
     start();
     QTest::mouseClick(m_main->findChild<QRadioButton*>("nationalRadio"), Qt::LeftButton);
     TRIGGER(m_main, "actionSelectQuebec");
-    QCOMPARE(savedProvince(m_dir->path()), int16_t(3));
+    QCOMPARE(savedProvince(m_fx->dir->path()), int16_t(3));
     auto* provincial = m_main->findChild<QRadioButton*>("provincialRadio");
     QCOMPARE(provincial->text(), QStringLiteral("Quebec 6/49"));
     QVERIFY(provincial->isChecked());
     QCOMPARE(m_main->state().gameId, int16_t(5));
     QCOMPARE(m_main->state().province, int16_t(3));
+    QVERIFY(m_main->findChild<QAction*>("actionSelectQuebec")->isChecked());
     TRIGGER(m_main, "actionSelectBC"); // already on the provincial selector: still one switch
     QCOMPARE(m_main->state().gameId, int16_t(4));
     QCOMPARE(group("drawDateGroup")->title(), QStringLiteral("Draw Date for BC 6/49"));
@@ -202,17 +189,21 @@ void tst_Form1::provinceMenuWritesGameDat()
 void tst_Form1::drawDisplayFollowsDateAndGame()
 {
     const QDate wednesday(2026, 12, 2);
-    QVERIFY(ResultsFile::writeAll(m_dir->filePath("CAN2.rtl"),
-                                  {draw(wednesday, {3, 7, 12, 22, 30, 49, 0}, 15), draw(saturday, {1, 2, 3, 4, 5, 6, 0}, 9)}));
-    QVERIFY(ResultsFile::writeAll(m_dir->filePath("CAN7.rtl"), {draw(saturday, {2, 9, 14, 20, 33, 41, 47}, 5)}));
+    QVERIFY(ResultsFile::writeAll(
+        m_fx->path("CAN2.rtl"),
+        {draw(wednesday, {3, 7, 12, 22, 30, 49, 0}, 15), draw(saturday, {1, 2, 3, 4, 5, 6, 0}, 9)}));
+    QVERIFY(ResultsFile::writeAll(m_fx->path("CAN7.rtl"), {draw(saturday, {2, 9, 14, 20, 33, 41, 47}, 5)}));
     start();
     QVERIFY(m_main->isDrawShown()); // today's draw
     QCOMPARE(m_main->state().displayedRecord, int16_t(2));
     m_main->setDrawDate(wednesday);
     QCOMPARE(m_main->state().displayedRecord, int16_t(1));
-    const std::array<int16_t, 7> shown{m_main->state().displayedNumbers[0], m_main->state().displayedNumbers[1],
-                                       m_main->state().displayedNumbers[2], m_main->state().displayedNumbers[3],
-                                       m_main->state().displayedNumbers[4], m_main->state().displayedNumbers[5],
+    const std::array<int16_t, 7> shown{m_main->state().displayedNumbers[0],
+                                       m_main->state().displayedNumbers[1],
+                                       m_main->state().displayedNumbers[2],
+                                       m_main->state().displayedNumbers[3],
+                                       m_main->state().displayedNumbers[4],
+                                       m_main->state().displayedNumbers[5],
                                        m_main->state().displayedNumbers[6]};
     QCOMPARE(shown, (std::array<int16_t, 7>{3, 7, 12, 22, 30, 49, 15}));
     auto* bonusBall = m_main->findChild<QLabel*>("ball6");
@@ -235,43 +226,42 @@ void tst_Form1::drawDisplayFollowsDateAndGame()
 
 void tst_Form1::deleteDrawAsksAndRemovesFile()
 {
-    QVERIFY(ResultsFile::writeAll(m_dir->filePath("CAN2.rtl"), {draw(saturday, {1, 2, 3, 4, 5, 6, 0}, 9)}));
+    QVERIFY(ResultsFile::writeAll(m_fx->path("CAN2.rtl"), {draw(saturday, {1, 2, 3, 4, 5, 6, 0}, 9)}));
     start();
-    m_prompts->answers << false;
+    m_fx->prompts->answers << false;
     CLICK(m_main, "deleteDrawButton");
-    QCOMPARE(m_prompts->last(), QStringLiteral("Drawsmith: Do you really want to delete this draw?"));
-    QVERIFY(QFile::exists(m_dir->filePath("CAN2.rtl")));
+    QCOMPARE(m_fx->prompts->last(), QStringLiteral("Drawsmith: Do you really want to delete this draw?"));
+    QVERIFY(QFile::exists(m_fx->path("CAN2.rtl")));
     QVERIFY(m_main->isDrawShown());
 
-    m_prompts->answers << true;
+    m_fx->prompts->answers << true;
     CLICK(m_main, "deleteDrawButton");
-    QVERIFY(!QFile::exists(m_dir->filePath("CAN2.rtl")));
+    QVERIFY(!QFile::exists(m_fx->path("CAN2.rtl")));
     QVERIFY(!m_main->isDrawShown());
     QCOMPARE(text("totalWinsEdit"), QStringLiteral("0"));
 
     CLICK(m_main, "deleteDrawButton");
-    QCOMPARE(m_prompts->last(), QStringLiteral("Drawsmith Canada: There is no draw displayed to delete"));
+    QCOMPARE(m_fx->prompts->last(), QStringLiteral("Drawsmith Canada: There is no draw displayed to delete"));
 }
 
 void tst_Form1::drawListDoubleClickPicksDate()
 {
     const QDate december21(2002, 12, 21);
-    QVERIFY(ResultsFile::writeAll(m_dir->filePath("CAN2.rtl"),
-                                  {draw(december21, {1, 12, 23, 34, 45, 49, 0}, 7), draw(saturday, {1, 2, 3, 4, 5, 6, 0}, 9)}));
+    QVERIFY(ResultsFile::writeAll(
+        m_fx->path("CAN2.rtl"),
+        {draw(december21, {1, 12, 23, 34, 45, 49, 0}, 7), draw(saturday, {1, 2, 3, 4, 5, 6, 0}, 9)}));
     start();
     CLICK(m_main, "drawListButton");
     auto* drawList = openWindow("Form3");
     QVERIFY(drawList);
     QVERIFY(!m_main->isInputEnabled());
-    QVERIFY(m_main->state().drawListOpen);
-    QVERIFY(drawList->isEnabled());
     QCOMPARE(drawList->windowTitle(), QStringLiteral("Draw Results for Western 6/49"));
     auto* list = drawList->findChild<QListWidget*>("drawList");
     QCOMPARE(list->count(), 2);
     QCOMPARE(list->item(0)->text(), QStringLiteral("00001 21 12 2002: 01 12 23 34 45 49 BB 07"));
 
-    // A double-click with nothing selected changes nothing.
-    emit list->itemDoubleClicked(list->item(0));
+    // Activating with nothing selected changes nothing.
+    emit list->itemActivated(list->item(0));
     QCOMPARE(m_main->drawDate(), saturday);
 
     QVERIFY(QTest::qWaitForWindowExposed(drawList));
@@ -283,41 +273,64 @@ void tst_Form1::drawListDoubleClickPicksDate()
 
     CLICK(drawList, "closeButton");
     QVERIFY(m_main->isInputEnabled());
-    QVERIFY(!m_main->state().drawListOpen);
     QVERIFY(m_main->isDrawShown());
     QCOMPARE(m_main->state().displayedNumbers[6], int16_t(7));
 }
 
+void tst_Form1::drawListOpensAtPickedDate()
+{
+    const std::vector<DrawRecord> real = loadRealDraws();
+    QVERIFY(ResultsFile::writeAll(m_fx->path("CAN2.rtl"), real));
+    start();
+    const auto visibleRow = [](QListWidget* list, int row) {
+        return list->viewport()->rect().contains(list->visualItemRect(list->item(row)).center());
+    };
+    const DrawRecord& middle = real[2000];
+    m_main->setDrawDate(QDate(middle.year, middle.month, middle.day));
+    CLICK(m_main, "drawListButton");
+    auto* list = openWindow("Form3")->findChild<QListWidget*>("drawList");
+    QVERIFY(visibleRow(list, 2000));
+    QVERIFY(!visibleRow(list, 0));
+    openWindow("Form3")->close();
+
+    m_main->setDrawDate(saturday); // no draw on that day: the newest is shown
+    CLICK(m_main, "drawListButton");
+    list = openWindow("Form3")->findChild<QListWidget*>("drawList");
+    QVERIFY(visibleRow(list, int(real.size()) - 1));
+    openWindow("Form3")->close();
+}
+
 void tst_Form1::gameSwitchChecksEntriesAndRemovesEmptyFile()
 {
-    QVERIFY(ResultsFile::writeAll(m_dir->filePath("CAN1.rtl"), {draw(saturday, {1, 2, 3, 4, 5, 6, 0}, 9)}));
-    const QString nationalEntries = m_dir->filePath("Nat64905DEC2026.lot");
+    QVERIFY(ResultsFile::writeAll(m_fx->path("CAN1.rtl"), {draw(saturday, {1, 2, 3, 4, 5, 6, 0}, 9)}));
+    const QString nationalEntries = m_fx->path("Nat64905DEC2026.lot");
     QVERIFY(EntryFile::AppendEntryLine(nationalEntries, {1, 2, 3, 10, 11, 12, 0}, 1));
     QVERIFY(EntryFile::AppendEntryLine(nationalEntries, {20, 21, 22, 23, 24, 25, 0}, 1));
     start();
-    const QString westernEntries = m_dir->filePath("Western05DEC2026.lot");
+    const QString westernEntries = m_fx->path("Western05DEC2026.lot");
     QVERIFY(QFile::exists(westernEntries)); // the load created it empty
     QTest::mouseClick(m_main->findChild<QRadioButton*>("nationalRadio"), Qt::LeftButton);
     QVERIFY(!QFile::exists(westernEntries)); // left without a line: removed
     QCOMPARE(text("entryCountEdit"), QStringLiteral("2"));
     // Entries and a draw are both shown, so the switch checked them.
     QCOMPARE(text("totalWinsEdit"), QStringLiteral("1"));
-    auto* winning = m_main->findChild<QListWidget*>("winningList");
-    QCOMPARE(winning->count(), 1);
-    QCOMPARE(winning->item(0)->text(), QStringLiteral("01 02 03 10 11 12 (3)"));
-    QVERIFY(m_main->findChild<QListWidget*>("entryList")->item(0)->isSelected());
+    auto* winning = m_main->findChild<QListView*>("winningList")->model();
+    QCOMPARE(winning->rowCount(), 1);
+    QCOMPARE(winning->index(0, 0).data().toString(), QStringLiteral("01 02 03 10 11 12 (3)"));
+    QVERIFY(m_main->findChild<QListView*>("entryList")->selectionModel()->isRowSelected(0, {}));
 
     // No draw on the date in the new game: no check, so no "No wins" message either.
     QTest::mouseClick(m_main->findChild<QRadioButton*>("super7Radio"), Qt::LeftButton);
-    QVERIFY(m_prompts->shown.isEmpty());
+    QVERIFY(m_fx->prompts->shown.isEmpty());
 }
 
 void tst_Form1::helpAndAbout()
 {
     start();
     TRIGGER(m_main, "actionHelpContents");
-    QCOMPARE(m_prompts->last(), QStringLiteral("Drawsmith Canada: Cannot find Help file in the installation directory"));
-    QVERIFY(QFile::copy(HELP_FILE, m_dir->filePath("DRAWSMITH.HLP")));
+    QCOMPARE(m_fx->prompts->last(),
+             QStringLiteral("Drawsmith Canada: Cannot find Help file in the installation directory"));
+    QVERIFY(QFile::copy(HELP_FILE, m_fx->path("DRAWSMITH.HLP")));
     TRIGGER(m_main, "actionHelpContents");
     auto* help = openWindow("HelpViewer");
     QVERIFY(help);
@@ -331,7 +344,7 @@ void tst_Form1::helpAndAbout()
     QCOMPARE(about->findChild<QLabel*>("versionLabel")->text(), QStringLiteral("Version 8.6.0"));
 #ifndef Q_OS_WIN
     CLICK(about, "sysInfoButton");
-    QCOMPARE(m_prompts->last(), QStringLiteral("Drawsmith Canada: System Information Is Unavailable At This Time"));
+    QCOMPARE(m_fx->prompts->last(), QStringLiteral("Drawsmith Canada: System Information Is Unavailable At This Time"));
 #endif
     CLICK(about, "okButton");
     QTRY_VERIFY(!openWindow("frmAbout"));
@@ -340,7 +353,7 @@ void tst_Form1::helpAndAbout()
 void tst_Form1::exitRemovesEmptyEntryFile()
 {
     start();
-    const QString westernEntries = m_dir->filePath("Western05DEC2026.lot");
+    const QString westernEntries = m_fx->path("Western05DEC2026.lot");
     QVERIFY(QFile::exists(westernEntries));
     TRIGGER(m_main, "actionExit");
     QVERIFY(!QFile::exists(westernEntries));
@@ -349,13 +362,13 @@ void tst_Form1::exitRemovesEmptyEntryFile()
 void tst_Form1::unusableFilesAreReported()
 {
     // Folders standing where the files should be cannot be opened as files, whoever runs the test.
-    QVERIFY(QDir(m_dir->path()).mkdir("game.dat"));
-    QVERIFY(QDir(m_dir->path()).mkdir("CAN2.rtl"));
+    QVERIFY(QDir(m_fx->dir->path()).mkdir("game.dat"));
+    QVERIFY(QDir(m_fx->dir->path()).mkdir("CAN2.rtl"));
     start();
     QCOMPARE(m_main->state().gameId, int16_t(3)); // still starts, on Western
-    QVERIFY(m_prompts->shown.size() >= 2);
-    QVERIFY2(m_prompts->shown.at(0).contains("game.dat"), qPrintable(m_prompts->shown.at(0)));
-    QVERIFY2(m_prompts->texts().filter("CAN2.rtl").size() >= 1, qPrintable(m_prompts->shown.join(" | ")));
+    QVERIFY(m_fx->prompts->shown.size() >= 2);
+    QVERIFY2(m_fx->prompts->shown.at(0).contains("game.dat"), qPrintable(m_fx->prompts->shown.at(0)));
+    QVERIFY2(m_fx->prompts->texts().filter("CAN2.rtl").size() >= 1, qPrintable(m_fx->prompts->shown.join(" | ")));
 }
 
 QTEST_MAIN(tst_Form1)

@@ -23,8 +23,6 @@ private slots:
     void catalogueShape();
     void openMenuOrder();
     void paths();
-    void wheelContext_data();
-    void wheelContext();
     void unknownGameLeavesContext();
     void ordertheballs_data();
     void ordertheballs();
@@ -163,42 +161,6 @@ void tst_wheelcatalogue::paths()
     QVERIFY(WheelCatalogue::setWheelContext(state, 2));
     QCOMPARE(WheelCatalogue::WheelEntrySetPath(state, *WheelCatalogue::kind(WheelBuilder::Super7, 3)),
              QStringLiteral("/app/Super7-7-7-5.lot"));
-}
-
-void tst_wheelcatalogue::wheelContext_data()
-{
-    QTest::addColumn<int>("gameId");
-    QTest::addColumn<QString>("word");
-    QTest::addColumn<QString>("results");
-    QTest::addColumn<int>("highest");
-    QTest::addColumn<QString>("title");
-    QTest::addColumn<WheelBuilder>("builder");
-    QTest::newRow("National") << 1 << "National"
-                              << "CAN1.rtl" << 49 << "National 6/49" << WheelBuilder::Pick6;
-    QTest::newRow("Super 7") << 2 << "Super7"
-                             << "CAN7.rtl" << 47 << "Super 7" << WheelBuilder::Super7;
-    QTest::newRow("Western") << 3 << "Western"
-                             << "CAN2.rtl" << 49 << "Western 6/49" << WheelBuilder::Pick6;
-    QTest::newRow("BC") << 4 << "BC"
-                        << "CAN3.rtl" << 49 << "BC 6/49" << WheelBuilder::Pick6;
-    QTest::newRow("Quebec") << 5 << "Quebec"
-                            << "CAN4.rtl" << 49 << "Quebec 6/49" << WheelBuilder::Pick6;
-    QTest::newRow("Ontario") << 6 << "Ontario"
-                             << "CAN5.rtl" << 49 << "Ontario 6/49" << WheelBuilder::Pick6;
-    QTest::newRow("Atlantic") << 7 << "Atlantic"
-                              << "CAN8.rtl" << 49 << "Atlantic 6/49" << WheelBuilder::Pick6;
-}
-
-void tst_wheelcatalogue::wheelContext()
-{
-    QFETCH(int, gameId);
-    AppState state;
-    QVERIFY(WheelCatalogue::setWheelContext(state, gameId));
-    QTEST(state.wheelGameWord, "word");
-    QTEST(state.wheelResultsName, "results");
-    QTEST(int(state.wheelHighest), "highest");
-    QTEST(state.wheelGameTitle, "title");
-    QTEST(WheelCatalogue::builderForGame(gameId), "builder");
 }
 
 void tst_wheelcatalogue::unknownGameLeavesContext()

@@ -1,0 +1,194 @@
+#include "EntrySet.h"
+
+#include "EntryLineText.h"
+#include "GameCatalogue.h"
+#include "RecordFile.h"
+
+#include <algorithm>
+
+namespace
+{
+bool fail(QString* error, const QString& text)
+{
+    if (error)
+        *error = text;
+    return false;
+}
+
+std::vector<EntryNumbers> linesOf(const RecordFile& file)
+{
+    const int n = EntryFile::lineCount(file);
+    std::vector<EntryNumbers> lines;
+    lines.reserve(n);
+    for (int k = 1; k <= n; ++k)
+        lines.push_back(EntryFile::lineOf(file, k));
+    return lines;
+}
+} // namespace
+
+EntrySet::EntrySet(QObject* parent)
+    : QAbstractListModel(parent)
+{
+}
+
+QString EntrySet::path() const
+{
+    return m_path;
+}
+
+EntryKind EntrySet::kind() const
+{
+    return EntryFile::entryKind(m_path);
+}
+
+int EntrySet::gameId() const
+{
+    return m_gameId;
+}
+
+int EntrySet::count() const
+{
+    return static_cast<int>(m_lines.size());
+}
+
+int EntrySet::selectedWheel() const
+{
+    return m_selectedWheel;
+}
+
+const std::vector<EntryNumbers>& EntrySet::lines() const
+{
+    return m_lines;
+}
+
+void EntrySet::show(std::vector<EntryNumbers> lines)
+{
+    beginResetModel();
+    m_lines = std::move(lines);
+    endResetModel();
+}
+
+bool EntrySet::open(const QString& path, int gameId, int selectedWheel, QString* error)
+{
+    QString leaveError;
+    const bool left = removeIfEmpty(&leaveError);
+    m_path = path;
+    m_gameId = gameId;
+    m_selectedWheel = selectedWheel;
+    const bool read = reload(error);
+    if (!left)
+        return fail(error, leaveError);
+    return read;
+}
+
+bool EntrySet::reload(QString* error)
+{
+    if (m_path.isEmpty()) {
+        show({});
+        return true;
+    }
+    RecordFile file(EntryFile::RecordLength);
+    if (!file.load(m_path, error)) {
+        show({});
+        return false;
+    }
+    show(linesOf(file));
+    return true;
+}
+
+bool EntrySet::reloadIfShown(const QString& path, QString* error)
+{
+    return m_path.isEmpty() || path != m_path || reload(error);
+}
+
+bool EntrySet::removeIfEmpty(QString* error)
+{
+    return EntryFile::RemoveEmptyEntryFile(m_path, error);
+}
+
+void EntrySet::clear()
+{
+    m_path.clear();
+    m_selectedWheel = 0;
+    show({});
+}
+
+std::optional<int> EntrySet::append(const EntryNumbers& numbers, QString* error)
+{
+    const std::optional<int> count = EntryFile::AppendEntryLine(m_path, numbers, m_gameId, error);
+    if (!count)
+        return std::nullopt;
+    // The file holds the line now; rows follow it, whatever it held before.
+    const int row = count.value() - 1;
+    if (row != this->count())
+        return reload(error) ? count : std::nullopt;
+    beginInsertRows({}, row, row);
+    m_lines.push_back(numbers);
+    if (!GameCatalogue::isSuper7(m_gameId))
+        m_lines.back()[6] = 0;
+    endInsertRows();
+    return count;
+}
+
+bool EntrySet::replace(int row, const EntryNumbers& numbers, QString* error)
+{
+    if (!EntryFile::ReplaceEntryLine(m_path, row + 1, numbers, m_gameId, error))
+        return false;
+    if (row < 0 || row >= count())
+        return reload(error);
+    m_lines[row] = numbers;
+    if (!GameCatalogue::isSuper7(m_gameId))
+        m_lines[row][6] = 0;
+    emit dataChanged(index(row), index(row));
+    return true;
+}
+
+bool EntrySet::removeLines(QList<int> rows, QString* error)
+{
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    if (rows.isEmpty())
+        return true;
+    RecordFile file(EntryFile::RecordLength);
+    if (!file.load(m_path, error))
+        return false;
+    // Each deletion moves the later lines up by one, so the k-th chosen row has moved up k places.
+    for (qsizetype k = 0; k < rows.size(); ++k) {
+        QString reason;
+        if (!EntryFile::deleteLine(file, rows[k] - static_cast<int>(k) + 1, &reason))
+            return fail(error, fileErrorText(m_path, reason));
+    }
+    if (!file.save(m_path, error))
+        return false;
+    for (qsizetype k = rows.size() - 1; k >= 0; --k) {
+        const int row = rows[k];
+        if (row < 0 || row >= count())
+            continue;
+        beginRemoveRows({}, row, row);
+        m_lines.erase(m_lines.begin() + row);
+        endRemoveRows();
+    }
+    if (count() != EntryFile::lineCount(file))
+        show(linesOf(file));
+    return true;
+}
+
+bool EntrySet::rewrite(const QByteArray& bytes, QString* error)
+{
+    if (!WholeFile::write(m_path, bytes, error))
+        return false;
+    show(linesOf(RecordFile(EntryFile::RecordLength, bytes)));
+    return true;
+}
+
+int EntrySet::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : count();
+}
+
+QVariant EntrySet::data(const QModelIndex& index, int role) const
+{
+    if (role != Qt::DisplayRole || !index.isValid() || index.row() >= count())
+        return {};
+    return FormatEntryLine(m_lines[index.row()], m_gameId);
+}

@@ -1,0 +1,62 @@
+// EntrySet: the entry set shown in the main window, as a list model (one row per line, shown as
+// "03 11 19 27 38 45"). It is the one owner of the shown entry file and of the wheel whose set is
+// shown: every change is written to the file first and announced through the model's signals
+// second, so no view ever shows a line that is not on disk, and a failed write changes nothing.
+#pragma once
+
+#include "EntryFile.h"
+
+#include <QAbstractListModel>
+#include <QList>
+
+#include <optional>
+#include <vector>
+
+class EntrySet : public QAbstractListModel
+{
+    Q_OBJECT
+
+public:
+    explicit EntrySet(QObject* parent = nullptr);
+
+    // The shown file; "" when nothing is shown.
+    QString path() const;
+    EntryKind kind() const;
+    // The game whose lines are shown: six numbers a line, or seven for Super 7.
+    int gameId() const;
+    int count() const;
+    // Type number of the wheel whose set is shown; 0 when the set is no wheel the menus opened.
+    int selectedWheel() const;
+    const std::vector<EntryNumbers>& lines() const;
+
+    // Leaves the shown file (deleting it when it holds no line) and shows the file at path,
+    // creating it empty when it is missing. A file that cannot be read is shown with no line.
+    bool open(const QString& path, int gameId, int selectedWheel = 0, QString* error = nullptr);
+    // Reads the shown file again.
+    bool reload(QString* error = nullptr);
+    // Reads the shown file again when path names it; another file changes nothing.
+    bool reloadIfShown(const QString& path, QString* error = nullptr);
+    // Deletes the shown file when it holds no line; the set stays shown.
+    bool removeIfEmpty(QString* error = nullptr);
+    // Shows nothing; no file is touched.
+    void clear();
+
+    // Appends a line after the last; returns the new count.
+    std::optional<int> append(const EntryNumbers& numbers, QString* error = nullptr);
+    bool replace(int row, const EntryNumbers& numbers, QString* error = nullptr);
+    // Deletes the rows (0-based) as deleting them one after another would, in a single write.
+    bool removeLines(QList<int> rows, QString* error = nullptr);
+    // Replaces the whole shown file with an entry file's bytes and shows what it now holds.
+    bool rewrite(const QByteArray& bytes, QString* error = nullptr);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+
+private:
+    void show(std::vector<EntryNumbers> lines);
+
+    QString m_path;
+    int m_gameId = 0;
+    int m_selectedWheel = 0;
+    std::vector<EntryNumbers> m_lines;
+};

@@ -18,6 +18,7 @@ class DrawRecord;
 class PrinterSystem;
 class QAction;
 class RandomSource;
+struct WheelKind;
 
 class Form1 : public QMainWindow
 {
@@ -58,6 +59,10 @@ public:
     void DeleteSelectedLines();
     void SaveStandingEntry();
     void OpenStandingEntry();
+    // Show the game's saved wheel set at path, of the wheel type given; a missing set is reported
+    // and the display stays as it was.
+    void open6wheel(const QString& path, int type);
+    void open7wheel(const QString& path, int type);
 
     QDate drawDate() const;
     QDate entryDate() const;
@@ -90,6 +95,9 @@ private:
     void openDrawList();
     void printList(const QStringList& rows);
     void openPrinterSelection();
+    void createWheel();
+    void openWheelKind(const WheelKind& kind);
+    void showWheelSet(const QString& path, int type, const QString& missingMessage);
     void showHelpContents();
     void showAbout();
 

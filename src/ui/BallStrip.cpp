@@ -75,8 +75,7 @@ void BallStrip::setSuper7(bool super7)
     m_bonusSuper7->setVisible(super7);
     // Seven balls fill the 6/49 strip: the eighth column takes no room there.
     m_grid->setColumnMinimumWidth(Positions - 1, super7 ? BallPixels : 0);
-    // 5175 and 5895 twips at 15 twips to the pixel.
-    setFixedWidth(super7 ? 393 : 345);
+    setFixedWidth(super7 ? WidthSuper7 : Width649);
 }
 
 QPixmap BallStrip::ballPicture(int number, bool bonusLook, int size)

@@ -17,6 +17,9 @@ class BallStrip : public QWidget
 public:
     static constexpr int Positions = 8;
     static constexpr int BallPixels = 48; // one ball is half an inch wide
+    // 5175 and 5895 twips at 15 twips to the pixel.
+    static constexpr int Width649 = 345;
+    static constexpr int WidthSuper7 = 393;
 
     explicit BallStrip(QWidget* parent = nullptr);
 

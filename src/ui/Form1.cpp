@@ -5,13 +5,18 @@
 #include "Clock.h"
 #include "DateText.h"
 #include "DrawCheck.h"
+#include "EntryDamage.h"
 #include "EntryFile.h"
+#include "Form11.h"
 #include "Form2.h"
 #include "Form3.h"
 #include "Form30.h"
 #include "Form5.h"
+#include "Form6.h"
+#include "Form8.h"
 #include "GameCatalogue.h"
 #include "HelpViewer.h"
+#include "HistoryDamage.h"
 #include "Printing.h"
 #include "Prompt.h"
 #include "ResultsFile.h"
@@ -104,6 +109,7 @@ void Form1::buildWindow()
     connect(m_ui.editButton, &QPushButton::clicked, this, &Form1::OpenEditWindow);
     connect(m_ui.deleteButton, &QPushButton::clicked, this, &Form1::DeleteSelectedLines);
     connect(m_ui.checkButton, &QPushButton::clicked, this, &Form1::CheckEntries);
+    connect(m_ui.historyCheck, &QPushButton::clicked, this, &Form1::OpenHistoryCheck);
     connect(m_ui.printEntries, &QPushButton::clicked, this, [this] {
         QStringList rows;
         for (int r = 0; r < m_entries.rowCount(); ++r)
@@ -113,7 +119,10 @@ void Form1::buildWindow()
     connect(m_ui.printWinning, &QPushButton::clicked, this, [this] { printList(m_ui.winningLines->stringList()); });
     // The count box, the scroll position and the winning lines follow every change of the set,
     // whichever window made it.
-    connect(&m_entries, &QAbstractItemModel::modelReset, this, &Form1::entriesChanged);
+    connect(&m_entries, &QAbstractItemModel::modelReset, this, [this] {
+        entriesChanged();
+        checkOnce(m_entries.path(), [this] { return EntryDamage::describeFile(m_entries.path(), m_entries.gameId()); });
+    });
     connect(&m_entries, &QAbstractItemModel::rowsRemoved, this, &Form1::entriesChanged);
     connect(&m_entries, &QAbstractItemModel::rowsInserted, this, [this](const QModelIndex&, int, int last) {
         entriesChanged();
@@ -150,9 +159,15 @@ void Form1::buildMenus()
     }
     // Entries whose windows are not part of this release are shown disabled rather than pretending to work.
     addMenuAction(file, QStringLiteral("actionUpdateResults"), tr("&Update Results"))->setEnabled(false);
-    addMenuAction(file, QStringLiteral("actionDeleteEntryFiles"), tr("Entry File &Deletion"))->setEnabled(false);
+    connect(addMenuAction(file, QStringLiteral("actionDeleteEntryFiles"), tr("Entry File &Deletion")),
+            &QAction::triggered,
+            this,
+            [this] { openChild(new Form11(m_state.appFolder, m_entries, this)); });
     addMenuAction(file, QStringLiteral("actionFilterEntry"), tr("&Filter Current Entry"))->setEnabled(false);
-    addMenuAction(file, QStringLiteral("actionImportText"), tr("&Import TXT Entry"))->setEnabled(false);
+    connect(addMenuAction(file, QStringLiteral("actionImportText"), tr("&Import TXT Entry")),
+            &QAction::triggered,
+            this,
+            &Form1::openImport);
     connect(addMenuAction(file, QStringLiteral("actionSelectPrinter"), tr("Select &Printer")),
             &QAction::triggered,
             this,
@@ -213,7 +228,10 @@ void Form1::startUp()
     }
     m_state.appFolder = AppFolder::rootRule(m_programFolder);
     m_ui.strip->hideBalls();
-    m_state.printerAvailable = ReadPrinterChoice(m_printers, m_state.appFolder);
+    QString printerError;
+    m_state.printerAvailable = ReadPrinterChoice(m_printers, m_state.appFolder, &printerError);
+    if (!printerError.isEmpty())
+        reportError(printerError);
     m_ui.printEntries->setEnabled(m_state.printerAvailable);
     m_ui.printWinning->setEnabled(m_state.printerAvailable);
     m_ui.totalWins->setText(QStringLiteral("0"));
@@ -367,6 +385,9 @@ void Form1::showDrawOfDate()
         reportError(error);
         return;
     }
+    const int gameId = m_state.gameId;
+    checkOnce(m_state.currentResultsFile,
+              [&] { return HistoryDamage::describeFile(m_state.currentResultsFile, gameId); });
     for (size_t k = 0; k < draws->size(); ++k) {
         if ((*draws)[k].isOn(date.day(), date.month(), date.year())) {
             showDraw(static_cast<int>(k + 1), (*draws)[k]);
@@ -391,6 +412,16 @@ void Form1::entriesChanged()
 void Form1::reportError(const QString& error)
 {
     Prompt::warn(this, error);
+}
+
+void Form1::checkOnce(const QString& path, const std::function<QString()>& describe)
+{
+    if (path.isEmpty() || m_checkedFiles.contains(path))
+        return;
+    m_checkedFiles.insert(path);
+    const QString damage = describe();
+    if (!damage.isEmpty())
+        reportError(fileErrorText(path, damage) + tr(". It is shown as it is and has not been changed."));
 }
 
 void Form1::openChild(ChildWindow* child, std::function<void()> afterClose)
@@ -514,6 +545,26 @@ void Form1::CheckEntries()
     m_ui.totalWins->setText(QString::number(result->winningRows.size()));
     if (result->winningRows.empty())
         Prompt::inform(this, tr("No wins this time!"));
+}
+
+void Form1::OpenHistoryCheck()
+{
+    if (m_entries.count() < 1) {
+        Prompt::warn(this, tr("You do not have any entries listed to check against the draw history!"));
+        return;
+    }
+    const QString results = m_state.pathOf(GameCatalogue::game(m_state.gameId).resultsFile);
+    QString error;
+    const std::optional<int> draws = ResultsFile::readCount(results, &error);
+    if (!draws) {
+        reportError(error);
+        return;
+    }
+    if (*draws == 0) {
+        Prompt::warn(this, tr("There are no results in the results file - you cannot do a history check!"));
+        return;
+    }
+    openChild(new Form6(m_state.gameId, results, m_entries, m_clock, this));
 }
 
 QString Form1::addWindowTitle()
@@ -736,6 +787,17 @@ void Form1::openPrinterSelection()
         m_ui.printWinning->setEnabled(true);
     });
     openChild(selection);
+}
+
+void Form1::openImport()
+{
+    auto* import = new Form8(m_state.gameId, m_state.appFolder, m_clock.today(), this);
+    connect(import, &Form8::entryFileWritten, this, [this](const QString& path) {
+        QString error;
+        if (!m_entries.reloadIfShown(path, &error))
+            reportError(error);
+    });
+    openChild(import);
 }
 
 void Form1::showHelpContents()

@@ -9,6 +9,7 @@
 #include "Form1Layout.h"
 
 #include <QMainWindow>
+#include <QSet>
 
 #include <functional>
 
@@ -54,6 +55,7 @@ public:
     void LoadDatedEntries();
     void ShowDatedEntries();
     void CheckEntries();
+    void OpenHistoryCheck();
     void OpenAddWindow();
     void OpenEditWindow();
     void DeleteSelectedLines();
@@ -82,6 +84,8 @@ private:
     void buildMenus();
     QAction* addMenuAction(QMenu* menu, const QString& objectName, const QString& caption);
     void reportError(const QString& error);
+    // Tells the player once per file and run that a file looks damaged; it is shown as it is.
+    void checkOnce(const QString& path, const std::function<QString()>& describe);
     void showDraw(int record, const DrawRecord& draw);
     void clearWinningLines();
     void entriesChanged();
@@ -95,6 +99,7 @@ private:
     void openDrawList();
     void printList(const QStringList& rows);
     void openPrinterSelection();
+    void openImport();
     void createWheel();
     void openWheelKind(const WheelKind& kind);
     void showWheelSet(const QString& path, int type, const QString& missingMessage);
@@ -109,6 +114,7 @@ private:
     RandomSource& m_random;
 
     Form1Layout m_ui;
+    QSet<QString> m_checkedFiles;
     QList<QAction*> m_wheels6;
     QList<QAction*> m_wheels7;
 };

@@ -19,6 +19,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace
 {
 QDateEdit* makeDateEdit(QWidget* parent, const QString& objectName)
@@ -52,6 +54,17 @@ QPushButton* makeButton(QWidget* parent, const QString& objectName, const QStrin
     return button;
 }
 
+// A box the program fills: it looks read-only and Tab passes it by.
+void makeReadOnlyBox(QLineEdit* box)
+{
+    box->setReadOnly(true);
+    box->setMaximumWidth(70);
+    box->setFocusPolicy(Qt::NoFocus);
+    box->setBackgroundRole(QPalette::Window);
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Base, palette.color(QPalette::Window));
+    box->setPalette(palette);
+}
 } // namespace
 
 void Form1Layout::build(QMainWindow* window, EntrySet& entries)
@@ -76,8 +89,15 @@ void Form1Layout::build(QMainWindow* window, EntrySet& entries)
         selectorColumn->addWidget(r);
     topRow->addWidget(selectors);
 
-    strip = new BallStrip(top);
-    topRow->addWidget(strip, 0, Qt::AlignVCenter);
+    // The strip is seven or eight balls wide; its place is always eight, so a game switch moves
+    // nothing but the balls.
+    auto* stripPlace = new QWidget(top);
+    stripPlace->setFixedWidth(BallStrip::WidthSuper7);
+    auto* stripRow = new QHBoxLayout(stripPlace);
+    stripRow->setContentsMargins(0, 0, 0, 0);
+    strip = new BallStrip(stripPlace);
+    stripRow->addWidget(strip, 0, Qt::AlignLeft | Qt::AlignVCenter);
+    topRow->addWidget(stripPlace);
 
     drawGroup = new QGroupBox(top);
     drawGroup->setObjectName(QStringLiteral("drawDateGroup"));
@@ -106,6 +126,19 @@ void Form1Layout::build(QMainWindow* window, EntrySet& entries)
     drawGrid->addWidget(statsIcon, 2, 1, Qt::AlignCenter);
     topRow->addWidget(drawGroup);
     outer->addWidget(top);
+    // Both groups wide enough for every game's caption, so a game or province switch moves nothing.
+    int selectorsWidth = 0;
+    int drawGroupWidth = 0;
+    for (int gameId = 1; gameId <= GameCatalogue::LastGame; ++gameId) {
+        const QString caption = GameCatalogue::game(gameId).selectorCaption;
+        provincial->setText(caption);
+        drawGroup->setTitle(QObject::tr("Draw Date for ") + caption);
+        selectorsWidth = std::max(selectorsWidth, selectors->minimumSizeHint().width());
+        drawGroupWidth = std::max(drawGroupWidth, drawGroup->minimumSizeHint().width());
+    }
+    provincial->setText(GameCatalogue::game(GameCatalogue::FirstProvincial).selectorCaption);
+    selectors->setFixedWidth(selectorsWidth);
+    drawGroup->setFixedWidth(drawGroupWidth);
 
     auto* bottomRow = new QHBoxLayout;
     entriesGroup = new QGroupBox(central);
@@ -124,8 +157,7 @@ void Form1Layout::build(QMainWindow* window, EntrySet& entries)
     auto* entriesLabel = new QLabel(QObject::tr("Entries"), entriesGroup);
     entryCount = new QLineEdit(entriesGroup);
     entryCount->setObjectName(QStringLiteral("entryCountEdit"));
-    entryCount->setReadOnly(true);
-    entryCount->setMaximumWidth(70);
+    makeReadOnlyBox(entryCount);
     countRow->addWidget(entriesLabel);
     countRow->addWidget(entryCount);
     countRow->addStretch();
@@ -134,8 +166,6 @@ void Form1Layout::build(QMainWindow* window, EntrySet& entries)
     checkButton = makeButton(entriesGroup, QStringLiteral("checkButton"), QObject::tr("Check"));
     deleteButton = makeButton(entriesGroup, QStringLiteral("deleteEntryButton"), QObject::tr("Delete"));
     historyCheck = makeButton(entriesGroup, QStringLiteral("historyCheckButton"), QObject::tr("History"));
-    historyCheck->setEnabled(false); // the history check is not part of this release yet
-    historyCheck->setToolTip(QObject::tr("The history check is not available in this version."));
     editButton = makeButton(entriesGroup, QStringLiteral("editEntryButton"), QObject::tr("Edit"));
     printEntries = makeButton(entriesGroup, QStringLiteral("printEntriesButton"), QObject::tr("Print"));
     entriesGrid->addWidget(addButton, 3, 0);
@@ -157,8 +187,7 @@ void Form1Layout::build(QMainWindow* window, EntrySet& entries)
     winningGrid->addWidget(new QLabel(QObject::tr("Total Wins"), winningGroup), 1, 0);
     totalWins = new QLineEdit(winningGroup);
     totalWins->setObjectName(QStringLiteral("totalWinsEdit"));
-    totalWins->setReadOnly(true);
-    totalWins->setMaximumWidth(70);
+    makeReadOnlyBox(totalWins);
     winningGrid->addWidget(totalWins, 1, 1);
     printWinning = makeButton(winningGroup, QStringLiteral("printWinningButton"), QObject::tr("Print"));
     winningGrid->addWidget(printWinning, 1, 2);

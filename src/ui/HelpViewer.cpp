@@ -2,8 +2,10 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QHBoxLayout>
 #include <QPushButton>
 #include <QTextBrowser>
+#include <QUrl>
 #include <QVBoxLayout>
 
 HelpViewer::HelpViewer(const QString& helpFile, QWidget* parent)
@@ -15,16 +17,30 @@ HelpViewer::HelpViewer(const QString& helpFile, QWidget* parent)
     auto* browser = new QTextBrowser(this);
     browser->setObjectName(QStringLiteral("helpBrowser"));
     browser->setOpenExternalLinks(true);
-    browser->setSearchPaths({QFileInfo(helpFile).absolutePath()});
-    QFile file(helpFile);
-    if (file.open(QIODevice::ReadOnly))
-        browser->setHtml(QString::fromUtf8(file.readAll()));
+    if (QFile(helpFile).open(QIODevice::ReadOnly))
+        browser->setSource(QUrl::fromLocalFile(QFileInfo(helpFile).absoluteFilePath()), QTextDocument::HtmlResource);
     else
-        browser->setPlainText(tr("The help file %1 could not be read: %2").arg(helpFile, file.errorString()));
+        browser->setPlainText(tr("The help file %1 could not be read.").arg(helpFile));
     column->addWidget(browser);
+
+    auto* buttons = new QHBoxLayout;
+    auto* back = new QPushButton(tr("Back"), this);
+    back->setObjectName(QStringLiteral("backButton"));
+    back->setEnabled(false);
+    auto* contents = new QPushButton(tr("Contents"), this);
+    contents->setObjectName(QStringLiteral("contentsButton"));
     auto* closeButton = new QPushButton(tr("Close"), this);
     closeButton->setObjectName(QStringLiteral("closeButton"));
-    column->addWidget(closeButton, 0, Qt::AlignRight);
+    closeButton->setDefault(true);
+    buttons->addWidget(back);
+    buttons->addWidget(contents);
+    buttons->addStretch();
+    buttons->addWidget(closeButton);
+    column->addLayout(buttons);
+
+    connect(browser, &QTextBrowser::backwardAvailable, back, &QPushButton::setEnabled);
+    connect(back, &QPushButton::clicked, browser, &QTextBrowser::backward);
+    connect(contents, &QPushButton::clicked, browser, &QTextBrowser::home);
     connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
     resize(640, 560);
 }

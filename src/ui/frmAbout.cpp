@@ -1,13 +1,15 @@
 #include "frmAbout.h"
 
-#include "BallStrip.h"
 #include "Prompt.h"
 #include "SystemInfo.h"
 
 #include <QGridLayout>
 #include <QLabel>
+#include <QPixmap>
 #include <QProcess>
 #include <QPushButton>
+
+#include <algorithm>
 
 frmAbout::frmAbout(QWidget* parent)
     : QDialog(parent)
@@ -18,7 +20,7 @@ frmAbout::frmAbout(QWidget* parent)
     auto* grid = new QGridLayout(this);
     auto* logo = new QLabel(this);
     logo->setObjectName(QStringLiteral("logoLabel"));
-    logo->setPixmap(BallStrip::ballPicture(49, false, 64));
+    logo->setPixmap(QPixmap(QStringLiteral(":/drawsmith.png")).scaled(64, 64, Qt::KeepAspectRatio, Qt::SmoothTransformation));
     grid->addWidget(logo, 0, 0, 3, 1, Qt::AlignTop);
     auto* title = new QLabel(QStringLiteral("<b>%1</b>").arg(Prompt::appTitle()), this);
     grid->addWidget(title, 0, 1);
@@ -46,6 +48,10 @@ frmAbout::frmAbout(QWidget* parent)
     ok->setDefault(true);
     auto* sysInfo = new QPushButton(tr("&System Info..."), this);
     sysInfo->setObjectName(QStringLiteral("sysInfoButton"));
+    // Both buttons the size of the wider one.
+    const int buttonWidth = std::max(ok->sizeHint().width(), sysInfo->sizeHint().width());
+    ok->setFixedWidth(buttonWidth);
+    sysInfo->setFixedWidth(buttonWidth);
     grid->addWidget(ok, 4, 0);
     grid->addWidget(sysInfo, 4, 1, Qt::AlignRight);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);

@@ -111,9 +111,13 @@ void tst_Entries::addWindowTitlesAndQuestions()
     QCOMPARE(add->windowTitle(), QStringLiteral("National 6/94 Entries for  5 DEC 2026"));
     QVERIFY(!add->findChild<QLineEdit*>("numberBox7")->isVisible());
     QVERIFY(!m_main->isInputEnabled());
-    // A click on the main window does nothing while the add window is open.
+    // While the add window is open the main window keeps its look but a click on it does nothing.
+    QWidget* addButton = m_main->findChild<QWidget*>("addEntryButton");
+    QVERIFY(addButton->isEnabled());
+    clickThroughWindow(addButton);
     clickThroughWindow(m_main->findChild<QWidget*>("checkButton"));
     QVERIFY(m_fx->prompts->shown.isEmpty());
+    QCOMPARE(m_main->findChildren<QWidget*>("Form5").size(), 1);
     add->close(); // the frame's close button behaves as Close
     QVERIFY(m_main->isInputEnabled());
 

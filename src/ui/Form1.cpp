@@ -26,6 +26,8 @@
 #include "WheelCatalogue.h"
 #include "editEntry.h"
 #include "frmAbout.h"
+#include "wheel6.h"
+#include "wheel7.h"
 
 #include <QActionGroup>
 #include <QApplication>
@@ -194,13 +196,15 @@ void Form1::buildMenus()
 
     QMenu* wheels = menuBar()->addMenu(tr("&Wheels"));
     wheels->setObjectName(QStringLiteral("mnuWheels"));
-    addMenuAction(wheels, QStringLiteral("mnuWheelCreate"), tr("&Create"))->setEnabled(false);
+    connect(addMenuAction(wheels, QStringLiteral("mnuWheelCreate"), tr("&Create")),
+            &QAction::triggered,
+            this,
+            &Form1::createWheel);
     QMenu* open = wheels->addMenu(tr("&Open"));
     open->setObjectName(QStringLiteral("mnuWheelOpen"));
-    // The saved wheel sets can be listed once the builders that save them are part of the program.
     for (const WheelKind* kind : WheelCatalogue::openMenuKinds()) {
         QAction* a = addMenuAction(open, kind->menuName, kind->menuCaption);
-        a->setEnabled(false);
+        connect(a, &QAction::triggered, this, [this, kind] { openWheelKind(*kind); });
         (kind->builder == WheelBuilder::Super7 ? m_wheels7 : m_wheels6).append(a);
     }
 
@@ -733,6 +737,50 @@ void Form1::OpenStandingEntry()
     if (!m_entries.open(standing, m_state.gameId, 0, &error))
         reportError(error);
     m_ui.datedEntry->show();
+}
+
+void Form1::createWheel()
+{
+    RemoveEmptyEntryFile();
+    WheelCatalogue::setWheelContext(m_state, m_state.gameId);
+    openChild(GameCatalogue::isSuper7(m_state.gameId)
+                  ? static_cast<ChildWindow*>(new wheel7(m_state, m_entries, m_printers, m_random, this))
+                  : new wheel6(m_state, m_entries, m_printers, m_random, this));
+}
+
+void Form1::openWheelKind(const WheelKind& kind)
+{
+    const QString name = WheelCatalogue::savedSetName(kind, m_state.gameId, m_state.province);
+    if (name.isEmpty())
+        return;
+    if (kind.builder == WheelBuilder::Super7)
+        open7wheel(m_state.pathOf(name), kind.type);
+    else
+        open6wheel(m_state.pathOf(name), kind.type);
+}
+
+void Form1::open6wheel(const QString& path, int type)
+{
+    showWheelSet(path, type, tr("You have not yet created this 6 wheel for Lotto"));
+}
+
+void Form1::open7wheel(const QString& path, int type)
+{
+    showWheelSet(path, type, tr("You have not yet created this 7 wheel for Super 7"));
+}
+
+void Form1::showWheelSet(const QString& path, int type, const QString& missingMessage)
+{
+    // Opening would create the file; a set never saved is reported and the display stays as it was.
+    if (!EntryFile::fileExists(path)) {
+        Prompt::warn(this, missingMessage);
+        return;
+    }
+    QString error;
+    if (!m_entries.open(path, m_state.gameId, type, &error))
+        reportError(error);
+    m_ui.datedEntry->show();
+    m_ui.entryDate->hide();
 }
 
 void Form1::printList(const QStringList& rows)

@@ -12,6 +12,7 @@
 #include "Form2.h"
 #include "Form3.h"
 #include "Form30.h"
+#include "Form4.h"
 #include "Form5.h"
 #include "Form6.h"
 #include "Form8.h"
@@ -27,6 +28,8 @@
 #include "WheelCatalogue.h"
 #include "editEntry.h"
 #include "frmAbout.h"
+#include "wheel6.h"
+#include "wheel7.h"
 
 #include <QActionGroup>
 #include <QApplication>
@@ -106,6 +109,7 @@ void Form1::buildWindow()
     connect(m_ui.addDrawButton, &QPushButton::clicked, this, &Form1::addDraw);
     connect(m_ui.deleteDrawButton, &QPushButton::clicked, this, &Form1::deleteDraw);
     connect(m_ui.historyIcon, &QToolButton::clicked, this, &Form1::openDrawList);
+    connect(m_ui.statsIcon, &QToolButton::clicked, this, [this] { openChild(new Form4(m_state, this)); });
     connect(m_ui.datedEntry, &QPushButton::clicked, this, &Form1::ShowDatedEntries);
     connect(m_ui.addButton, &QPushButton::clicked, this, &Form1::OpenAddWindow);
     connect(m_ui.editButton, &QPushButton::clicked, this, &Form1::OpenEditWindow);
@@ -197,13 +201,15 @@ void Form1::buildMenus()
 
     QMenu* wheels = menuBar()->addMenu(tr("&Wheels"));
     wheels->setObjectName(QStringLiteral("mnuWheels"));
-    addMenuAction(wheels, QStringLiteral("mnuWheelCreate"), tr("&Create"))->setEnabled(false);
+    connect(addMenuAction(wheels, QStringLiteral("mnuWheelCreate"), tr("&Create")),
+            &QAction::triggered,
+            this,
+            &Form1::createWheel);
     QMenu* open = wheels->addMenu(tr("&Open"));
     open->setObjectName(QStringLiteral("mnuWheelOpen"));
-    // The saved wheel sets can be listed once the builders that save them are part of the program.
     for (const WheelKind* kind : WheelCatalogue::openMenuKinds()) {
         QAction* a = addMenuAction(open, kind->menuName, kind->menuCaption);
-        a->setEnabled(false);
+        connect(a, &QAction::triggered, this, [this, kind] { openWheelKind(*kind); });
         (kind->builder == WheelBuilder::Super7 ? m_wheels7 : m_wheels6).append(a);
     }
 
@@ -621,7 +627,8 @@ void Form1::OpenAddWindow()
     const QString title = addWindowTitle();
     if (title.isEmpty())
         return;
-    openChild(new Form5(m_entries, title, this), [this] { clearWinningLines(); });
+    const QString history = m_state.pathOf(GameCatalogue::game(m_state.gameId).resultsFile);
+    openChild(new Form5(m_entries, title, history, m_random, this), [this] { clearWinningLines(); });
 }
 
 QString Form1::modifyWheelQuestion()
@@ -779,6 +786,50 @@ void Form1::openFilter()
         if (!m_entries.reload(&error))
             reportError(error);
     });
+}
+
+void Form1::createWheel()
+{
+    RemoveEmptyEntryFile();
+    WheelCatalogue::setWheelContext(m_state, m_state.gameId);
+    openChild(GameCatalogue::isSuper7(m_state.gameId)
+                  ? static_cast<ChildWindow*>(new wheel7(m_state, m_entries, m_printers, m_random, this))
+                  : new wheel6(m_state, m_entries, m_printers, m_random, this));
+}
+
+void Form1::openWheelKind(const WheelKind& kind)
+{
+    const QString name = WheelCatalogue::savedSetName(kind, m_state.gameId, m_state.province);
+    if (name.isEmpty())
+        return;
+    if (kind.builder == WheelBuilder::Super7)
+        open7wheel(m_state.pathOf(name), kind.type);
+    else
+        open6wheel(m_state.pathOf(name), kind.type);
+}
+
+void Form1::open6wheel(const QString& path, int type)
+{
+    showWheelSet(path, type, tr("You have not yet created this 6 wheel for Lotto"));
+}
+
+void Form1::open7wheel(const QString& path, int type)
+{
+    showWheelSet(path, type, tr("You have not yet created this 7 wheel for Super 7"));
+}
+
+void Form1::showWheelSet(const QString& path, int type, const QString& missingMessage)
+{
+    // Opening would create the file; a set never saved is reported and the display stays as it was.
+    if (!EntryFile::fileExists(path)) {
+        Prompt::warn(this, missingMessage);
+        return;
+    }
+    QString error;
+    if (!m_entries.open(path, m_state.gameId, type, &error))
+        reportError(error);
+    m_ui.datedEntry->show();
+    m_ui.entryDate->hide();
 }
 
 void Form1::printList(const QStringList& rows)

@@ -19,6 +19,7 @@ class DrawRecord;
 class PrinterSystem;
 class QAction;
 class RandomSource;
+struct WheelKind;
 
 class Form1 : public QMainWindow
 {
@@ -60,6 +61,10 @@ public:
     void DeleteSelectedLines();
     void SaveStandingEntry();
     void OpenStandingEntry();
+    // Show the game's saved wheel set at path, of the wheel type given; a missing set is reported
+    // and the display stays as it was.
+    void open6wheel(const QString& path, int type);
+    void open7wheel(const QString& path, int type);
 
     QDate drawDate() const;
     QDate entryDate() const;
@@ -95,6 +100,9 @@ private:
     void printList(const QStringList& rows);
     void openPrinterSelection();
     void openImport();
+    void createWheel();
+    void openWheelKind(const WheelKind& kind);
+    void showWheelSet(const QString& path, int type, const QString& missingMessage);
     void openOptimiser();
     // A child window wrote an entry file: shown again if it is the shown one.
     void reloadWrittenFile(const QString& path);

@@ -120,8 +120,6 @@ void Form1Layout::build(QMainWindow* window, EntrySet& entries)
     statsIcon->setIcon(window->style()->standardIcon(QStyle::SP_FileDialogInfoView));
     statsIcon->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     statsIcon->setAutoRaise(true);
-    statsIcon->setEnabled(false); // the statistics window is not part of this release yet
-    statsIcon->setToolTip(QObject::tr("Draw statistics are not available in this version."));
     drawGrid->addWidget(historyIcon, 2, 0, Qt::AlignCenter);
     drawGrid->addWidget(statsIcon, 2, 1, Qt::AlignCenter);
     topRow->addWidget(drawGroup);

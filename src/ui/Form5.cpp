@@ -8,6 +8,7 @@
 #include "SuggestLines.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -104,18 +105,35 @@ void Form5::AddSuggestedLines()
     // Cancel belongs to a run: one pressed while nothing ran does not stop the next.
     m_stopRequest = false;
     setRunning(true);
-    // Each line goes through the entry set, so it is on disk and in the main list before the next.
-    const auto append = [this](const EntryNumbers& line, QString* reason) {
-        return m_entries.append(line, reason).has_value();
+    // Lines go through the entry set a few at a time: each batch is on disk, then in the main list,
+    // so the list grows while the run goes on without a disk write for every line.
+    std::vector<EntryNumbers> pending;
+    QElapsedTimer sinceWrite;
+    sinceWrite.start();
+    QString writeError;
+    const auto write = [&] {
+        const bool written = pending.empty() || m_entries.append(pending, &writeError).has_value();
+        pending.clear();
+        sinceWrite.restart();
+        return written;
     };
-    const auto yield = [this] {
+    const auto append = [&](const EntryNumbers& line, QString*) {
+        pending.push_back(line);
+        return true;
+    };
+    const auto yield = [&] {
+        if (sinceWrite.elapsed() >= 100 && !write())
+            return true;
         QCoreApplication::processEvents();
         return std::exchange(m_stopRequest, false);
     };
     const std::vector<EntryNumbers> existing = m_entries.lines();
     const SuggestOutcome outcome = SuggestLines(existing, *draws, request, m_random, append, yield);
+    write();
     setRunning(false);
-    if (!outcome.message.isEmpty())
+    if (!writeError.isEmpty())
+        Prompt::warn(this, writeError);
+    else if (!outcome.message.isEmpty())
         Prompt::warn(this, outcome.message);
     if (std::exchange(m_closeAfterRun, false))
         close();

@@ -772,20 +772,11 @@ void Form1::openOptimiser()
 
 void Form1::openFilter()
 {
-    if (m_entries.kind() == EntryKind::Wheel
-        && !Prompt::askYesNo(
-            this, tr("If you filter a wheel, the guarantee will no longer apply. Are you sure you want to continue?")))
+    if (!Form10::mayFilter(m_entries, this))
         return;
-    if (m_entries.count() == 0) {
-        Prompt::warn(this, tr("You have no entries displayed to filter."));
-        return;
-    }
     // Afterwards the same set (dated, standing or wheel) is shown again as its file now holds it.
-    openChild(new Form10(m_entries, m_printers, m_state.printerAvailable, this), [this] {
-        QString error;
-        if (!m_entries.reload(&error))
-            reportError(error);
-    });
+    openChild(new Form10(m_entries, m_printers, m_state.printerAvailable, this),
+              [this] { reloadWrittenFile(m_entries.path()); });
 }
 
 void Form1::createWheel()

@@ -134,6 +134,20 @@ Form10::Form10(EntrySet& entries, PrinterSystem& printers, bool printerAvailable
     connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
 }
 
+bool Form10::mayFilter(const EntrySet& entries, QWidget* parent)
+{
+    if (entries.kind() == EntryKind::Wheel
+        && !Prompt::askYesNo(
+            parent,
+            tr("If you filter a wheel, the guarantee will no longer apply. Are you sure you want to continue?")))
+        return false;
+    if (entries.count() == 0) {
+        Prompt::warn(parent, tr("You have no entries displayed to filter."));
+        return false;
+    }
+    return true;
+}
+
 void Form10::Check()
 {
     m_checkDone = false;

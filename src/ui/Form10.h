@@ -27,6 +27,10 @@ class Form10 : public ChildWindow
 public:
     Form10(EntrySet& entries, PrinterSystem& printers, bool printerAvailable, QWidget* parent);
 
+    // Whether the shown set may be filtered: there are lines, and for a wheel the player agrees
+    // to lose its guarantee. Tells the player why not.
+    static bool mayFilter(const EntrySet& entries, QWidget* parent);
+
 protected:
     // A running check is stopped first; the window closes as soon as it has stopped.
     bool canClose() override;

@@ -140,107 +140,86 @@ void Form1::buildWindow()
     });
 }
 
-QAction* Form1::addMenuAction(QMenu* menu, const QString& objectName, const QString& caption)
+QAction* Form1::addMenuAction(QMenu* menu,
+                              const QString& objectName,
+                              const QString& caption,
+                              const std::function<void()>& action)
 {
-    QAction* action = menu->addAction(caption);
-    action->setObjectName(objectName);
-    return action;
+    QAction* entry = menu->addAction(caption);
+    entry->setObjectName(objectName);
+    if (action)
+        connect(entry, &QAction::triggered, this, action);
+    return entry;
+}
+
+QMenu* Form1::addMenu(const QString& objectName, const QString& caption)
+{
+    QMenu* menu = menuBar()->addMenu(caption);
+    menu->setObjectName(objectName);
+    return menu;
 }
 
 void Form1::buildMenus()
 {
-    QMenu* file = menuBar()->addMenu(tr("&File"));
-    file->setObjectName(QStringLiteral("mnuFile"));
+    QMenu* file = addMenu(QStringLiteral("mnuFile"), tr("&File"));
     QMenu* province = file->addMenu(tr("Select Pro&vince"));
     province->setObjectName(QStringLiteral("mnuSelectProvince"));
     auto* provinces = new QActionGroup(province); // the current province is ticked
     for (int code = 1; code <= GameCatalogue::ProvinceCount; ++code) {
         const GameInfo& g = GameCatalogue::game(GameCatalogue::gameForProvince(code));
         // Each province's first letter is its access key.
-        QAction* a = addMenuAction(
-            province, QStringLiteral("actionSelect") + g.wheelWord, QLatin1Char('&') + g.provinceMenuCaption);
+        QAction* a = addMenuAction(province,
+                                   QStringLiteral("actionSelect") + g.wheelWord,
+                                   QLatin1Char('&') + g.provinceMenuCaption,
+                                   [this, code] { selectProvince(code); });
         a->setCheckable(true);
         provinces->addAction(a);
-        connect(a, &QAction::triggered, this, [this, code] { selectProvince(code); });
     }
-    connect(addMenuAction(file, QStringLiteral("actionUpdateResults"), tr("&Update Results")),
-            &QAction::triggered,
-            this,
-            [this] { openChild(new RDL(m_state.appFolder, this), [this] { showDrawOfDate(); }); });
-    connect(addMenuAction(file, QStringLiteral("actionImportDrawHistory"), tr("Import Draw &History…")),
-            &QAction::triggered,
-            this,
-            [this] {
-                const QString source = HistoryImport::chooseFile(this, m_state.gameId, m_state.appFolder);
-                if (source.isEmpty())
-                    return;
-                auto* import = new HistoryImport(
-                    m_state.gameId, m_state.pathOf(GameCatalogue::game(m_state.gameId).resultsFile), this);
-                openChild(import, [this] { showDrawOfDate(); });
-                import->run(source);
-            });
-    // Entries whose windows are not part of this release are shown disabled rather than pretending to work.
-    connect(addMenuAction(file, QStringLiteral("actionDeleteEntryFiles"), tr("Entry File &Deletion")),
-            &QAction::triggered,
-            this,
-            [this] { openChild(new Form11(m_state.appFolder, m_entries, this)); });
-    connect(addMenuAction(file, QStringLiteral("actionFilterEntry"), tr("&Filter Current Entry")),
-            &QAction::triggered,
-            this,
-            &Form1::openFilter);
-    connect(addMenuAction(file, QStringLiteral("actionImportText"), tr("&Import TXT Entry")),
-            &QAction::triggered,
-            this,
-            &Form1::openImport);
-    connect(addMenuAction(file, QStringLiteral("actionSelectPrinter"), tr("Select &Printer")),
-            &QAction::triggered,
-            this,
-            &Form1::openPrinterSelection);
+    addMenuAction(file, QStringLiteral("actionUpdateResults"), tr("&Update Results"), [this] {
+        openChild(new RDL(m_state.appFolder, this), [this] { showDrawOfDate(); });
+    });
+    addMenuAction(
+        file, QStringLiteral("actionImportDrawHistory"), tr("Import Draw &History…"), [this] { importDrawHistory(); });
+    addMenuAction(file, QStringLiteral("actionDeleteEntryFiles"), tr("Entry File &Deletion"), [this] {
+        openChild(new Form11(m_state.appFolder, m_entries, this));
+    });
+    addMenuAction(file, QStringLiteral("actionFilterEntry"), tr("&Filter Current Entry"), [this] { openFilter(); });
+    addMenuAction(file, QStringLiteral("actionImportText"), tr("&Import TXT Entry"), [this] { openImport(); });
+    addMenuAction(
+        file, QStringLiteral("actionSelectPrinter"), tr("Select &Printer"), [this] { openPrinterSelection(); });
     file->addSeparator();
-    connect(addMenuAction(file, QStringLiteral("actionExit"), tr("E&xit")), &QAction::triggered, this, &Form1::close);
+    addMenuAction(file, QStringLiteral("actionExit"), tr("E&xit"), [this] { close(); });
 
-    QMenu* wheels = menuBar()->addMenu(tr("&Wheels"));
-    wheels->setObjectName(QStringLiteral("mnuWheels"));
-    connect(addMenuAction(wheels, QStringLiteral("mnuWheelCreate"), tr("&Create")),
-            &QAction::triggered,
-            this,
-            &Form1::createWheel);
+    QMenu* wheels = addMenu(QStringLiteral("mnuWheels"), tr("&Wheels"));
+    addMenuAction(wheels, QStringLiteral("mnuWheelCreate"), tr("&Create"), [this] { createWheel(); });
     QMenu* open = wheels->addMenu(tr("&Open"));
     open->setObjectName(QStringLiteral("mnuWheelOpen"));
     for (const WheelKind* kind : WheelCatalogue::openMenuKinds()) {
-        QAction* a = addMenuAction(open, kind->menuName, kind->menuCaption);
-        connect(a, &QAction::triggered, this, [this, kind] { openWheelKind(*kind); });
+        QAction* a = addMenuAction(open, kind->menuName, kind->menuCaption, [this, kind] { openWheelKind(*kind); });
         (kind->builder == WheelBuilder::Super7 ? m_wheels7 : m_wheels6).append(a);
     }
 
-    QMenu* standing = menuBar()->addMenu(tr("&Standing Entry"));
-    standing->setObjectName(QStringLiteral("mnuStandingEntry"));
-    connect(addMenuAction(standing, QStringLiteral("actionSaveStanding"), tr("&Save As Standing Entry")),
-            &QAction::triggered,
-            this,
-            &Form1::SaveStandingEntry);
-    connect(addMenuAction(standing, QStringLiteral("actionOpenStanding"), tr("&Open Standing Entry")),
-            &QAction::triggered,
-            this,
-            &Form1::OpenStandingEntry);
+    QMenu* standing = addMenu(QStringLiteral("mnuStandingEntry"), tr("&Standing Entry"));
+    addMenuAction(
+        standing, QStringLiteral("actionSaveStanding"), tr("&Save As Standing Entry"), [this] { SaveStandingEntry(); });
+    addMenuAction(
+        standing, QStringLiteral("actionOpenStanding"), tr("&Open Standing Entry"), [this] { OpenStandingEntry(); });
+    QMenu* optimised = addMenu(QStringLiteral("mnuOptimisedEntry"), tr("&Optimised Entry"));
+    addMenuAction(optimised, QStringLiteral("actionCreateOptimised"), tr("&Create"), [this] { openOptimiser(); });
+    QMenu* help = addMenu(QStringLiteral("mnuHelp"), tr("&Help"));
+    addMenuAction(help, QStringLiteral("actionHelpContents"), tr("&Contents"), [this] { showHelpContents(); });
+    addMenuAction(help, QStringLiteral("actionAbout"), tr("&About Drawsmith"), [this] { showAbout(); });
+}
 
-    QMenu* optimised = menuBar()->addMenu(tr("&Optimised Entry"));
-    optimised->setObjectName(QStringLiteral("mnuOptimisedEntry"));
-    connect(addMenuAction(optimised, QStringLiteral("actionCreateOptimised"), tr("&Create")),
-            &QAction::triggered,
-            this,
-            &Form1::openOptimiser);
-
-    QMenu* help = menuBar()->addMenu(tr("&Help"));
-    help->setObjectName(QStringLiteral("mnuHelp"));
-    connect(addMenuAction(help, QStringLiteral("actionHelpContents"), tr("&Contents")),
-            &QAction::triggered,
-            this,
-            &Form1::showHelpContents);
-    connect(addMenuAction(help, QStringLiteral("actionAbout"), tr("&About Drawsmith")),
-            &QAction::triggered,
-            this,
-            &Form1::showAbout);
+void Form1::importDrawHistory()
+{
+    const QString source = HistoryImport::chooseFile(this, m_state.gameId, m_state.appFolder);
+    if (source.isEmpty())
+        return;
+    auto* import =
+        new HistoryImport(m_state.gameId, m_state.pathOf(GameCatalogue::game(m_state.gameId).resultsFile), this);
+    openChild(import, [this] { showDrawOfDate(); });
+    import->run(source);
 }
 
 void Form1::startUp()

@@ -82,7 +82,10 @@ protected:
 private:
     void buildWindow();
     void buildMenus();
-    QAction* addMenuAction(QMenu* menu, const QString& objectName, const QString& caption);
+    QAction*
+    addMenuAction(QMenu* menu, const QString& objectName, const QString& caption, const std::function<void()>& action);
+    QMenu* addMenu(const QString& objectName, const QString& caption);
+    void importDrawHistory();
     void reportError(const QString& error);
     // Tells the player once per file and run that a file looks damaged; it is shown as it is.
     void checkOnce(const QString& path, const std::function<QString()>& describe);

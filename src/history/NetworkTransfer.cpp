@@ -10,6 +10,11 @@ QString tooLarge()
 {
     return QStringLiteral("The server sent more than a history file can hold.");
 }
+
+QString silentText(int timeoutMs)
+{
+    return QStringLiteral("The server did not answer within %1 seconds.").arg(timeoutMs / 1000.0);
+}
 } // namespace
 
 NetworkTransfer::NetworkTransfer(QNetworkAccessManager& network, int timeoutMs, QObject* parent)
@@ -17,6 +22,9 @@ NetworkTransfer::NetworkTransfer(QNetworkAccessManager& network, int timeoutMs, 
     , m_network(network)
     , m_timeoutMs(timeoutMs)
 {
+    m_silence.setSingleShot(true);
+    m_silence.setInterval(timeoutMs);
+    connect(&m_silence, &QTimer::timeout, this, [this] { refuse(silentText(m_timeoutMs)); });
 }
 
 NetworkTransfer::~NetworkTransfer()
@@ -28,6 +36,7 @@ void NetworkTransfer::drop()
 {
     if (!m_reply)
         return;
+    m_silence.stop();
     QNetworkReply* reply = m_reply;
     m_reply = nullptr;
     reply->disconnect(this);
@@ -75,6 +84,11 @@ void NetworkTransfer::start(const QUrl& url)
         emit progressed(m_body.size(), total > 0 ? total : -1);
     });
     connect(reply, &QNetworkReply::finished, this, &NetworkTransfer::finish);
+    const auto restart = [this] { m_silence.start(); };
+    connect(reply, &QNetworkReply::metaDataChanged, this, restart);
+    connect(reply, &QNetworkReply::readyRead, this, restart);
+    connect(reply, &QNetworkReply::redirected, this, restart);
+    m_silence.start();
 }
 
 void NetworkTransfer::cancel()
@@ -106,6 +120,7 @@ void NetworkTransfer::finish()
 {
     if (!m_reply)
         return;
+    m_silence.stop();
     QNetworkReply* reply = m_reply;
     m_reply = nullptr;
     reply->disconnect(this);
@@ -123,7 +138,7 @@ void NetworkTransfer::finish()
     }
     QString error = m_refusal;
     if (error.isEmpty() && reply->error() == QNetworkReply::OperationCanceledError && !m_cancelled)
-        error = QStringLiteral("The server did not answer within %1 seconds.").arg(m_timeoutMs / 1000.0);
+        error = silentText(m_timeoutMs);
     if (error.isEmpty())
         error = reply->errorString();
     // A cancelled transfer is the player's own doing, not a communication error.

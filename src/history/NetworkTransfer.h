@@ -6,6 +6,7 @@
 #include "ResultsTransfer.h"
 
 #include <QPointer>
+#include <QTimer>
 
 class QNetworkAccessManager;
 class QNetworkReply;
@@ -35,6 +36,9 @@ private:
     QNetworkAccessManager& m_network;
     int m_timeoutMs;
     QPointer<QNetworkReply> m_reply;
+    // Restarted whenever something moves, across redirects too (Qt's own transfer timeout does
+    // not follow a redirect).
+    QTimer m_silence;
     QByteArray m_body;
     QString m_refusal;
     bool m_cancelled = false;

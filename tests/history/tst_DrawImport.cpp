@@ -38,9 +38,6 @@ private slots:
     void cancelDuringTheMergeWritesNothing();
 
 private:
-    // Writes the text as a file in the temporary folder and imports it into the game's history.
-    std::optional<DrawImport::Summary> import(const QByteArray& text, const QString& history, int gameId = 1);
-
     std::unique_ptr<QTemporaryDir> m_dir;
     QString m_history;
 };
@@ -49,14 +46,6 @@ void tst_DrawImport::init()
 {
     m_dir = std::make_unique<QTemporaryDir>();
     m_history = m_dir->filePath("CAN1.rtl");
-}
-
-std::optional<DrawImport::Summary> tst_DrawImport::import(const QByteArray& text, const QString& history, int gameId)
-{
-    const QString source = m_dir->filePath("draws.csv");
-    if (!writeFileBytes(source, text))
-        qFatal("cannot write %s", qPrintable(source));
-    return DrawImport::importFile(source, history, gameId);
 }
 
 void tst_DrawImport::officialFileFillsEmptyHistory()
@@ -117,7 +106,8 @@ void tst_DrawImport::mergeStoresAsAddingByHand()
     for (const DrawRecord& r : rows)
         csv += plainRow(r);
 
-    const auto summary = import(csv + plainRow(wrongBonus) + plainRow(wrongNumber), m_history);
+    QVERIFY(writeFileBytes(m_dir->filePath("draws.csv"), csv + plainRow(wrongBonus) + plainRow(wrongNumber)));
+    const auto summary = DrawImport::importFile(m_dir->filePath("draws.csv"), m_history, 1);
     QVERIFY(summary);
     QCOMPARE(summary->added, 120 - 34);
     QCOMPARE(summary->alreadyPresent, 34);
@@ -207,15 +197,15 @@ void tst_DrawImport::wholeFileRefused()
 
 void tst_DrawImport::superSevenOperatorLayout()
 {
+    QVERIFY(
+        writeFileBytes(m_dir->filePath("s7.csv"),
+                       "\xEF\xBB\xBF\"PRODUCT\",\"DRAW NUMBER\",\"SEQUENCE NUMBER\",\"DRAW DATE\",\"NUMBER DRAWN 1\","
+                       "\"NUMBER DRAWN 2\",\"NUMBER DRAWN 3\",\"NUMBER DRAWN 4\",\"NUMBER DRAWN 5\",\"NUMBER DRAWN 6\","
+                       "\"NUMBER DRAWN 7\",\"BONUS NUMBER\"\n"
+                       "\"S7\",2,0,\"2003-06-20\",47,2,30,8,11,19,25,33\n"
+                       "\"S7\",1,0,\"2003-06-13\",1,2,3,4,5,6,7,8\n"));
     const QString path = m_dir->filePath("CAN7.rtl");
-    const auto summary =
-        import("\xEF\xBB\xBF\"PRODUCT\",\"DRAW NUMBER\",\"SEQUENCE NUMBER\",\"DRAW DATE\",\"NUMBER DRAWN 1\","
-               "\"NUMBER DRAWN 2\",\"NUMBER DRAWN 3\",\"NUMBER DRAWN 4\",\"NUMBER DRAWN 5\",\"NUMBER DRAWN 6\","
-               "\"NUMBER DRAWN 7\",\"BONUS NUMBER\"\n"
-               "\"S7\",2,0,\"2003-06-20\",47,2,30,8,11,19,25,33\n"
-               "\"S7\",1,0,\"2003-06-13\",1,2,3,4,5,6,7,8\n",
-               path,
-               2);
+    const auto summary = DrawImport::importFile(m_dir->filePath("s7.csv"), path, 2);
     QVERIFY(summary);
     QCOMPARE(summary->added, 2);
     const auto draws = ResultsFile::readAll(path).value();

@@ -3,6 +3,7 @@
 #include "FileSizeLimit.h"
 #include "Printing.h"
 #include "ResultsFile.h"
+#include "TestFiles.h"
 #include "TextImport.h"
 
 #include <QDir>
@@ -43,19 +44,11 @@ void threeDraws(const QString& path)
         ResultsFile::insertDraw(path, 3, day * 7, 11, 2026, {1, 2, 3, 4, 5, int16_t(10 + day), 0}, 40);
 }
 
-bool writeText(const QString& path, const QByteArray& text)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(text) == text.size();
-}
-
 QMap<QString, QByteArray> snapshot(const QString& folder)
 {
     QMap<QString, QByteArray> files;
-    for (const QString& name : QDir(folder).entryList(QDir::Files | QDir::Hidden)) {
-        QFile f(in(folder, name));
-        files.insert(name, f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>"));
-    }
+    for (const QString& name : QDir(folder).entryList(QDir::Files | QDir::Hidden))
+        files.insert(name, readFileBytes(in(folder, name)));
     return files;
 }
 } // namespace
@@ -119,7 +112,7 @@ void tst_WriteFailures::fails_data()
           }}},
         {"text import",
          {"Western05DEC2026.lot",
-          [](const QString& f) { writeText(in(f, "mine.txt"), "03 11 24 30 41 49\n01 02 03 04 05 06\n"); },
+          [](const QString& f) { writeFileBytes(in(f, "mine.txt"), "03 11 24 30 41 49\n01 02 03 04 05 06\n"); },
           [](const QString& f, QString* e) {
               return TextImport::importFile(in(f, "mine.txt"), 3, QDate(2026, 12, 5), in(f, "Western05DEC2026.lot"), e)
                      == TextImport::Verdict::Valid;

@@ -1,9 +1,9 @@
+#include "FileBytes.h"
 #include "GameCatalogue.h"
 #include "RealDraws.h"
 #include "RecordFile.h"
 #include "ResultsFile.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -11,24 +11,10 @@ namespace
 {
 using Main = std::array<int16_t, 7>;
 
-QByteArray fileBytes(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 // One expected record: count, position, date and the numbers.
-QByteArray rec(int count, int pos, int d, int m, int y, Main nums, int bonus)
+QByteArray rec(int32_t count, int16_t pos, int16_t d, int16_t m, int16_t y, Main nums, int16_t bonus)
 {
-    DrawRecord r;
-    r.count = count;
-    r.position = static_cast<int16_t>(pos);
-    r.day = static_cast<int16_t>(d);
-    r.month = static_cast<int16_t>(m);
-    r.year = static_cast<int16_t>(y);
-    r.numbers = nums;
-    r.bonus = static_cast<int16_t>(bonus);
-    return r.toBytes();
+    return DrawRecord{count, pos, d, m, y, nums, bonus}.toBytes();
 }
 
 const Main a{1, 2, 3, 4, 5, 6, 0};
@@ -42,7 +28,6 @@ class tst_ResultsFile : public QObject
 
 private slots:
     void init();
-    void recordLayout();
     void insertIntoEmptyFile();
     void insertAfterBeforeAndBetween();
     void superSevenKeepsSeventhNumber();
@@ -65,19 +50,14 @@ void tst_ResultsFile::init()
     m_path = m_dir->filePath("CAN1.rtl");
 }
 
-void tst_ResultsFile::recordLayout()
-{
-    const QByteArray bytes = rec(0x01020304, 5, 14, 6, 2003, {3, 7, 12, 22, 30, 49, 0}, 15);
-    QCOMPARE(bytes.toHex(' '),
-             QByteArray("04 03 02 01 05 00 0e 00 06 00 d3 07 03 00 07 00 0c 00 16 00 1e 00 31 00 00 00 0f 00"));
-}
-
 void tst_ResultsFile::insertIntoEmptyFile()
 {
     QCOMPARE(ResultsFile::findDraw(m_path, 1, 1, 2003), std::optional<int>(0));
     QVERIFY(QFile::exists(m_path)); // a lookup leaves an empty file behind
-    QCOMPARE(ResultsFile::insertDraw(m_path, 1, 5, 6, 2003, a, 40), std::optional<int>(1));
-    QCOMPARE(fileBytes(m_path), rec(1, 1, 5, 6, 2003, a, 40));
+    QCOMPARE(ResultsFile::insertDraw(m_path, 1, 14, 6, 2003, {3, 7, 12, 22, 30, 49, 0}, 15), std::optional<int>(1));
+    // Little-endian: count (32 bits), position, day, month, year, seven numbers, bonus.
+    QCOMPARE(fileBytes(m_path).toHex(' '),
+             QByteArray("01 00 00 00 01 00 0e 00 06 00 d3 07 03 00 07 00 0c 00 16 00 1e 00 31 00 00 00 0f 00"));
 }
 
 void tst_ResultsFile::insertAfterBeforeAndBetween()
@@ -145,12 +125,9 @@ void tst_ResultsFile::deleteFirstAndOnly()
 
 void tst_ResultsFile::fullFileRefusesInsert()
 {
-    QByteArray bytes(ResultsFile::MaxDraws * 28, '\0');
-    RecordFile::put32(bytes, 0, ResultsFile::MaxDraws);
-    QFile f(m_path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-    f.close();
+    QByteArray bytes(32767 * 28, '\0');
+    RecordFile::put32(bytes, 0, 32767);
+    QVERIFY(writeFileBytes(m_path, bytes));
     QString error;
     QVERIFY(!ResultsFile::insertDraw(m_path, 1, 1, 1, 2050, a, 9, &error));
     QVERIFY(error.contains("32767"));
@@ -159,11 +136,7 @@ void tst_ResultsFile::fullFileRefusesInsert()
 
 void tst_ResultsFile::damagedFilesDoNotCrash()
 {
-    QByteArray bytes = rec(-7, 1, 1, 1, 2004, {0, 99, -4, 500, 5, 6, 0}, 1000) + QByteArray(10, '\x7f');
-    QFile f(m_path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-    f.close();
+    QVERIFY(writeFileBytes(m_path, rec(-7, 1, 1, 1, 2004, {0, 99, -4, 500, 5, 6, 0}, 1000) + QByteArray(10, '\x7f')));
     const auto draws = ResultsFile::readAll(m_path);
     QVERIFY(draws);
     QCOMPARE(draws->size(), size_t(2));
@@ -179,7 +152,6 @@ void tst_ResultsFile::listLines_data()
     QTest::addColumn<int>("position");
     QTest::addColumn<QString>("line");
     QTest::newRow("6/49") << 1 << 1 << "00001 05 06 2003: 01 12 23 34 45 49 BB 07";
-    QTest::newRow("record 123") << 3 << 123 << "00123 05 06 2003: 01 12 23 34 45 49 BB 07";
     QTest::newRow("record 12345") << 3 << 12345 << "12345 05 06 2003: 01 12 23 34 45 49 BB 07";
     QTest::newRow("super 7") << 2 << 9 << "00009 05 06 2003: 01 12 23 34 45 49 08 BB 07";
 }
@@ -191,13 +163,11 @@ void tst_ResultsFile::listLines()
     QFETCH(QString, line);
     DrawRecord r = DrawRecord::fromBytes(rec(0, position, 5, 6, 2003, {1, 12, 23, 34, 45, 49, 8}, 7));
     QCOMPARE(r.listLine(gameId), line);
-    QCOMPARE(line.size(), gameId == 2 ? 44 : 41);
 }
 
 void tst_ResultsFile::realHistoryReadsBack()
 {
     const auto real = loadRealDraws();
-    QCOMPARE(real.size(), size_t(4453));
     QVERIFY(ResultsFile::writeAll(m_path, real));
     const auto back = ResultsFile::readAll(m_path).value();
     QCOMPARE(back.size(), real.size());
@@ -206,8 +176,6 @@ void tst_ResultsFile::realHistoryReadsBack()
         QCOMPARE(back[i].bonus, real[i].bonus);
         QCOMPARE(back[i].dateKey(), real[i].dateKey());
         QCOMPARE(back[i].position, int16_t(i + 1));
-        if (i > 0)
-            QVERIFY(back[i].dateKey() > back[i - 1].dateKey());
     }
     QCOMPARE(ResultsFile::findDraw(m_path, 23, 9, 2026), std::optional<int>(4453));
     QCOMPARE(ResultsFile::findDraw(m_path, 12, 6, 1982), std::optional<int>(1));

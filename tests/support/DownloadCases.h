@@ -1,5 +1,6 @@
 // DownloadCases: the columns of a download test row, shared by the logic and window tests: what
-// the loopback server answers, how the player answers, and what must come of it.
+// the loopback server answers, how the player answers, and what must come of it, with the
+// downloader's questions and final statuses for National 6/49 as the player reads them.
 #pragma once
 
 #include "LoopbackHttpServer.h"
@@ -48,3 +49,18 @@ inline DownloadCase fetchDownloadCase()
     get("finalStatus", &c.finalStatus);
     return c;
 }
+
+namespace DownloadMessages
+{
+inline const QString replaceNational =
+    QStringLiteral("Do you want to replace your current results for National 6/49 with those up to 23/9/2026");
+inline const QString failedNational = QStringLiteral(
+    "The download failed or was cancelled for National 6/49 Do you want to continue downloading the other results?");
+inline const QString corruptNational =
+    QStringLiteral("The download was corrupt for National 6/49 Do you want to continue downloading the other results?");
+inline const QString allDone = QStringLiteral("All Selected Results Downloaded Successfully.");
+inline const QString someFailed = QStringLiteral("Some Selected Results Failed to Download.");
+inline const QString stoppedFailed =
+    QStringLiteral("Download Failed or Was Cancelled. Some results may not have been updated.");
+inline const QString stoppedCorrupt = QStringLiteral("Download Failed. Some results may not have been updated.");
+} // namespace DownloadMessages

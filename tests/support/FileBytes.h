@@ -1,12 +1,9 @@
 // FileBytes: a file's whole content for byte-for-byte comparisons; empty when it cannot be read.
 #pragma once
 
-#include <QByteArray>
-#include <QFile>
-#include <QString>
+#include "TestFiles.h"
 
 inline QByteArray fileBytes(const QString& path)
 {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return readFileOr(path, QByteArray());
 }

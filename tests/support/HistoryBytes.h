@@ -13,10 +13,8 @@ inline QByteArray officialHistory(int count)
 {
     static const std::vector<DrawRecord> real = loadRealDraws();
     HistoryImage image;
-    for (int i = 0; i < count; ++i) {
-        const DrawRecord& r = real[i];
-        image.insert(1, r.day, r.month, r.year, r.numbers, r.bonus);
-    }
+    for (auto r = real.begin(); r != real.begin() + count; ++r)
+        image.insert(1, r->day, r->month, r->year, r->numbers, r->bonus);
     return image.bytes();
 }
 

@@ -48,14 +48,14 @@ public:
         m_answers[path] = answer;
     }
 
-    // http://127.0.0.1:<port>/dwnld/
-    QUrl base() const
-    {
-        return QUrl(QStringLiteral("http://127.0.0.1:%1/dwnld/").arg(m_server.serverPort()));
-    }
     QUrl address(const QString& path) const
     {
         return QUrl(QStringLiteral("http://127.0.0.1:%1%2").arg(m_server.serverPort()).arg(path));
+    }
+    // http://127.0.0.1:<port>/dwnld/
+    QUrl base() const
+    {
+        return address(QStringLiteral("/dwnld/"));
     }
 
     // Paths requested so far, in order.
@@ -84,16 +84,7 @@ private:
 
     static QByteArray reason(int status)
     {
-        switch (status) {
-        case 200:
-            return "OK";
-        case 302:
-            return "Found";
-        case 404:
-            return "Not Found";
-        default:
-            return "Status";
-        }
+        return status == 200 ? "OK" : status == 302 ? "Found" : status == 404 ? "Not Found" : "Status";
     }
 
     static void answer(QTcpSocket* socket, const Answer& a)

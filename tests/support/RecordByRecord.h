@@ -46,9 +46,9 @@ inline bool isMarked(const QByteArray& record)
     return RecordFile::get16(record, MarkOffset) == -1;
 }
 
-inline void mark(RecordFile& work, int r, QByteArray record)
+inline void mark(RecordFile& work, int r, QByteArray record, int16_t value = -1)
 {
-    RecordFile::put16(record, MarkOffset, -1);
+    RecordFile::put16(record, MarkOffset, value);
     work.setRecord(r, record);
 }
 
@@ -56,11 +56,8 @@ inline void mark(RecordFile& work, int r, QByteArray record)
 inline RecordFile workingCopy(const RecordFile& entries, int n)
 {
     RecordFile work(entries.recordLength(), entries.bytes());
-    for (int r = 1; r <= n; ++r) {
-        QByteArray record = work.record(r);
-        RecordFile::put16(record, MarkOffset, 0);
-        work.setRecord(r, record);
-    }
+    for (int r = 1; r <= n; ++r)
+        mark(work, r, work.record(r), 0);
     return work;
 }
 

@@ -6,10 +6,16 @@
 #include <QFile>
 #include <QString>
 
-inline QByteArray readFileBytes(const QString& path)
+// The file's whole content, or `unreadable` when it cannot be opened.
+inline QByteArray readFileOr(const QString& path, const QByteArray& unreadable)
 {
     QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : unreadable;
+}
+
+inline QByteArray readFileBytes(const QString& path)
+{
+    return readFileOr(path, QByteArrayLiteral("<unreadable>"));
 }
 
 inline bool writeFileBytes(const QString& path, const QByteArray& bytes)

@@ -201,6 +201,17 @@ void tst_ResultsDownload::redirects()
     QVERIFY(m_statuses.contains("An error occured in communicating with the host computer"));
     QCOMPARE(m_statuses.last(), someFailed);
     QCOMPARE(readFileBytes(m_path), full);
+
+    // A silent server behind a redirect still meets the time limit.
+    m_server->serve("/dwnld/CAN1.rtl", {302, {}, Mode::Plain, "/silent/CAN1.rtl"});
+    m_server->serve("/silent/CAN1.rtl", {200, {}, Mode::Silent, {}});
+    m_questions.asked.clear();
+    m_questions.overwriting.clear();
+    m_questions.answers << true;
+    run({1}, false, 300);
+    QCOMPARE(m_questions.asked, QStringList{failedNational});
+    QCOMPARE(m_statuses.last(), someFailed);
+    QCOMPARE(readFileBytes(m_path), full);
 }
 
 // National 6/49 declined, Super 7 replaced, Ontario's history unwritable (a folder stands in its place).

@@ -7,8 +7,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <memory>
-
 using Verdict = TextImport::Verdict;
 using Lines = std::vector<EntryNumbers>;
 Q_DECLARE_METATYPE(Verdict)
@@ -35,26 +33,11 @@ class tst_TextImport : public QObject
     Q_OBJECT
 
 private slots:
-    void init();
     void readFields_data();
     void readFields();
     void validate_data();
     void validate();
-
-private:
-    std::unique_ptr<QTemporaryDir> m_dir;
-    QString m_text;
-    QString m_target;
 };
-
-void tst_TextImport::init()
-{
-    m_dir = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_dir->isValid());
-    m_text = m_dir->filePath("mine.txt");
-    m_target = TextImport::targetPath(m_dir->path(), 1, Day);
-    QCOMPARE(m_target, m_dir->filePath("Nat64905JAN2003.lot"));
-}
 
 void tst_TextImport::readFields_data()
 {
@@ -125,12 +108,15 @@ void tst_TextImport::validate()
     QFETCH(QByteArray, text);
     QFETCH(Verdict, verdict);
     QFETCH(Lines, stored);
-    QVERIFY(writeFileBytes(m_text, text));
-    QCOMPARE(TextImport::validate(m_text, gameId, m_target), verdict);
+    QTemporaryDir dir;
+    const QString textFile = dir.filePath("mine.txt"), target = TextImport::targetPath(dir.path(), 1, Day);
+    QCOMPARE(target, dir.filePath("Nat64905JAN2003.lot"));
+    QVERIFY(writeFileBytes(textFile, text));
+    QCOMPARE(TextImport::validate(textFile, gameId, target), verdict);
     // Checking never leaves a file behind, and importing refuses what checking refused.
-    QVERIFY(!QFile::exists(m_target));
-    QCOMPARE(TextImport::importFile(m_text, gameId, Day, m_target), verdict);
-    QCOMPARE(QFile::exists(m_target), verdict == Verdict::Valid);
+    QVERIFY(!QFile::exists(target));
+    QCOMPARE(TextImport::importFile(textFile, gameId, Day, target), verdict);
+    QCOMPARE(QFile::exists(target), verdict == Verdict::Valid);
     if (verdict != Verdict::Valid)
         return;
 
@@ -138,12 +124,12 @@ void tst_TextImport::validate()
     QByteArray expected = stored.empty() ? QByteArray(28, '\0') : QByteArray();
     for (std::size_t k = 0; k < stored.size(); ++k)
         expected += importRecord(k == 0 ? int32_t(stored.size()) : 0, stored[k], Day);
-    QCOMPARE(readFileBytes(m_target), expected);
+    QCOMPARE(readFileBytes(target), expected);
     // A target that holds a line refuses even a valid file; one with none does not.
     const Verdict again = stored.empty() ? Verdict::Valid : Verdict::AlreadyEntered;
-    QCOMPARE(TextImport::validate(m_text, gameId, m_target), again);
-    QCOMPARE(TextImport::importFile(m_text, gameId, Day, m_target), again);
-    QCOMPARE(readFileBytes(m_target), expected);
+    QCOMPARE(TextImport::validate(textFile, gameId, target), again);
+    QCOMPARE(TextImport::importFile(textFile, gameId, Day, target), again);
+    QCOMPARE(readFileBytes(target), expected);
 }
 
 QTEST_GUILESS_MAIN(tst_TextImport)

@@ -28,15 +28,12 @@ std::vector<DrawRecord> firstRealDraws(int count)
     return {real.begin(), real.begin() + count};
 }
 
-// The balls of the sorted chart in bar order; empty when a bar's label or value is not its ball's.
+// The balls by count, as the sorted chart shows them (its labels and clicks are checked in tst_Form4).
 std::vector<int> sortedChart(const std::vector<int>& counts)
 {
     std::vector<int> balls;
-    for (const DrawStatistics::ChartRow& row : DrawStatistics::chartRows(counts, true)) {
-        if (row.label != QLatin1Char(' ') + QString::number(row.ball) || row.value != counts[row.ball - 1])
-            return {};
-        balls.push_back(row.ball);
-    }
+    for (const DrawStatistics::BallCount& b : DrawStatistics::sortedBalls(counts))
+        balls.push_back(b.ball);
     return balls;
 }
 } // namespace

@@ -1,9 +1,8 @@
 #include "EntryFile.h"
-#include "FileSizeLimit.h"
+#include "TestFiles.h"
 
 #include <QDate>
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -17,38 +16,28 @@ namespace
 const EntryNumbers A{3, 11, 19, 27, 38, 45, 0}, B{1, 2, 3, 4, 5, 6, 0}, C{7, 14, 21, 28, 35, 42, 0};
 const EntryNumbers S7{2, 9, 16, 23, 30, 37, 44};
 
-// One record: the offset-0 value and the seven number slots, zeros elsewhere.
-QByteArray rec(int32_t head, const EntryNumbers& numbers)
+// One record: the offset-0 value, the seven number slots, and an import's day and year and the
+// filter's mark at 26, which edits of the numbers keep.
+QByteArray rec(int32_t head, const EntryNumbers& numbers, int16_t day = 0, int16_t year = 0, int16_t mark = 0)
 {
     QByteArray r(EntryFile::RecordLength, '\0');
     RecordFile::put32(r, 0, head);
+    RecordFile::put16(r, 6, day);
+    RecordFile::put16(r, 10, year);
     for (int i = 0; i < 7; ++i)
         RecordFile::put16(r, 12 + 2 * i, numbers[i]);
+    RecordFile::put16(r, 26, mark);
     return r;
-}
-
-QByteArray readBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-bool writeBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 bool appendAll(const QString& path, const Lines& lines, int gameId)
 {
-    int count = 0;
-    for (const EntryNumbers& line : lines) {
-        if (EntryFile::AppendEntryLine(path, line, gameId) != ++count)
+    for (size_t i = 0; i < lines.size(); ++i) {
+        if (EntryFile::AppendEntryLine(path, lines[i], gameId) != int(i + 1))
             return false;
     }
     return true;
 }
-
 } // namespace
 
 class tst_EntryFile : public QObject
@@ -61,12 +50,9 @@ private slots:
     void names();
     void edits_data();
     void edits();
-    void replaceKeepsOtherBytes_data();
     void replaceKeepsOtherBytes();
-    void damagedCount_data();
     void damagedCount();
     void failuresAreReportedAndHarmless();
-    void removeEmpty_data();
     void removeEmpty();
     void standingCopy();
 
@@ -82,34 +68,22 @@ void tst_EntryFile::init()
 
 void tst_EntryFile::names_data()
 {
+    // The name tells the kind of each game's entry files apart; the words come from the game table.
     QTest::addColumn<int>("gameId");
+    QTest::addColumn<QString>("standing");
     QTest::addColumn<QDate>("date");
     QTest::addColumn<QString>("dated");
-    QTest::addColumn<QString>("standing");
-    QTest::newRow("National") << 1 << QDate(2003, 1, 5) << "Nat64905JAN2003.lot"
-                              << "StandLotto.lot";
-    QTest::newRow("Super 7") << 2 << QDate(2004, 2, 13) << "Super713FEB2004.lot"
-                             << "StandSuper7.lot";
-    QTest::newRow("Western") << 3 << QDate(2004, 3, 9) << "Western09MAR2004.lot"
-                             << "StandWestern.lot";
-    QTest::newRow("Western Dec") << 3 << QDate(2004, 12, 25) << "Western25DEC2004.lot"
-                                 << "StandWestern.lot";
-    QTest::newRow("BC") << 4 << QDate(2003, 1, 5) << "BC05JAN2003.lot"
-                        << "StandBC.lot";
-    QTest::newRow("Quebec") << 5 << QDate(2010, 6, 30) << "Quebec30JUN2010.lot"
-                            << "StandQuebec.lot";
-    QTest::newRow("Ontario") << 6 << QDate(1999, 11, 1) << "Ontario01NOV1999.lot"
-                             << "StandOntario.lot";
-    QTest::newRow("Atlantic") << 7 << QDate(2026, 8, 19) << "Atlantic19AUG2026.lot"
-                              << "StandAtlantic.lot";
+    QTest::newRow("National") << 1 << "StandLotto.lot" << QDate(2003, 1, 5) << "Nat64905JAN2003.lot";
+    QTest::newRow("Super 7") << 2 << "StandSuper7.lot" << QDate(2004, 2, 13) << "Super713FEB2004.lot";
+    QTest::newRow("Western, December") << 3 << "StandWestern.lot" << QDate(2004, 12, 25) << "Western25DEC2004.lot";
 }
 
 void tst_EntryFile::names()
 {
     QFETCH(int, gameId);
+    QFETCH(QString, standing);
     QFETCH(QDate, date);
     QFETCH(QString, dated);
-    QFETCH(QString, standing);
     QCOMPARE(EntryFile::DatedEntryFileName(gameId, date.day(), date.month(), date.year()), dated);
     QCOMPARE(EntryFile::StandingEntryFileName(gameId), standing);
     // The kind comes from the name alone, whatever the folders are called.
@@ -125,7 +99,6 @@ void tst_EntryFile::edits_data()
     QTest::addColumn<int>("deleted"); // line deleted afterwards, 0 for none
     QTest::addColumn<Lines>("appendedLast");
     QTest::addColumn<QByteArray>("bytes");
-    QTest::newRow("first line is record 1") << 1 << Lines{A} << 0 << Lines{} << rec(1, A);
     // A new record starts as a copy of record 1, so it carries the count of its day.
     QTest::newRow("records copy record 1") << 1 << Lines{A, B, C} << 0 << Lines{} << rec(3, A) + rec(1, B) + rec(2, C);
     QTest::newRow("super 7 uses offset 24") << 2 << Lines{S7} << 0 << Lines{} << rec(1, S7);
@@ -150,109 +123,68 @@ void tst_EntryFile::edits()
         QCOMPARE(EntryFile::DeleteEntryLine(file, deleted), std::optional(int(appended.size()) - 1));
     for (const EntryNumbers& line : appendedLast)
         QVERIFY(EntryFile::AppendEntryLine(file, line, gameId));
-    QCOMPARE(readBytes(file), bytes);
-}
-
-void tst_EntryFile::replaceKeepsOtherBytes_data()
-{
-    QTest::addColumn<int>("gameId");
-    QTest::addColumn<int16_t>("offset24");
-    QTest::newRow("6/49 clears offset 24") << 1 << int16_t(0);
-    QTest::newRow("super 7 writes offset 24") << 2 << int16_t(47);
+    QCOMPARE(readFileBytes(file), bytes);
 }
 
 void tst_EntryFile::replaceKeepsOtherBytes()
 {
-    QFETCH(int, gameId);
-    QFETCH(int16_t, offset24);
-    QByteArray second = rec(1, B);
-    RecordFile::put16(second, 6, 5); // an import's date
-    RecordFile::put16(second, 10, 2003);
-    RecordFile::put16(second, 24, 33);
-    RecordFile::put16(second, 26, -2); // the filter's mark
+    // Offset 24 holds the seventh number: Super 7 writes it, the 6/49 games clear it.
     const QString file = m_dir->filePath("Super713FEB2004.lot");
-    QVERIFY(writeBytes(file, rec(2, A) + second));
-
-    QVERIFY(EntryFile::ReplaceEntryLine(file, 2, {4, 8, 15, 16, 23, 42, 47}, gameId));
-    for (int i = 0; i < 6; ++i)
-        RecordFile::put16(second, 12 + 2 * i, EntryNumbers{4, 8, 15, 16, 23, 42}[i]);
-    RecordFile::put16(second, 24, offset24);
-    QCOMPARE(readBytes(file), rec(2, A) + second);
-}
-
-void tst_EntryFile::damagedCount_data()
-{
-    QTest::addColumn<int32_t>("count");
-    QTest::newRow("negative") << int32_t(-3);
-    QTest::newRow("beyond the records") << int32_t(9);
-    QTest::newRow("beyond 16 bits") << int32_t(65538);
+    for (const auto& [gameId, seventh] : {std::pair<int, int16_t>{1, 0}, {2, 47}}) {
+        QVERIFY(writeFileBytes(file, rec(2, A) + rec(1, {1, 2, 3, 4, 5, 6, 33}, 5, 2003, -2)));
+        QVERIFY(EntryFile::ReplaceEntryLine(file, 2, {4, 8, 15, 16, 23, 42, 47}, gameId));
+        QCOMPARE(readFileBytes(file), rec(2, A) + rec(1, {4, 8, 15, 16, 23, 42, seventh}, 5, 2003, -2));
+    }
 }
 
 void tst_EntryFile::damagedCount()
 {
-    QFETCH(int32_t, count);
-    const QString file = m_dir->filePath("StandLotto.lot");
-    QVERIFY(writeBytes(file, rec(count, A) + rec(0, B)));
-    QCOMPARE(EntryFile::ReadEntryCount(file), std::optional(2));
-    QCOMPARE(EntryFile::readAllLines(file), std::optional(Lines{A, B}));
-    // Editing repairs the count instead of writing past the lines present.
-    QCOMPARE(EntryFile::AppendEntryLine(file, C, 1), std::optional(3));
-    QCOMPARE(EntryFile::DeleteEntryLine(file, 1), std::optional(2));
-    QCOMPARE(EntryFile::readAllLines(file), std::optional(Lines{B, C}));
+    for (const int32_t count : {-3, 9, 65538}) { // negative, beyond the records, beyond 16 bits
+        const QString file = m_dir->filePath("StandLotto.lot");
+        QVERIFY(writeFileBytes(file, rec(count, A) + rec(0, B)));
+        QCOMPARE(EntryFile::ReadEntryCount(file), std::optional(2));
+        QCOMPARE(EntryFile::readAllLines(file), std::optional(Lines{A, B}));
+        // Editing repairs the count instead of writing past the lines present.
+        QCOMPARE(EntryFile::AppendEntryLine(file, C, 1), std::optional(3));
+        QCOMPARE(EntryFile::DeleteEntryLine(file, 1), std::optional(2));
+        QCOMPARE(EntryFile::readAllLines(file), std::optional(Lines{B, C}));
+    }
 }
 
 void tst_EntryFile::failuresAreReportedAndHarmless()
 {
+    // Failed writes on a full disk or in a read-only folder are in tst_WriteFailures.
     // A folder that is really a file stops root as well.
-    QVERIFY(writeBytes(m_dir->filePath("notafolder"), "x"));
+    QVERIFY(writeFileBytes(m_dir->filePath("notafolder"), "x"));
     const QString lost = m_dir->filePath("notafolder/Nat64905JAN2003.lot");
     QString error;
     QVERIFY(!EntryFile::ReadEntryCount(lost, &error));
     QVERIFY2(error.contains("Nat64905JAN2003.lot"), qPrintable(error));
     QVERIFY(!EntryFile::AppendEntryLine(lost, A, 1));
-    QVERIFY(!EntryFile::fileExists(lost));
 
     const QString file = m_dir->filePath("BC05JAN2003.lot");
     QVERIFY(appendAll(file, {A, B, C, A}, 4));
-    const QByteArray before = readBytes(file);
+    const QByteArray before = readFileBytes(file);
     QVERIFY(!EntryFile::ReadEntryLine(file, 5, &error));
     QVERIFY2(error.contains("BC05JAN2003.lot") && error.contains("line 5"), qPrintable(error));
     QVERIFY(!EntryFile::ReplaceEntryLine(file, 0, C, 4));
     QVERIFY(!EntryFile::DeleteEntryLine(file, 5));
-#ifdef Q_OS_UNIX
-    {
-        FileSizeLimit limit(before.size() + 10);
-        QVERIFY(limit.active);
-        QVERIFY(!EntryFile::AppendEntryLine(file, B, 4, &error));
-    }
-    QVERIFY2(error.contains("BC05JAN2003.lot"), qPrintable(error));
-#endif
-    QCOMPARE(readBytes(file), before);
+    QCOMPARE(readFileBytes(file), before);
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList({"BC05JAN2003.lot", "notafolder"}));
-}
-
-void tst_EntryFile::removeEmpty_data()
-{
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<bool>("kept");
-    QTest::newRow("created by reading") << QByteArray() << false;
-    QTest::newRow("count 0, stale records") << rec(0, A) + rec(1, B) << false;
-    QTest::newRow("with a line") << rec(1, A) << true;
-    QTest::newRow("damaged count") << rec(-1, A) << true;
 }
 
 void tst_EntryFile::removeEmpty()
 {
-    QFETCH(QByteArray, bytes);
-    QFETCH(bool, kept);
     const QString file = m_dir->filePath("Western09MAR2004.lot");
-    if (bytes.isEmpty())
-        QCOMPARE(EntryFile::ReadEntryCount(file), std::optional(0));
-    else
-        QVERIFY(writeBytes(file, bytes));
-    QVERIFY(EntryFile::fileExists(file));
+    QCOMPARE(EntryFile::ReadEntryCount(file), std::optional(0)); // reading created it empty
     QVERIFY(EntryFile::RemoveEmptyEntryFile(file));
-    QCOMPARE(readBytes(file), kept ? bytes : QByteArray("<unreadable>"));
+    QVERIFY(!QFile::exists(file));
+    // A count of 0 goes, stale records and all; a line, or a damaged count, stays.
+    for (const auto& [bytes, kept] : {std::pair{rec(0, A) + rec(1, B), false}, {rec(1, A), true}, {rec(-1, A), true}}) {
+        QVERIFY(writeFileBytes(file, bytes));
+        QVERIFY(EntryFile::RemoveEmptyEntryFile(file));
+        QCOMPARE(readFileBytes(file), kept ? bytes : QByteArray("<unreadable>"));
+    }
     QVERIFY(EntryFile::RemoveEmptyEntryFile(QString()));
     QVERIFY(EntryFile::RemoveEmptyEntryFile(m_dir->filePath("Western16MAR2004.lot")));
     QVERIFY(!QFile::exists(m_dir->filePath("Western16MAR2004.lot")));
@@ -261,27 +193,17 @@ void tst_EntryFile::removeEmpty()
 void tst_EntryFile::standingCopy()
 {
     const QString dated = m_dir->filePath("Super713FEB2004.lot");
-    QVERIFY(appendAll(dated, Lines(20, S7), 2));
-    QCOMPARE(EntryFile::DeleteEntryLine(dated, 1), std::optional(19)); // leaves a stale record
+    const QByteArray datedBytes = rec(1, S7) + rec(7, B); // a stale record beyond the count travels too
+    QVERIFY(writeFileBytes(dated, datedBytes));
     const QString standing = m_dir->filePath("StandSuper7.lot");
-    QVERIFY(writeBytes(standing, rec(1, A)));
+    QVERIFY(writeFileBytes(standing, rec(1, A)));
+    // A missing source leaves the old standing entry whole (a failed write is in tst_WriteFailures).
     QString error;
-#ifdef Q_OS_UNIX
-    // A copy that fails half way leaves the old standing entry whole.
-    {
-        FileSizeLimit limit(100);
-        QVERIFY(limit.active);
-        QVERIFY(!EntryFile::saveStandingCopy(dated, standing, &error));
-    }
-    QVERIFY2(error.contains("StandSuper7.lot"), qPrintable(error));
-    QCOMPARE(readBytes(standing), rec(1, A));
-    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files).size(), 2);
-#endif
     QVERIFY(!EntryFile::saveStandingCopy(m_dir->filePath("Super720FEB2004.lot"), standing, &error));
     QVERIFY2(error.contains("Super720FEB2004.lot"), qPrintable(error));
+    QCOMPARE(readFileBytes(standing), rec(1, A));
     QVERIFY(EntryFile::saveStandingCopy(dated, standing));
-    QCOMPARE(readBytes(standing), readBytes(dated));
-    QCOMPARE(readBytes(standing).size(), 20 * EntryFile::RecordLength);
+    QCOMPARE(readFileBytes(standing), datedBytes);
 }
 
 QTEST_GUILESS_MAIN(tst_EntryFile)

@@ -1,5 +1,6 @@
 #include "EntrySet.h"
 #include "FileSizeLimit.h"
+#include "TestFiles.h"
 
 #include <QAbstractItemModelTester>
 #include <QDir>
@@ -12,20 +13,7 @@
 
 namespace
 {
-QByteArray bytesOf(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
-}
-
-QStringList rows(const EntrySet& set)
-{
-    QStringList out;
-    for (int r = 0; r < set.rowCount(); ++r)
-        out << set.index(r).data().toString();
-    return out;
-}
-
+const EntryNumbers L{1, 9, 17, 25, 33, 41, 0};
 const std::vector<EntryNumbers> fiveLines{
     {1, 2, 3, 4, 5, 6, 0}, {2, 3, 4, 5, 6, 7, 0}, {3, 4, 5, 6, 7, 8, 0}, {4, 5, 6, 7, 8, 9, 0}, {5, 6, 7, 8, 9, 10, 0}};
 } // namespace
@@ -46,10 +34,9 @@ private slots:
     void deletingSeveralRowsWritesOnce();
     void failedWriteChangesNothing_data();
     void failedWriteChangesNothing();
-    void leavingAnEmptyFileDeletesIt();
 
 private:
-    QString fill(const QString& name, int gameId = 3);
+    QString fill(const QString& name);
 
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<EntrySet> m_set;
@@ -64,11 +51,11 @@ void tst_EntrySet::init()
         std::make_unique<QAbstractItemModelTester>(m_set.get(), QAbstractItemModelTester::FailureReportingMode::QtTest);
 }
 
-QString tst_EntrySet::fill(const QString& name, int gameId)
+QString tst_EntrySet::fill(const QString& name)
 {
     const QString path = m_dir->filePath(name);
     for (const EntryNumbers& line : fiveLines)
-        EntryFile::AppendEntryLine(path, line, gameId);
+        EntryFile::AppendEntryLine(path, line, 3);
     return path;
 }
 
@@ -77,14 +64,12 @@ void tst_EntrySet::changesFollowTheFile()
     const QString path = fill("Western05DEC2026.lot");
     QVERIFY(m_set->open(path, 3));
     QCOMPARE(m_set->count(), 5);
-    QCOMPARE(m_set->kind(), EntryKind::Dated);
     QSignalSpy inserted(m_set.get(), &QAbstractItemModel::rowsInserted);
     QCOMPARE(m_set->append({9, 19, 29, 39, 45, 49, 0}), std::optional<int>(6));
     QCOMPARE(inserted.count(), 1);
-    QCOMPARE(rows(*m_set).last(), QStringLiteral("09 19 29 39 45 49"));
     QVERIFY(m_set->replace(0, {40, 41, 42, 43, 44, 48, 0}));
     QCOMPARE(EntryFile::ReadEntryLine(path, 1), std::optional<EntryNumbers>({40, 41, 42, 43, 44, 48, 0}));
-    QCOMPARE(rows(*m_set).first(), QStringLiteral("40 41 42 43 44 48"));
+    QCOMPARE(m_set->index(0).data().toString(), QStringLiteral("40 41 42 43 44 48"));
 
     // Another window wrote the file: only the shown path makes the set read it again.
     EntryFile::AppendEntryLine(path, {1, 2, 3, 4, 5, 49, 0}, 3);
@@ -94,15 +79,23 @@ void tst_EntrySet::changesFollowTheFile()
     QCOMPARE(m_set->count(), 7);
 
     m_set->clear();
-    QCOMPARE(m_set->path(), QString());
     QCOMPARE(m_set->count(), 0);
     QVERIFY(QFile::exists(path));
+
+    // Leaving a file with no line deletes it; opening a missing file creates it.
+    const QString empty = m_dir->filePath("Western09DEC2026.lot");
+    QVERIFY(m_set->open(empty, 3));
+    QVERIFY(QFile::exists(empty));
+    QVERIFY(m_set->open(path, 3, 9));
+    QVERIFY(!QFile::exists(empty));
+    QCOMPARE(m_set->selectedWheel(), 9);
+    m_set->clear();
+    QCOMPARE(m_set->selectedWheel(), 0);
 }
 
 void tst_EntrySet::deletingSeveralRowsWritesOnce_data()
 {
     QTest::addColumn<QList<int>>("chosen");
-    QTest::newRow("one in the middle") << QList<int>{2};
     QTest::newRow("two apart") << QList<int>{1, 3};
     QTest::newRow("first and last") << QList<int>{4, 0};
     QTest::newRow("all") << QList<int>{0, 1, 2, 3, 4};
@@ -121,20 +114,16 @@ void tst_EntrySet::deletingSeveralRowsWritesOnce()
     const QString path = fill("Western05DEC2026.lot");
     QVERIFY(m_set->open(path, 3));
     QVERIFY(m_set->removeLines(chosen));
-    QCOMPARE(bytesOf(path), bytesOf(expected));
-    QCOMPARE(m_set->count(), 5 - int(chosen.size()));
+    QCOMPARE(readFileBytes(path), readFileBytes(expected));
     QCOMPARE(m_set->lines(), EntryFile::readAllLines(path).value());
 }
 
 void tst_EntrySet::failedWriteChangesNothing_data()
 {
     QTest::addColumn<Change>("change");
-    QTest::newRow("append") << Change([](EntrySet& s, QString* e) {
-        return s.append({1, 9, 17, 25, 33, 41, 0}, e).has_value();
-    });
-    QTest::newRow("replace") << Change([](EntrySet& s, QString* e) {
-        return s.replace(2, {1, 9, 17, 25, 33, 41, 0}, e);
-    });
+    QTest::newRow("append") << Change([](EntrySet& s, QString* e) { return s.append(L, e).has_value(); });
+    QTest::newRow("append several") << Change([](EntrySet& s, QString* e) { return s.append({L, L}, e).has_value(); });
+    QTest::newRow("replace") << Change([](EntrySet& s, QString* e) { return s.replace(2, L, e); });
     QTest::newRow("delete rows") << Change([](EntrySet& s, QString* e) { return s.removeLines({0, 3}, e); });
     QTest::newRow("rewrite") << Change([](EntrySet& s, QString* e) { return s.rewrite(QByteArray(200, '\0'), e); });
 }
@@ -147,8 +136,8 @@ void tst_EntrySet::failedWriteChangesNothing()
     QFETCH(Change, change);
     const QString path = fill("Western05DEC2026.lot");
     QVERIFY(m_set->open(path, 3));
-    const QByteArray before = bytesOf(path);
-    const QStringList shown = rows(*m_set);
+    const QByteArray before = readFileBytes(path);
+    const std::vector<EntryNumbers> shown = m_set->lines();
     QString error;
     {
         FileSizeLimit limit(28);
@@ -156,24 +145,10 @@ void tst_EntrySet::failedWriteChangesNothing()
         QVERIFY(!change(*m_set, &error));
     }
     QVERIFY2(error.contains("Western05DEC2026.lot") && error.contains("File too large"), qPrintable(error));
-    QCOMPARE(bytesOf(path), before);
-    QCOMPARE(rows(*m_set), shown);
+    QCOMPARE(readFileBytes(path), before);
+    QCOMPARE(m_set->lines(), shown);
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList{"Western05DEC2026.lot"});
 #endif
-}
-
-void tst_EntrySet::leavingAnEmptyFileDeletesIt()
-{
-    const QString empty = m_dir->filePath("Western09DEC2026.lot");
-    QVERIFY(m_set->open(empty, 3));
-    QVERIFY(QFile::exists(empty)); // shown means created
-    const QString wheel = fill("Western-6-4-3.lot");
-    QVERIFY(m_set->open(wheel, 3, 9));
-    QVERIFY(!QFile::exists(empty));
-    QCOMPARE(m_set->kind(), EntryKind::Wheel);
-    QCOMPARE(m_set->selectedWheel(), 9);
-    m_set->clear();
-    QCOMPARE(m_set->selectedWheel(), 0);
 }
 
 QTEST_GUILESS_MAIN(tst_EntrySet)

@@ -1,3 +1,4 @@
+#include "TestFiles.h"
 #include "TextImport.h"
 
 #include <QBuffer>
@@ -5,8 +6,6 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
-
-#include <memory>
 
 using Verdict = TextImport::Verdict;
 using Lines = std::vector<EntryNumbers>;
@@ -17,28 +16,14 @@ namespace
 {
 const QDate Day(2003, 1, 5);
 
-bool writeBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-QByteArray readBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-// The record an import writes, laid out field by field.
-QByteArray importRecord(int32_t head, const EntryNumbers& numbers, const QDate& date)
+// The record an import writes, laid out field by field: count, date, numbers.
+QByteArray importRecord(int32_t head, const EntryNumbers& n, const QDate& date)
 {
     QByteArray r(28, '\0');
     RecordFile::put32(r, 0, head);
-    RecordFile::put16(r, 6, int16_t(date.day()));
-    RecordFile::put16(r, 8, int16_t(date.month()));
-    RecordFile::put16(r, 10, int16_t(date.year()));
-    for (int i = 0; i < 7; ++i)
-        RecordFile::put16(r, 12 + 2 * i, numbers[i]);
+    const int fields[] = {date.day(), date.month(), date.year(), n[0], n[1], n[2], n[3], n[4], n[5], n[6]};
+    for (int i = 0; i < 10; ++i)
+        RecordFile::put16(r, 6 + 2 * i, int16_t(fields[i]));
     return r;
 }
 } // namespace
@@ -48,43 +33,22 @@ class tst_TextImport : public QObject
     Q_OBJECT
 
 private slots:
-    void init();
     void readFields_data();
     void readFields();
     void validate_data();
     void validate();
-    void importBytes_data();
-    void importBytes();
-    void failedWriteIsReported();
-
-private:
-    std::unique_ptr<QTemporaryDir> m_dir;
-    QString m_text;
-    QString m_target;
 };
-
-void tst_TextImport::init()
-{
-    m_dir = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_dir->isValid());
-    m_text = m_dir->filePath("mine.txt");
-    m_target = TextImport::targetPath(m_dir->path(), 1, Day);
-    QCOMPARE(m_target, m_dir->filePath("Nat64905JAN2003.lot"));
-}
 
 void tst_TextImport::readFields_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QStringList>("fields");
     QTest::addColumn<bool>("isText");
-    QTest::newRow("empty") << QByteArray() << QStringList{} << true;
-    QTest::newRow("comma") << QByteArray("05 12 19,26 33 40\n") << QStringList{"05 12 19", "26 33 40"} << true;
-    QTest::newRow("blanks, line ends") << QByteArray("  \t03 11 \r\n04\r05") << QStringList{"03 11 ", "04", "05"}
-                                       << true;
-    QTest::newRow("blank line") << QByteArray("01\n\n02\n") << QStringList{"01", "", "02"} << true;
-    QTest::newRow("quoted comma") << QByteArray("\"01, 02\" tail,03\n") << QStringList{"01, 02", "03"} << true;
+    const QByteArray ends("  \t03 11 \r\n04\r05,06\n\n07");
+    QTest::newRow("blanks, line ends, commas") << ends << QStringList{"03 11 ", "04", "05", "06", "", "07"} << true;
+    const QByteArray quoted("\xEF\xBB\xBF \"01, 02\" tail,03\n");
+    QTest::newRow("byte order mark, quoted comma") << quoted << QStringList{"01, 02", "03"} << true;
     QTest::newRow("unclosed quote") << QByteArray("\"01,02\n03") << QStringList{"01,02", "03"} << true;
-    QTest::newRow("byte order mark") << QByteArray("\xEF\xBB\xBF \"01,02\"") << QStringList{"01,02"} << true;
     // Fields before the fault are kept for showing; the one it cuts is not.
     QTest::newRow("NUL byte") << QByteArray("01 02\n03\0xyz\n", 13) << QStringList{"01 02"} << false;
     QTest::newRow("line too long") << "01\n" + QByteArray(TextImport::MaxLineLength + 1, '1') << QStringList{"01"}
@@ -115,21 +79,27 @@ void tst_TextImport::validate_data()
     QTest::addColumn<int>("gameId");
     QTest::addColumn<QByteArray>("text");
     QTest::addColumn<Verdict>("verdict");
+    QTest::addColumn<Lines>("stored"); // the lines a valid file imports, sorted
     const QByteArray seventh("05 12 19 26 33 40 07\r\n");
-    QTest::newRow("seventh number, 6/49") << 1 << seventh << Verdict::OutOfRange;
-    QTest::newRow("seventh number, Super 7") << 2 << seventh << Verdict::Valid;
-    QTest::newRow("zero seventh, 6/49") << 3 << QByteArray("05 12 19 26 33 40 00 77\n") << Verdict::Valid;
-    QTest::newRow("repeated number") << 4 << QByteArray("01 02 03 04 05 05\n") << Verdict::SameBalls;
-    QTest::newRow("single digits") << 5 << QByteArray("1 2 3 4 5 6\n") << Verdict::OutOfRange;
-    QTest::newRow("unsorted") << 6 << QByteArray("49 01 25 13 07 30\n") << Verdict::Valid;
-    QTest::newRow("comma splits a line") << 7 << QByteArray("05 12 19,26 33 40\n") << Verdict::OutOfRange;
-    QTest::newRow("empty file") << 1 << QByteArray() << Verdict::Valid;
+    QTest::newRow("seventh number, 6/49") << 1 << seventh << Verdict::OutOfRange << Lines{};
+    QTest::newRow("seventh number, Super 7") << 2 << seventh << Verdict::Valid << Lines{{5, 7, 12, 19, 26, 33, 40}};
+    QTest::newRow("zero seventh, 6/49") << 3 << QByteArray("05 12 19 26 33 40 00 77\n") << Verdict::Valid
+                                        << Lines{{5, 12, 19, 26, 33, 40, 0}};
+    QTest::newRow("repeated number") << 4 << QByteArray("01 02 03 04 05 05\n") << Verdict::SameBalls << Lines{};
+    QTest::newRow("single digits") << 5 << QByteArray("1 2 3 4 5 6\n") << Verdict::OutOfRange << Lines{};
+    QTest::newRow("unsorted, stored sorted")
+        << 6 << QByteArray("49 01 25 13 07 30\n03 11 24 30 41 49") << Verdict::Valid
+        << Lines{{1, 7, 13, 25, 30, 49, 0}, {3, 11, 24, 30, 41, 49, 0}};
+    QTest::newRow("comma splits a line") << 7 << QByteArray("05 12 19,26 33 40\n") << Verdict::OutOfRange << Lines{};
+    QTest::newRow("empty file") << 1 << QByteArray() << Verdict::Valid << Lines{};
     QTest::newRow("first bad line decides")
-        << 1 << QByteArray("03 11 24 30 41 49\n01 02 03 04 05 05\n01 02 03 04 05 50\n") << Verdict::SameBalls;
-    QTest::newRow("Super 7 above 47") << 2 << QByteArray("01 02 03 04 05 06 48\n") << Verdict::OutOfRange;
-    QTest::newRow("Super 7 repeat in slot 7") << 2 << QByteArray("01 02 03 04 05 06 01\n") << Verdict::SameBalls;
+        << 1 << QByteArray("03 11 24 30 41 49\n01 02 03 04 05 05\n01 02 03 04 05 50\n") << Verdict::SameBalls
+        << Lines{};
+    QTest::newRow("Super 7 above 47") << 2 << QByteArray("01 02 03 04 05 06 48\n") << Verdict::OutOfRange << Lines{};
+    QTest::newRow("Super 7 repeat, slot 7")
+        << 2 << QByteArray("01 02 03 04 05 06 01\n") << Verdict::SameBalls << Lines{};
     // A binary file is refused as such, even when its first bytes read as a bad line.
-    QTest::newRow("image file") << 1 << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16) << Verdict::NotText;
+    QTest::newRow("image file") << 1 << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16) << Verdict::NotText << Lines{};
 }
 
 void tst_TextImport::validate()
@@ -137,58 +107,29 @@ void tst_TextImport::validate()
     QFETCH(int, gameId);
     QFETCH(QByteArray, text);
     QFETCH(Verdict, verdict);
-    QVERIFY(writeBytes(m_text, text));
-    QCOMPARE(TextImport::validate(m_text, gameId, m_target), verdict);
-    // Checking never leaves a file behind.
-    QVERIFY(!QFile::exists(m_target));
-
-    // A target that already holds a line refuses even a valid file; an emptied one does not.
-    if (verdict == Verdict::Valid) {
-        QByteArray held(2 * 28, '\0');
-        RecordFile::put16(held, 12, 5);
-        QVERIFY(writeBytes(m_target, held));
-        QCOMPARE(TextImport::validate(m_text, gameId, m_target), Verdict::Valid);
-        RecordFile::put32(held, 0, 1);
-        QVERIFY(writeBytes(m_target, held));
-        QCOMPARE(TextImport::validate(m_text, gameId, m_target), Verdict::AlreadyEntered);
-    }
-}
-
-void tst_TextImport::importBytes_data()
-{
-    QTest::addColumn<int>("gameId");
-    QTest::addColumn<QByteArray>("text");
-    QTest::addColumn<Lines>("stored");
-    QTest::newRow("stored sorted") << 1 << QByteArray("49 01 25 13 07 30\n03 11 24 30 41 49")
-                                   << Lines{{1, 7, 13, 25, 30, 49, 0}, {3, 11, 24, 30, 41, 49, 0}};
-    QTest::newRow("Super 7") << 2 << QByteArray("47 01 30 12 08 22 09\n") << Lines{{1, 8, 9, 12, 22, 30, 47}};
-    QTest::newRow("empty file") << 1 << QByteArray() << Lines{};
-}
-
-void tst_TextImport::importBytes()
-{
-    QFETCH(int, gameId);
-    QFETCH(QByteArray, text);
     QFETCH(Lines, stored);
+    QTemporaryDir dir;
+    const QString textFile = dir.filePath("mine.txt"), target = TextImport::targetPath(dir.path(), 1, Day);
+    QCOMPARE(target, dir.filePath("Nat64905JAN2003.lot"));
+    QVERIFY(writeFileBytes(textFile, text));
+    QCOMPARE(TextImport::validate(textFile, gameId, target), verdict);
+    // Checking never leaves a file behind, and importing refuses what checking refused.
+    QVERIFY(!QFile::exists(target));
+    QCOMPARE(TextImport::importFile(textFile, gameId, Day, target), verdict);
+    QCOMPARE(QFile::exists(target), verdict == Verdict::Valid);
+    if (verdict != Verdict::Valid)
+        return;
+
+    // Record 1 alone holds the count; an empty file is one zero record.
     QByteArray expected = stored.empty() ? QByteArray(28, '\0') : QByteArray();
     for (std::size_t k = 0; k < stored.size(); ++k)
         expected += importRecord(k == 0 ? int32_t(stored.size()) : 0, stored[k], Day);
-
-    QVERIFY(writeBytes(m_text, text));
-    QString error;
-    QCOMPARE(TextImport::importFile(m_text, gameId, Day, m_target, &error), Verdict::Valid);
-    QCOMPARE(readBytes(m_target), expected);
-    QCOMPARE(EntryFile::readAllLines(m_target), std::optional(stored));
-}
-
-void tst_TextImport::failedWriteIsReported()
-{
-    QVERIFY(writeBytes(m_text, "03 11 24 30 41 49\n"));
-    const QString target = m_dir->filePath("gone/Nat64905JAN2003.lot");
-    QString error;
-    QCOMPARE(TextImport::importFile(m_text, 1, Day, target, &error), Verdict::FileError);
-    QVERIFY2(error.contains("Nat64905JAN2003.lot"), qPrintable(error));
-    QVERIFY(!QFile::exists(target));
+    QCOMPARE(readFileBytes(target), expected);
+    // A target that holds a line refuses even a valid file; one with none does not.
+    const Verdict again = stored.empty() ? Verdict::Valid : Verdict::AlreadyEntered;
+    QCOMPARE(TextImport::validate(textFile, gameId, target), again);
+    QCOMPARE(TextImport::importFile(textFile, gameId, Day, target), again);
+    QCOMPARE(readFileBytes(target), expected);
 }
 
 QTEST_GUILESS_MAIN(tst_TextImport)

@@ -40,8 +40,7 @@ private slots:
     void provinceIsStoredAndRestored();
     void drawDisplayFollowsDateAndGame();
     void deleteDrawAsksAndRemovesFile();
-    void drawListDoubleClickPicksDate();
-    void drawListOpensAtPickedDate();
+    void drawListOpensAtPickedDateAndPicks();
     void gameSwitchChecksEntriesAndRemovesEmptyFile();
     void helpAndAbout();
     void unusableFilesAreReported();
@@ -199,53 +198,40 @@ void tst_Form1::deleteDrawAsksAndRemovesFile()
     QCOMPARE(m_fx->prompts->last(), QStringLiteral("Drawsmith Canada: There is no draw displayed to delete"));
 }
 
-void tst_Form1::drawListDoubleClickPicksDate()
-{
-    const QDate december21(2002, 12, 21);
-    QVERIFY(ResultsFile::writeAll(
-        m_fx->path("CAN2.rtl"),
-        {draw(december21, {1, 12, 23, 34, 45, 49, 0}, 7), draw(saturday, {1, 2, 3, 4, 5, 6, 0}, 9)}));
-    m_main = m_fx->start();
-    CLICK(m_main, "drawListButton");
-    auto* drawList = openWindow("Form3");
-    QVERIFY(drawList && QTest::qWaitForWindowExposed(drawList));
-    QVERIFY(!m_main->isInputEnabled());
-    QCOMPARE(drawList->windowTitle(), QStringLiteral("Draw Results for Western 6/49"));
-    auto* list = drawList->findChild<QListWidget*>("drawList");
-    QCOMPARE(rowTexts(list).value(0), QStringLiteral("00001 21 12 2002: 01 12 23 34 45 49 BB 07"));
-    emit list->itemActivated(list->item(0)); // with nothing selected: nothing happens
-    QCOMPARE(m_main->drawDate(), saturday);
-    const QPoint firstLine = list->visualItemRect(list->item(0)).center();
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, firstLine);
-    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, firstLine);
-    QCOMPARE(m_main->drawDate(), december21);
-    QVERIFY(drawList->isVisible()); // stays open for another pick
-    CLICK(drawList, "closeButton");
-    QVERIFY(m_main->isInputEnabled());
-    QCOMPARE(shownBalls().last(), int16_t(7));
-}
-
-void tst_Form1::drawListOpensAtPickedDate()
+void tst_Form1::drawListOpensAtPickedDateAndPicks()
 {
     const std::vector<DrawRecord> real = loadRealDraws();
     QVERIFY(ResultsFile::writeAll(m_fx->path("CAN2.rtl"), real));
     m_main = m_fx->start();
+    const auto openList = [this] {
+        QTest::mouseClick(m_main->findChild<QWidget*>("drawListButton"), Qt::LeftButton);
+        QWidget* drawList = openWindow("Form3");
+        return drawList && QTest::qWaitForWindowExposed(drawList) ? drawList->findChild<QListWidget*>() : nullptr;
+    };
     const auto visibleRow = [](QListWidget* list, int row) {
         return list->viewport()->rect().contains(list->visualItemRect(list->item(row)).center());
     };
-    const DrawRecord& middle = real[2000];
-    m_main->setDrawDate(QDate(middle.year, middle.month, middle.day));
-    CLICK(m_main, "drawListButton");
-    auto* list = openWindow("Form3")->findChild<QListWidget*>("drawList");
-    QVERIFY(visibleRow(list, 2000));
-    QVERIFY(!visibleRow(list, 0));
-    openWindow("Form3")->close();
+    QListWidget* list = openList(); // no draw today: the list opens at the newest
+    QVERIFY(list && visibleRow(list, int(real.size()) - 1));
+    list->window()->close();
 
-    m_main->setDrawDate(saturday); // no draw on that day: the newest is shown
-    CLICK(m_main, "drawListButton");
-    list = openWindow("Form3")->findChild<QListWidget*>("drawList");
-    QVERIFY(visibleRow(list, int(real.size()) - 1));
-    openWindow("Form3")->close();
+    m_main->setDrawDate(QDate(2003, 3, 26)); // the draw of record 2001, row 2000
+    list = openList();
+    QVERIFY(list);
+    QVERIFY(!m_main->isInputEnabled());
+    QCOMPARE(list->window()->windowTitle(), QStringLiteral("Draw Results for Western 6/49"));
+    QCOMPARE(rowTexts(list).value(0), QStringLiteral("00001 12 06 1982: 03 11 12 14 41 43 BB 13"));
+    QVERIFY(visibleRow(list, 2000) && visibleRow(list, 2001) && !visibleRow(list, 0));
+    emit list->itemActivated(list->item(2001)); // with nothing selected: nothing happens
+    QCOMPARE(m_main->drawDate(), QDate(2003, 3, 26));
+    const QPoint next = list->visualItemRect(list->item(2001)).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, next);
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, next);
+    QCOMPARE(m_main->drawDate(), QDate(2003, 3, 29));
+    QVERIFY(list->isVisible()); // stays open for another pick
+    CLICK(list->window(), "closeButton");
+    QVERIFY(m_main->isInputEnabled());
+    QCOMPARE(shownBalls(), QList<int16_t>({5, 7, 18, 30, 37, 46, 19}));
 }
 
 void tst_Form1::gameSwitchChecksEntriesAndRemovesEmptyFile()

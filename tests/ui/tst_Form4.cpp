@@ -134,12 +134,9 @@ void tst_Form4::infoBox_data()
     QTest::addColumn<bool>("super7");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("outcome"); // the refusal, or the ball window's title
-    QTest::newRow("just above 49") << false << "49.4"
-                                   << "You must enter a number between 1 and 49";
-    QTest::newRow("Super 7 range") << true << "48"
-                                   << "You must enter a number between 1 and 47";
-    QTest::newRow("fraction kept as typed") << false << "7.4"
-                                            << "Draw Statistics for National 6/49 <Ball 7.4>";
+    QTest::newRow("Super 7 range") << true << QStringLiteral("48") << "You must enter a number between 1 and 47";
+    QTest::newRow("fraction kept as typed")
+        << false << QStringLiteral("7.4") << "Draw Statistics for National 6/49 <Ball 7.4>";
 }
 
 void tst_Form4::infoBox()

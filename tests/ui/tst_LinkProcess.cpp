@@ -36,7 +36,6 @@ private slots:
     void refusals();
     void createForDate_data();
     void createForDate();
-    void editAndClose();
     void mainWindowReloadsShownDate();
 
 private:
@@ -44,7 +43,6 @@ private:
 
     const QString app = QStringLiteral("Drawsmith Canada: ");
     std::unique_ptr<WindowFixture> m_w;
-    std::unique_ptr<MainWindowFixture> m_fx;
     FixedClock m_clock{QDate(2026, 12, 5)};
 };
 
@@ -60,10 +58,6 @@ void tst_LinkProcess::init()
 
 void tst_LinkProcess::cleanup()
 {
-    if (m_fx) {
-        FINISH_MAIN_WINDOW(m_fx);
-        m_fx.reset();
-    }
     FINISH_WINDOWS(m_w);
     m_w.reset();
 }
@@ -86,9 +80,9 @@ void tst_LinkProcess::refusals_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("message");
     QTest::newRow("empty") << 100 << QString() << "Please enter a value";
-    QTest::newRow("one more than the history") << 100 << "101"
-                                               << "Your entry is outside the permitted draw range";
-    QTest::newRow("no history") << 0 << "5"
+    QTest::newRow("one more than the history")
+        << 100 << QStringLiteral("101") << "Your entry is outside the permitted draw range";
+    QTest::newRow("no history") << 0 << QStringLiteral("5")
                                 << "There are no draws in the history file, this process cannot be run.";
 }
 
@@ -138,7 +132,13 @@ void tst_LinkProcess::createForDate()
     QCOMPARE(written.count(), count - existing);
     if (count == existing) {
         QCOMPARE(fileBytes(path), before);
-        m_w->prompts.answers << true; // nothing created yet: closing asks
+        // Nothing created yet: closing asks before the table is lost.
+        m_w->prompts.answers << false << true;
+        QVERIFY(!optimiser->close());
+        QCOMPARE(m_w->prompts.last(),
+                 app
+                     + "You have not yet created an entry from the last initiation of Process Range. Do you still "
+                       "want to quit?");
         QVERIFY(optimiser->close());
         return;
     }
@@ -148,32 +148,12 @@ void tst_LinkProcess::createForDate()
     QCOMPARE(bytes.mid(28 * existing + 6, 6), QByteArray::fromHex("09000300e807")); // 9, 3, 2024
 }
 
-void tst_LinkProcess::editAndClose()
-{
-    LinkProcess* optimiser = open(100);
-    auto* create = optimiser->findChild<QWidget*>("createEntriesButton");
-    process(optimiser, "100");
-    QVERIFY(create->isEnabled());
-    QTest::keyClick(optimiser->findChild<QLineEdit*>("drawsEdit"), Qt::Key_Backspace);
-    QVERIFY(!create->isEnabled());
-    // Processed but nothing created: the player is asked before the table is lost.
-    m_w->prompts.answers << false << true;
-    CLICK(optimiser, "closeButton");
-    QCOMPARE(m_w->prompts.last(),
-             app
-                 + "You have not yet created an entry from the last initiation of Process Range. Do you still want "
-                   "to quit?");
-    QVERIFY(optimiser->isVisible());
-    CLICK(optimiser, "closeButton");
-    QVERIFY(!optimiser->isVisible());
-}
-
 void tst_LinkProcess::mainWindowReloadsShownDate()
 {
-    m_fx = std::make_unique<MainWindowFixture>();
+    MainWindowFixture fx;
     const std::vector<DrawRecord> real = loadRealDraws();
-    QVERIFY(ResultsFile::writeAll(m_fx->path("CAN2.rtl"), {real.end() - 1, real.end()})); // Western
-    Form1* main = m_fx->start();
+    QVERIFY(ResultsFile::writeAll(fx.path("CAN2.rtl"), {real.end() - 1, real.end()})); // Western
+    Form1* main = fx.start();
     TRIGGER(main, "actionCreateOptimised");
     auto* optimiser = openWindow<LinkProcess>("LinkProcess");
     QVERIFY(optimiser);
@@ -182,14 +162,18 @@ void tst_LinkProcess::mainWindowReloadsShownDate()
     QVERIFY(!create->isEnabled()); // but one optimiser at a time
     process(optimiser, "1");
     auto* date = optimiser->findChild<QDateEdit*>("entryDateEdit");
-    date->setDate(m_fx->today.addDays(7));
+    date->setDate(fx.today.addDays(7));
     CLICK(optimiser, "createEntriesButton");
     QCOMPARE(fieldText(main, "entryCountEdit"), "0");
-    date->setDate(m_fx->today);
+    date->setDate(fx.today);
     CLICK(optimiser, "createEntriesButton");
     QCOMPARE(fieldText(main, "entryCountEdit"), "1");
+    // The lines belong to the range processed: a new number needs a new run.
+    QTest::keyClick(optimiser->findChild<QLineEdit*>("drawsEdit"), Qt::Key_Backspace);
+    QVERIFY(!optimiser->findChild<QWidget*>("createEntriesButton")->isEnabled());
     QVERIFY(optimiser->close());
     QVERIFY(create->isEnabled());
+    FINISH_MAIN_WINDOW(&fx);
 }
 
 QTEST_MAIN(tst_LinkProcess)

@@ -56,16 +56,10 @@ void tst_Wheels::openAndCreatePerGame_data()
     QTest::addColumn<QString>("game");
     QTest::addColumn<QString>("missing");
     const QString lotto = QStringLiteral("You have not yet created this 6 wheel for Lotto");
-    QTest::newRow("National") << "nationalRadio"
-                              << "National"
-                              << "National 6/49" << lotto;
-    QTest::newRow("Ontario") << "actionSelectOntario"
-                             << "Ontario"
-                             << "Ontario 6/49" << lotto;
-    QTest::newRow("Super 7") << "super7Radio"
-                             << "Super7"
-                             << "Super 7"
-                             << "You have not yet created this 7 wheel for Super 7";
+    QTest::newRow("National") << "nationalRadio" << QStringLiteral("National") << "National 6/49" << lotto;
+    QTest::newRow("Ontario") << "actionSelectOntario" << QStringLiteral("Ontario") << "Ontario 6/49" << lotto;
+    QTest::newRow("Super 7") << "super7Radio" << QStringLiteral("Super7") << "Super 7"
+                             << QStringLiteral("You have not yet created this 7 wheel for Super 7");
 }
 
 void tst_Wheels::openAndCreatePerGame()

@@ -36,14 +36,6 @@ void check(QWidget* window, bool sum, bool coverage)
         QTest::mouseClick(window->findChild<QCheckBox*>("coverageFilterCheck"), Qt::LeftButton);
     QTest::mouseClick(window->findChild<QWidget*>("checkButton"), Qt::LeftButton);
 }
-
-std::vector<bool> ticks(QListWidget* list)
-{
-    std::vector<bool> out;
-    for (int r = 0; r < list->count(); ++r)
-        out.push_back(list->item(r)->checkState() == Qt::Checked);
-    return out;
-}
 } // namespace
 
 class tst_Form10 : public QObject
@@ -99,7 +91,10 @@ void tst_Form10::checkChangeRemove()
     // The sum band marks Low; five shared numbers, the third option, mark the near copy and the copy.
     check(filter, true, true);
     QCOMPARE(list->item(0)->text(), QStringLiteral("01 02 03 04 05 06 "));
-    QCOMPARE(ticks(list), std::vector<bool>({true, false, true, false, true}));
+    QList<bool> ticked;
+    for (int r = 0; r < list->count(); ++r)
+        ticked << (list->item(r)->checkState() == Qt::Checked);
+    QCOMPARE(ticked, QList<bool>({true, false, true, false, true}));
     QCOMPARE(totals(filter), QStringList({"5", "3", "2"}));
 
     // The player keeps the near copy after all.

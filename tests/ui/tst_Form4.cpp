@@ -22,10 +22,6 @@ private slots:
     void cleanup();
     void gamesAndSortedMode();
     void sortedBarOpensItsBall();
-    void infoBox_data();
-    void infoBox();
-    void lastDraws_data();
-    void lastDraws();
 
 private:
     QWidget* openStats(int nationalDraws);
@@ -82,11 +78,38 @@ void tst_Form4::gamesAndSortedMode()
     QCOMPARE(m_stats->windowTitle(), QStringLiteral("Draw Statistics for National 6/49"));
     QCOMPARE(bars()->count(), 49);
     QCOMPARE(bars()->sum(), 6 * 4453);
+    auto* ball = m_stats->findChild<QLineEdit*>("ballEdit");
+    QTest::keyClicks(ball, "7.4");
+    CLICK(m_stats, "infoButton");
+    QTRY_VERIFY(openWindow("Form26"));
+    QCOMPARE(openWindow("Form26")->windowTitle(), "Draw Statistics for National 6/49 <Ball 7.4>"); // as typed
+    CLICK(openWindow("Form26"), "closeButton");
+
+    // "Use Last Draws": fewer, more than the history, and past what the history can hold.
+    auto* lastDraws = m_stats->findChild<QLineEdit*>("lastDrawsEdit");
+    const QStringList typed{"10", "4454", "32768"};
+    const QList<double> sums{60, 6 * 4453, 6 * 4453};
+    const QStringList messages{"",
+                               "Your value for last draws exceed the number of actual draws. Setting to actual draws.",
+                               "Use Last Draws accepts at most 32767 draws."};
+    for (int i = 0; i < typed.size(); ++i) {
+        m_fx->prompts->shown.clear();
+        CLICK(m_stats, "clearButton");
+        QTest::keyClicks(lastDraws, typed[i]);
+        CLICK(m_stats, "showButton");
+        QCOMPARE(bars()->sum(), sums[i]);
+        QCOMPARE(m_fx->prompts->texts().value(0), messages[i]);
+    }
+    CLICK(m_stats, "clearButton");
 
     TRIGGER(m_stats, "actionShowSuper7"); // the seventh number counts, the bonus never
     QCOMPARE(m_stats->windowTitle(), QStringLiteral("Draw Statistics for Super 7"));
     QCOMPARE(bars()->count(), 47);
     QCOMPARE(bars()->at(46), 25.0);
+    ball->clear();
+    QTest::keyClicks(ball, "48");
+    CLICK(m_stats, "infoButton");
+    QCOMPARE(m_fx->prompts->last(), "Drawsmith Canada: You must enter a number between 1 and 47");
 
     TRIGGER(m_stats, "actionShowProvincial"); // no Western history yet: all bars 0, balls in order
     TRIGGER(m_stats, "actionSortedYes");
@@ -127,54 +150,6 @@ void tst_Form4::sortedBarOpensItsBall()
     QTRY_VERIFY(!openWindow("Form26"));
     clickThroughWindow(m_stats->findChild<QAbstractButton*>("infoButton"));
     QTRY_VERIFY(openWindow("Form26"));
-}
-
-void tst_Form4::infoBox_data()
-{
-    QTest::addColumn<bool>("super7");
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("outcome"); // the refusal, or the ball window's title
-    QTest::newRow("Super 7 range") << true << QStringLiteral("48") << "You must enter a number between 1 and 47";
-    QTest::newRow("fraction kept as typed")
-        << false << QStringLiteral("7.4") << "Draw Statistics for National 6/49 <Ball 7.4>";
-}
-
-void tst_Form4::infoBox()
-{
-    QFETCH(bool, super7);
-    QFETCH(QString, typed);
-    QFETCH(QString, outcome);
-    QVERIFY(openStats(100));
-    if (super7)
-        TRIGGER(m_stats, "actionShowSuper7");
-    QTest::keyClicks(m_stats->findChild<QLineEdit*>("ballEdit"), typed);
-    CLICK(m_stats, "infoButton");
-    QWidget* info = openWindow("Form26");
-    QCOMPARE(info ? info->windowTitle() : m_fx->prompts->texts().value(0), outcome);
-}
-
-void tst_Form4::lastDraws_data()
-{
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<int>("counted"); // draws counted, of 30
-    QTest::addColumn<QString>("message");
-    QTest::newRow("fewer") << "10" << 10 << QString();
-    QTest::newRow("one more")
-        << "31" << 30 << "Your value for last draws exceed the number of actual draws. Setting to actual draws.";
-    QTest::newRow("past 16 bits") << "32768" << 30 << "Use Last Draws accepts at most 32767 draws.";
-}
-
-void tst_Form4::lastDraws()
-{
-    QFETCH(QString, typed);
-    QFETCH(int, counted);
-    QFETCH(QString, message);
-    QVERIFY(openStats(30));
-    QTest::keyClicks(m_stats->findChild<QLineEdit*>("lastDrawsEdit"), typed);
-    CLICK(m_stats, "showButton");
-    QCOMPARE(bars()->sum(), 6 * counted);
-    QCOMPARE(m_fx->prompts->texts().value(0), message);
-    QCOMPARE(fieldText(m_stats, "lastDrawsEdit"), typed);
 }
 
 QTEST_MAIN(tst_Form4)

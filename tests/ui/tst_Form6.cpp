@@ -22,10 +22,9 @@ private slots:
     void init();
     void cleanup();
     void openingAndRefusals();
-    void rangesWithoutCheck();
     void pagingAndLimit_data();
     void pagingAndLimit();
-    void closeWaitsAndCancelKeepsCounts();
+    void rangesThenCancelAndClose();
 
 private:
     Form6* open(int lineCount);
@@ -124,24 +123,6 @@ void tst_Form6::openingAndRefusals()
     FINISH_MAIN_WINDOW(&fx);
 }
 
-void tst_Form6::rangesWithoutCheck()
-{
-    Form6* form = open(50);
-    auto* start = form->findChild<QDateEdit*>("startDateEdit");
-    auto* end = form->findChild<QDateEdit*>("endDateEdit");
-    start->setDate(QDate(2003, 1, 8));
-    end->setDate(QDate(2003, 1, 4));
-    CLICK(form, "checkButton");
-    QCOMPARE(m_w->prompts.last(), "Drawsmith Canada: Your start date must be before your end date");
-    start->setDate(QDate(2003, 1, 5)); // between two draws
-    end->setDate(QDate(2003, 1, 7));
-    CLICK(form, "checkButton");
-    QVERIFY(!form->isChecking());
-    QCOMPARE(form->findChild<QLabel*>("statusLabel")->text(), "No results in specified date range");
-    QCOMPARE(fieldText(form, "count1Edit"), QString());
-    QVERIFY(form->findChild<QWidget*>("checkButton")->isEnabled());
-}
-
 void tst_Form6::pagingAndLimit_data()
 {
     QTest::addColumn<int>("lineCount");
@@ -181,9 +162,25 @@ void tst_Form6::pagingAndLimit()
     }
 }
 
-void tst_Form6::closeWaitsAndCancelKeepsCounts()
+void tst_Form6::rangesThenCancelAndClose()
 {
     Form6* form = open(3000);
+    auto* start = form->findChild<QDateEdit*>("startDateEdit");
+    auto* end = form->findChild<QDateEdit*>("endDateEdit");
+    start->setDate(QDate(2003, 1, 8));
+    end->setDate(QDate(2003, 1, 4));
+    CLICK(form, "checkButton");
+    QCOMPARE(m_w->prompts.last(), "Drawsmith Canada: Your start date must be before your end date");
+    start->setDate(QDate(2003, 1, 5)); // between two draws
+    end->setDate(QDate(2003, 1, 7));
+    CLICK(form, "checkButton");
+    QVERIFY(!form->isChecking());
+    QCOMPARE(form->findChild<QLabel*>("statusLabel")->text(), "No results in specified date range");
+    QCOMPARE(fieldText(form, "count1Edit"), QString());
+
+    // The whole history, cancelled at the first step of progress.
+    start->setDate(QDate(1982, 6, 12));
+    end->setDate(m_clock.today());
     QSignalSpy closed(form, &ChildWindow::closed);
     int cancelledAt = 0;
     connect(form->findChild<QProgressBar*>("progressBar"), &QProgressBar::valueChanged, form, [&](int value) {

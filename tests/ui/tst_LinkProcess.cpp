@@ -34,7 +34,6 @@ private slots:
     void cleanup();
     void refusals_data();
     void refusals();
-    void createForDate_data();
     void createForDate();
     void mainWindowReloadsShownDate();
 
@@ -100,52 +99,38 @@ void tst_LinkProcess::refusals()
     QVERIFY(optimiser->close()); // nothing processed, so nothing to ask
 }
 
-void tst_LinkProcess::createForDate_data()
-{
-    QTest::addColumn<int>("existing"); // lines already entered for the date
-    QTest::addColumn<bool>("answer");
-    QTest::addColumn<int>("count");
-    QTest::newRow("new date") << 0 << false << 1;
-    QTest::newRow("add to existing") << 2 << true << 3;
-    QTest::newRow("keep existing") << 2 << false << 2;
-}
-
 void tst_LinkProcess::createForDate()
 {
-    QFETCH(int, existing);
-    QFETCH(bool, answer);
-    QFETCH(int, count);
     LinkProcess* optimiser = open(100);
     QSignalSpy written(optimiser, &LinkProcess::entryFileWritten);
     const QString path = m_w->path("Nat64909MAR2024.lot");
-    for (int i = 0; i < existing; ++i)
-        QVERIFY(EntryFile::AppendEntryLine(path, {1, 2, 3, 4, 5, int16_t(6 + i), 0}, 1));
-    const QByteArray before = fileBytes(path);
-
     process(optimiser, "1");
     QCOMPARE(m_w->prompts.last(), app + "Last 1 draws have been link processed");
+    // Processed but nothing created: closing asks before the table is lost.
+    m_w->prompts.answers << false;
+    QVERIFY(!optimiser->close());
+    QCOMPARE(m_w->prompts.last(),
+             app
+                 + "You have not yet created an entry from the last initiation of Process Range. Do you still want "
+                   "to quit?");
+
     optimiser->findChild<QDateEdit*>("entryDateEdit")->setDate(QDate(2024, 3, 9));
-    if (existing)
-        m_w->prompts.answers << answer;
-    CLICK(optimiser, "createEntriesButton");
-    QCOMPARE(EntryFile::ReadEntryCount(path), std::optional(count));
-    QCOMPARE(written.count(), count - existing);
-    if (count == existing) {
-        QCOMPARE(fileBytes(path), before);
-        // Nothing created yet: closing asks before the table is lost.
-        m_w->prompts.answers << false << true;
-        QVERIFY(!optimiser->close());
-        QCOMPARE(m_w->prompts.last(),
-                 app
-                     + "You have not yet created an entry from the last initiation of Process Range. Do you still "
-                       "want to quit?");
-        QVERIFY(optimiser->close());
-        return;
-    }
+    CLICK(optimiser, "createEntriesButton"); // into a new date
     QCOMPARE(m_w->prompts.last(), app + "Done - 1 entries added to draw 9 Mar 2024");
-    const QByteArray bytes = fileBytes(path);
-    QCOMPARE(EntryFile::lineOf(RecordFile(28, bytes), count), LastDraw);
-    QCOMPARE(bytes.mid(28 * existing + 6, 6), QByteArray::fromHex("09000300e807")); // 9, 3, 2024
+    m_w->prompts.answers << true << false; // added to the line there; then kept as it is
+    CLICK(optimiser, "createEntriesButton");
+    const QByteArray two = fileBytes(path);
+    CLICK(optimiser, "createEntriesButton");
+    QCOMPARE(m_w->prompts.last(),
+             app
+                 + "You already have a date entry for this date, do you want to add the new optimised entry to the "
+                   "existing entry?");
+    QCOMPARE(fileBytes(path), two);
+    QCOMPARE(written.count(), 2);
+    QCOMPARE(EntryFile::ReadEntryCount(path), std::optional(2));
+    QCOMPARE(EntryFile::lineOf(RecordFile(28, two), 2), LastDraw);
+    QCOMPARE(two.mid(28 + 6, 6), QByteArray::fromHex("09000300e807")); // 9, 3, 2024
+    QVERIFY(optimiser->close());
 }
 
 void tst_LinkProcess::mainWindowReloadsShownDate()
@@ -171,6 +156,8 @@ void tst_LinkProcess::mainWindowReloadsShownDate()
     // The lines belong to the range processed: a new number needs a new run.
     QTest::keyClick(optimiser->findChild<QLineEdit*>("drawsEdit"), Qt::Key_Backspace);
     QVERIFY(!optimiser->findChild<QWidget*>("createEntriesButton")->isEnabled());
+    process(optimiser, "1");
+    fx.prompts->answers << true; // to quit without creating from the new run
     QVERIFY(optimiser->close());
     QVERIFY(create->isEnabled());
     FINISH_MAIN_WINDOW(&fx);

@@ -117,7 +117,7 @@ void tst_WheelBuilderWindow::pick6Session()
     QTest::keyClicks(lines, "99"); // the line count is the wheel's, not the player's to type
     QCOMPARE(lines->text(), "3");
 
-    typeBalls(builder, {"07", "12.5", "x"}); // printed as typed, without blanks around
+    typeBalls(builder, {"07", "12.5", "x"}); // a number prints as a number, anything else as typed
     CLICK(builder, "Command2");
     QCOMPARE(m_printers.jobs.size(), std::size_t(1));
     QCOMPARE(m_printers.jobs.front().setup.fontFamily, PreparePrinter().fontFamily);

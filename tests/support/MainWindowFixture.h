@@ -1,9 +1,10 @@
 // MainWindowFixture: a fresh main window over a temporary application folder, a fixed day, fake
 // printers, a seeded random source and scripted prompts: the set-up every window test shares.
-// finish() checks that every prompt was expected and every answer used, and that no window is
-// left open.
+// FINISH_MAIN_WINDOW checks that every prompt was expected and every answer used, and that no
+// window is left open. WindowFixture is the same set-up for a window tested without the main window.
 #pragma once
 
+#include "EntrySet.h"
 #include "FixedClock.h"
 #include "Form1.h"
 #include "RandomSource.h"
@@ -41,6 +42,20 @@ struct MainWindowFixture
         // Rows are clicked at their place on screen, so the window must be laid out first.
         (void)QTest::qWaitForWindowExposed(main.get());
         return main.get();
+    }
+};
+
+// A temporary folder, scripted prompts and an entry set for a window opened on its own; end its tests
+// with FINISH_WINDOWS (UiDriver.h).
+struct WindowFixture
+{
+    QTemporaryDir dir;
+    ScriptedPrompts prompts;
+    EntrySet entries;
+
+    QString path(const QString& name) const
+    {
+        return dir.filePath(name);
     }
 };
 

@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QLineEdit>
+#include <QStringList>
 #include <QTest>
 #include <QWidget>
 
@@ -55,6 +56,34 @@ inline void clickThroughWindow(QWidget* widget)
             w_->close();                                                                                               \
         QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());                                                        \
     } while (false)
+
+// Ends a test of windows opened on their own (with a fixture holding `prompts`): every window is
+// closed and the script was followed.
+#define FINISH_WINDOWS(fixture)                                                                                        \
+    do {                                                                                                               \
+        CLOSE_ALL_WINDOWS();                                                                                           \
+        QVERIFY2((fixture)->prompts.drained(), qPrintable((fixture)->prompts.unexpected.join(" | ")));                 \
+    } while (false)
+
+// The text of a window's named box; a missing box reads as a text no test expects.
+inline QString fieldText(const QWidget* window, const char* name)
+{
+    const auto* box = window->findChild<QLineEdit*>(QString::fromLatin1(name));
+    return box ? box->text() : QStringLiteral("<no box %1>").arg(QString::fromLatin1(name));
+}
+
+// The rows of a list or a box's choices as the player reads them.
+inline QStringList rowTexts(const QAbstractItemModel* model)
+{
+    QStringList texts;
+    for (int row = 0; row < model->rowCount(); ++row)
+        texts << model->index(row, 0).data().toString();
+    return texts;
+}
+inline QStringList rowTexts(const QAbstractItemView* view)
+{
+    return rowTexts(view->model());
+}
 
 // The open top-level window with that object name, or nullptr.
 template <typename T = QWidget> T* openWindow(const QString& objectName)

@@ -11,57 +11,44 @@ namespace
 {
 struct Word
 {
-    QString text;
     double x;
     double y;
     double bottom;
     int page;
 };
 
-// A printed PDF as pdftotext reads it: the -layout text and the -bbox words.
+// A printed PDF as pdftotext -bbox reads it: its words in reading order, and the page size.
 struct PdfText
 {
-    QString layout;
     std::vector<Word> words;
+    QStringList texts; // of the words
     int pages = 0;
     double pageWidth = 0;
     double pageHeight = 0;
 };
 
-QString pdftotext(const QStringList& arguments)
-{
-    QProcess process;
-    process.start(QStringLiteral("pdftotext"), arguments);
-    return process.waitForFinished(30000) && process.exitCode() == 0
-               ? QString::fromUtf8(process.readAllStandardOutput())
-               : QString();
-}
-
-// Prints the lines to a PDF through the same path as a printer job and reads the text back.
+// Prints the lines to a PDF through the same path as a printer job and reads the words back.
 PdfText printAndRead(const QStringList& lines, const QString& pdf)
 {
     QtPrinterSystem printers;
     printers.setOutputPdf(pdf);
-    QString error;
     PdfText text;
-    if (!printers.printLines(PreparePrinter(), lines, &error)) {
-        qWarning() << error;
+    if (!printers.printLines(PreparePrinter(), lines))
         return text;
-    }
-    text.layout = pdftotext({"-layout", pdf, "-"});
+    QProcess reader;
+    reader.start(QStringLiteral("pdftotext"), {"-bbox", pdf, "-"});
+    reader.waitForFinished(30000);
     static const QRegularExpression item(QStringLiteral(
         R"re(<page width="([\d.]+)" height="([\d.]+)">|<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="[\d.]+" yMax="([\d.]+)">([^<]*)</word>)re"));
-    for (const QRegularExpressionMatch& m : item.globalMatch(pdftotext({"-bbox", pdf, "-"}))) {
+    for (const QRegularExpressionMatch& m : item.globalMatch(QString::fromUtf8(reader.readAllStandardOutput()))) {
         if (m.capturedLength(1) > 0) {
             ++text.pages;
             text.pageWidth = m.captured(1).toDouble();
             text.pageHeight = m.captured(2).toDouble();
         } else {
-            text.words.push_back({m.captured(6),
-                                  m.captured(3).toDouble(),
-                                  m.captured(4).toDouble(),
-                                  m.captured(5).toDouble(),
-                                  text.pages});
+            text.texts << m.captured(6);
+            text.words.push_back(
+                {m.captured(3).toDouble(), m.captured(4).toDouble(), m.captured(5).toDouble(), text.pages});
         }
     }
     return text;
@@ -89,21 +76,14 @@ private:
 
 void tst_QtPrinterSystem::initTestCase()
 {
-    QStandardPaths::setTestModeEnabled(true);
-    QLocale::setDefault(QLocale::c());
     QVERIFY2(!QStandardPaths::findExecutable("pdftotext").isEmpty(), "pdftotext (poppler-utils) is needed");
-    QVERIFY(m_dir.isValid());
 }
 
 void tst_QtPrinterSystem::listPrintLayoutOnPaper()
 {
-    const QStringList rows{"03 11 19 27 38 45", "05 13 21 30 37 46 (5+B)", "01 02 03 04 05 06"};
+    const QStringList rows{"03 11 19 27 38 45", "05 13 21 30 37 46 (5+B)"};
     const PdfText list = printAndRead(listPrintLines(rows), m_dir.filePath("list.pdf"));
-    QStringList printed = list.layout.split('\n', Qt::SkipEmptyParts);
-    for (QString& line : printed)
-        line = line.trimmed();
-    printed.removeAll(QString()); // blank lines and the page end
-    QCOMPARE(printed, rows);      // the rows and nothing else: no heading, no footer
+    QCOMPARE(list.texts, rows.join(' ').split(' ')); // the rows and nothing else: no heading, no footer
     QCOMPARE(list.pages, 1);
     QVERIFY(near(list.pageWidth, 595) && near(list.pageHeight, 842)); // A4 portrait, in points
 
@@ -114,11 +94,7 @@ void tst_QtPrinterSystem::listPrintLayoutOnPaper()
     QCOMPARE(ruler.words.size(), size_t(10));
     for (int i = 0; i < 6; ++i) {
         const Word& want = ruler.words[4 + i];
-        const Word& got = list.words[i];
-        QCOMPARE(got.text, want.text);
-        QVERIFY2(near(got.x, want.x) && near(got.y, want.y),
-                 qPrintable(
-                     QString("%1 at %2,%3, ruler %4,%5").arg(got.text).arg(got.x).arg(got.y).arg(want.x).arg(want.y)));
+        QVERIFY2(near(list.words[i].x, want.x) && near(list.words[i].y, want.y), qPrintable(list.texts[i]));
     }
     // The ruler's own lines are evenly spaced, and the font has a fixed pitch.
     const double lineStep = ruler.words[1].y - ruler.words[0].y;
@@ -134,12 +110,9 @@ void tst_QtPrinterSystem::longListBreaksPages()
         rows << QStringLiteral("L%1").arg(i, 3, 10, QLatin1Char('0'));
     const PdfText pdf = printAndRead(listPrintLines(rows), m_dir.filePath("long.pdf"));
     QCOMPARE(pdf.pages, 3);
-    QStringList printed;
-    for (const Word& w : pdf.words) {
-        printed << w.text;
-        QVERIFY2(w.bottom < pdf.pageHeight, qPrintable(w.text)); // nothing runs off the paper
-    }
-    QCOMPARE(printed, rows);
+    QCOMPARE(pdf.texts, rows);
+    for (size_t i = 0; i < pdf.words.size(); ++i)
+        QVERIFY2(pdf.words[i].bottom < pdf.pageHeight, qPrintable(pdf.texts[i])); // nothing runs off the paper
     // A new page is filled from its top: page 2 starts three lines above where page 1's rows did.
     const auto firstOn = [&](int page) {
         return std::find_if(pdf.words.begin(), pdf.words.end(), [page](const Word& w) { return w.page == page; })->y;

@@ -5,14 +5,6 @@
 #include "WheelCatalogue.h"
 
 #include <QFile>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTest>
-
-namespace
-{
-const QString app = QStringLiteral("Drawsmith Canada: ");
-}
 
 // The main window's "Wheels" menu: "Create" opens the game's builder, the "Open" entries show saved
 // sets through the entry set, and a builder that replaces the shown set empties the list.
@@ -23,15 +15,13 @@ class tst_Wheels : public QObject
 private slots:
     void init();
     void cleanup();
-    void createPerGame_data();
-    void createPerGame();
-    void openEveryKind_data();
-    void openEveryKind();
+    void openAndCreatePerGame_data();
+    void openAndCreatePerGame();
     void savingTheShownKindEmptiesTheList();
 
 private:
-    void selectGame(const QString& selector);
-    QString count() const;
+    // "nationalRadio", "super7Radio", or a province menu action such as "actionSelectOntario".
+    void startOn(const QString& selector);
 
     std::unique_ptr<MainWindowFixture> m_fx;
     Form1* m_main = nullptr;
@@ -50,91 +40,42 @@ void tst_Wheels::cleanup()
     m_fx.reset();
 }
 
-// "nationalRadio", "super7Radio", or a province menu action such as "actionSelectOntario".
-void tst_Wheels::selectGame(const QString& selector)
+void tst_Wheels::startOn(const QString& selector)
 {
-    if (selector.startsWith("action"))
-        m_main->findChild<QAction*>(selector)->trigger();
+    m_main = m_fx->start();
+    if (auto* action = m_main->findChild<QAction*>(selector))
+        action->trigger();
     else
         QTest::mouseClick(m_main->findChild<QWidget*>(selector), Qt::LeftButton);
 }
 
-QString tst_Wheels::count() const
-{
-    return m_main->findChild<QLineEdit*>("entryCountEdit")->text();
-}
-
-void tst_Wheels::createPerGame_data()
-{
-    QTest::addColumn<QString>("selector");
-    QTest::addColumn<QString>("builder");
-    QTest::addColumn<QString>("title");
-    QTest::addColumn<QString>("setName");
-    QTest::newRow("National") << "nationalRadio"
-                              << "wheel6"
-                              << "Wheel for National 6/49"
-                              << "National-6-6-6.lot";
-    QTest::newRow("Ontario") << "actionSelectOntario"
-                             << "wheel6"
-                             << "Wheel for Ontario 6/49"
-                             << "Ontario-6-6-6.lot";
-    QTest::newRow("Super 7") << "super7Radio"
-                             << "wheel7"
-                             << "Wheel for Super 7"
-                             << "Super7-7-7-7.lot";
-}
-
-void tst_Wheels::createPerGame()
-{
-    QFETCH(QString, selector);
-    QFETCH(QString, builder);
-    m_main = m_fx->start();
-    selectGame(selector);
-    TRIGGER(m_main, "mnuWheelCreate");
-    QWidget* window = openWindow(builder);
-    QVERIFY(window);
-    QVERIFY(!m_main->isInputEnabled());
-    // The cover names the game and the set the wheel context chose.
-    CLICK(window, "Command2");
-    QCOMPARE(m_fx->printers.jobs.size(), std::size_t(1));
-    QTEST(m_fx->printers.jobs.front().lines[2], "title");
-    QFETCH(QString, setName);
-    QCOMPARE(m_fx->printers.jobs.front().lines.last(), "File Maintenance Name: " + setName);
-    // Closing by the frame gives the main window back, as "Close" does.
-    window->close();
-    QTRY_VERIFY(m_main->isInputEnabled());
-}
-
-void tst_Wheels::openEveryKind_data()
+void tst_Wheels::openAndCreatePerGame_data()
 {
     QTest::addColumn<QString>("selector");
     QTest::addColumn<QString>("word");
-    QTest::addColumn<bool>("super7");
+    QTest::addColumn<QString>("game");
     QTest::addColumn<QString>("missing");
     const QString lotto = QStringLiteral("You have not yet created this 6 wheel for Lotto");
-    QTest::newRow("National") << "nationalRadio" << QStringLiteral("National") << false << lotto;
-    QTest::newRow("Ontario") << "actionSelectOntario" << QStringLiteral("Ontario") << false << lotto;
-    QTest::newRow("Super 7") << "super7Radio" << QStringLiteral("Super7") << true
+    QTest::newRow("National") << "nationalRadio" << QStringLiteral("National") << "National 6/49" << lotto;
+    QTest::newRow("Ontario") << "actionSelectOntario" << QStringLiteral("Ontario") << "Ontario 6/49" << lotto;
+    QTest::newRow("Super 7") << "super7Radio" << QStringLiteral("Super7") << "Super 7"
                              << QStringLiteral("You have not yet created this 7 wheel for Super 7");
 }
 
-void tst_Wheels::openEveryKind()
+void tst_Wheels::openAndCreatePerGame()
 {
     QFETCH(QString, selector);
     QFETCH(QString, word);
-    QFETCH(bool, super7);
+    QFETCH(QString, game);
+    QFETCH(QString, missing);
+    const bool super7 = word == "Super7";
     const WheelBuilder builder = super7 ? WheelBuilder::Super7 : WheelBuilder::Pick6;
     // Type T's set holds T lines, so each entry shows which file it opened.
     for (const WheelKind& kind : WheelCatalogue::kinds(builder)) {
         for (int line = 1; line <= kind.type; ++line)
             QVERIFY(EntryFile::AppendEntryLine(m_fx->path(word + kind.entrySetSuffix), {1, 2, 3, 4, 5, 6, 7}, 2));
     }
-    m_main = m_fx->start();
-    selectGame(selector);
-    const int gameId = m_main->state().gameId;
-    const QString dated = m_fx->path(EntryFile::DatedEntryFileName(gameId, 5, 12, 2026));
-    QVERIFY(QFile::exists(dated));
-
+    startOn(selector);
     for (const WheelKind* kind : WheelCatalogue::openMenuKinds()) {
         auto* entry = m_main->findChild<QAction*>(kind->menuName);
         QCOMPARE(entry->isVisible(), kind->builder == builder);
@@ -142,27 +83,30 @@ void tst_Wheels::openEveryKind()
             continue;
         entry->trigger();
         QCOMPARE(m_main->entrySet().path(), m_fx->path(word + kind->entrySetSuffix));
-        QCOMPARE(m_main->entrySet().selectedWheel(), kind->type);
-        QCOMPARE(count(), QString::number(kind->type));
-        QCOMPARE(m_main->entrySet().index(0).data().toString(),
-                 super7 ? QStringLiteral("01 02 03 04 05 06 07") : QStringLiteral("01 02 03 04 05 06"));
+        QCOMPARE(fieldText(m_main, "entryCountEdit"), QString::number(kind->type));
     }
-    QVERIFY(m_main->findChild<QPushButton*>("datedEntryButton")->isVisible());
-    QVERIFY(!m_main->findChild<QWidget*>("entryDateEdit")->isVisible());
-    QVERIFY(!QFile::exists(dated)); // the empty dated file was left behind and removed
+    QVERIFY(m_main->findChild<QWidget*>("datedEntryButton")->isVisible());
 
-    // A set never saved: the message, and the list, its file and its type stay as they were.
-    const WheelKind& first = WheelCatalogue::kinds(builder).front();
-    QVERIFY(QFile::remove(m_fx->path(word + first.entrySetSuffix)));
+    // A set never saved: the message, and the set shown stays.
+    const QString firstSet = word + WheelCatalogue::kinds(builder).front().entrySetSuffix;
+    QVERIFY(QFile::remove(m_fx->path(firstSet)));
     const QString shown = m_main->entrySet().path();
-    const int shownType = m_main->entrySet().selectedWheel();
-    m_main->findChild<QAction*>(first.menuName)->trigger();
-    QFETCH(QString, missing);
-    QCOMPARE(m_fx->prompts->last(), app + missing);
+    m_main->findChild<QAction*>(WheelCatalogue::kinds(builder).front().menuName)->trigger();
+    QCOMPARE(m_fx->prompts->last(), "Drawsmith Canada: " + missing);
     QCOMPARE(m_main->entrySet().path(), shown);
-    QCOMPARE(m_main->entrySet().selectedWheel(), shownType);
-    QCOMPARE(count(), QString::number(shownType));
-    QVERIFY(!QFile::exists(m_fx->path(word + first.entrySetSuffix)));
+
+    // "Create" opens the game's builder on its first kind; its cover names the game and the set.
+    TRIGGER(m_main, "mnuWheelCreate");
+    QWidget* window = openWindow(super7 ? "wheel7" : "wheel6");
+    QVERIFY(window);
+    QVERIFY(!m_main->isInputEnabled());
+    CLICK(window, "Command2");
+    QCOMPARE(m_fx->printers.jobs.size(), std::size_t(1));
+    QCOMPARE(m_fx->printers.jobs.front().lines[2], "Wheel for " + game);
+    QCOMPARE(m_fx->printers.jobs.front().lines.last(), "File Maintenance Name: " + firstSet);
+    // Closing by the frame gives the main window back, as "Close" does.
+    window->close();
+    QTRY_VERIFY(m_main->isInputEnabled());
 }
 
 void tst_Wheels::savingTheShownKindEmptiesTheList()
@@ -170,28 +114,21 @@ void tst_Wheels::savingTheShownKindEmptiesTheList()
     QVERIFY(ResultsFile::insertDraw(m_fx->path("CAN1.rtl"), 1, 5, 12, 2026, {4, 8, 15, 16, 23, 42, 0}, 7));
     for (int line = 0; line < 2; ++line)
         QVERIFY(EntryFile::AppendEntryLine(m_fx->path("National-6-4-3.lot"), {1, 2, 3, 4, 5, 6, 0}, 1));
-    m_main = m_fx->start();
-    selectGame("nationalRadio");
+    startOn("nationalRadio");
     TRIGGER(m_main, "mnu643");
-    QCOMPARE(count(), QStringLiteral("2"));
+    QCOMPARE(fieldText(m_main, "entryCountEdit"), "2");
     QVERIFY(m_main->isDrawShown());
 
     TRIGGER(m_main, "mnuWheelCreate");
     QWidget* builder = openWindow("wheel6");
     QVERIFY(builder);
     CLICK(builder, "Command3"); // 6-6-6: another kind, the list stays
-    QCOMPARE(count(), QStringLiteral("2"));
+    QCOMPARE(fieldText(m_main, "entryCountEdit"), "2");
     CLICK(builder, "Option9");
-    m_fx->prompts->answers << true;
+    m_fx->prompts->answers << true; // to overwrite the set shown
     CLICK(builder, "Command3");
-    QCOMPARE(m_fx->prompts->texts(),
-             (QStringList{"Done!",
-                          "You have already created one of thse wheels. Do you want to overwrite the existing entry "
-                          "with this new entry?",
-                          "Done!"}));
-    QCOMPARE(count(), QStringLiteral("0"));
+    QCOMPARE(fieldText(m_main, "entryCountEdit"), "0");
     QCOMPARE(m_main->entrySet().path(), QString());
-    QCOMPARE(m_main->entrySet().selectedWheel(), 0);
     QVERIFY(m_main->isDrawShown());
     CLICK(builder, "Command1");
     QTRY_VERIFY(m_main->isInputEnabled());

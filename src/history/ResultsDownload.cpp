@@ -80,6 +80,8 @@ void ResultsDownload::transferFinished(bool ok, const QByteArray& body, const QS
         return;
     if (!ok) {
         m_failed = true;
+        // An error page's bytes are no progress: a failed game's bar goes back to empty.
+        emit progressChanged(0);
         emit detailChanged(error);
         if (!m_questions.ask(DownloadTexts::failedQuestion(m_gameId), false))
             return end(DownloadTexts::stoppedAfterFailure());

@@ -1,5 +1,7 @@
 // Start-up to the main window shown, and reading a whole history, with the official
-// National 6/49 history (4,453 draws) in place.
+// National 6/49 history (4,453 draws) in place; start-up with an entry file at the format's
+// maximum whose every line wins, against selecting the winning rows one at a time.
+#include "EntryFile.h"
 #include "FixedClock.h"
 #include "Form1.h"
 #include "RandomSource.h"
@@ -8,7 +10,9 @@
 #include "ResultsFile.h"
 
 #include <QApplication>
+#include <QListView>
 #include <QRadioButton>
+#include <QStringListModel>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -44,6 +48,74 @@ void BM_StartUpToMainWindowShown(benchmark::State& state)
     }
 }
 BENCHMARK(BM_StartUpToMainWindowShown)->Unit(benchmark::kMillisecond);
+
+// The newest draw's numbers in every line of the entry file of its date: 32,767 winning lines.
+QTemporaryDir& folderWithWinningEntries()
+{
+    static QTemporaryDir dir;
+    static const bool written = [] {
+        const auto draws = loadRealDraws();
+        const DrawRecord& last = draws.back();
+        RecordFile entries(EntryFile::RecordLength);
+        EntryNumbers line{};
+        std::copy_n(last.numbers.begin(), 6, line.begin());
+        for (int k = 0; k < EntryFile::MaxLines; ++k)
+            EntryFile::appendLine(entries, line, 3);
+        return ResultsFile::writeAll(dir.filePath("CAN2.rtl"), draws)
+               && entries.save(dir.filePath(EntryFile::DatedEntryFileName(3, last.day, last.month, last.year)));
+    }();
+    if (!written)
+        qFatal("could not write the benchmark entries");
+    return dir;
+}
+
+void BM_StartUpWithMaximumWinningEntryFile(benchmark::State& state)
+{
+    QTemporaryDir& dir = folderWithWinningEntries();
+    FixedClock clock(QDate(2026, 9, 23));
+    RecordingPrinter printers;
+    SeededRandom random(1);
+    for (auto _ : state) {
+        Form1 main(dir.path(), clock, printers, random);
+        main.startUp();
+        main.show();
+        QApplication::processEvents();
+        if (main.findChild<QListView*>(QStringLiteral("entryList"))->selectionModel()->selectedRows().size()
+            != EntryFile::MaxLines)
+            state.SkipWithError("not every line was selected as a winner");
+    }
+}
+BENCHMARK(BM_StartUpWithMaximumWinningEntryFile)->Unit(benchmark::kMillisecond);
+
+// The baseline: the winning rows selected one at a time, each merged into the growing selection.
+void BM_SelectWinningRowsOneByOne(benchmark::State& state)
+{
+    QStringListModel model(QStringList(int(state.range(0)), QStringLiteral("01 02 03 04 05 06")));
+    QListView view;
+    view.setModel(&model);
+    for (auto _ : state) {
+        view.clearSelection();
+        for (int r = 0; r < model.rowCount(); ++r)
+            view.selectionModel()->select(model.index(r), QItemSelectionModel::Select);
+    }
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(BM_SelectWinningRowsOneByOne)->Arg(2000)->Arg(4000)->Unit(benchmark::kMillisecond);
+
+void BM_SelectWinningRowsAtOnce(benchmark::State& state)
+{
+    QStringListModel model(QStringList(int(state.range(0)), QStringLiteral("01 02 03 04 05 06")));
+    QListView view;
+    view.setModel(&model);
+    for (auto _ : state) {
+        view.clearSelection();
+        QItemSelection all;
+        all.select(model.index(0), model.index(model.rowCount() - 1));
+        view.selectionModel()->select(all, QItemSelectionModel::Select);
+    }
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(BM_SelectWinningRowsAtOnce)->Arg(2000)->Arg(4000)->Arg(32767)->Unit(benchmark::kMillisecond);
 
 void BM_ReadWholeHistory(benchmark::State& state)
 {

@@ -5,6 +5,7 @@
 #include "RandomSource.h"
 
 #include <QApplication>
+#include <QIcon>
 
 #include <csignal>
 
@@ -17,6 +18,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Drawsmith Canada"));
     QApplication::setApplicationVersion(QStringLiteral(DRAWSMITH_VERSION));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/drawsmith.png")));
     SystemClock clock;
     QtPrinterSystem printers;
     SeededRandom random;

@@ -115,17 +115,40 @@ void EntrySet::clear()
 
 std::optional<int> EntrySet::append(const EntryNumbers& numbers, QString* error)
 {
-    const std::optional<int> count = EntryFile::AppendEntryLine(m_path, numbers, m_gameId, error);
-    if (!count)
+    return append(std::vector<EntryNumbers>{numbers}, error);
+}
+
+std::optional<int> EntrySet::append(const std::vector<EntryNumbers>& lines, QString* error)
+{
+    RecordFile file(EntryFile::RecordLength);
+    if (!file.load(m_path, error))
         return std::nullopt;
-    // The file holds the line now; rows follow it, whatever it held before.
-    const int row = count.value() - 1;
-    if (row != this->count())
-        return reload(error) ? count : std::nullopt;
-    beginInsertRows({}, row, row);
-    m_lines.push_back(numbers);
-    if (!GameCatalogue::isSuper7(m_gameId))
-        m_lines.back()[6] = 0;
+    const int before = EntryFile::lineCount(file);
+    for (const EntryNumbers& line : lines) {
+        QString reason;
+        if (!EntryFile::appendLine(file, line, m_gameId, &reason)) {
+            if (error)
+                *error = fileErrorText(m_path, reason);
+            return std::nullopt;
+        }
+    }
+    if (!file.save(m_path, error))
+        return std::nullopt;
+    const int count = EntryFile::lineCount(file);
+    // The file holds the lines now; rows follow it, whatever it held before.
+    if (before != this->count()) {
+        show(linesOf(file));
+        return count;
+    }
+    if (lines.empty())
+        return count;
+    beginInsertRows({}, before, count - 1);
+    for (int k = before + 1; k <= count; ++k)
+        m_lines.push_back(EntryFile::lineOf(file, k));
+    if (!GameCatalogue::isSuper7(m_gameId)) {
+        for (int k = before; k < count; ++k)
+            m_lines[k][6] = 0;
+    }
     endInsertRows();
     return count;
 }

@@ -43,6 +43,8 @@ public:
 
     // Appends a line after the last; returns the new count.
     std::optional<int> append(const EntryNumbers& numbers, QString* error = nullptr);
+    // Appends several lines in one write: all of them or, when the write fails, none.
+    std::optional<int> append(const std::vector<EntryNumbers>& lines, QString* error = nullptr);
     bool replace(int row, const EntryNumbers& numbers, QString* error = nullptr);
     // Deletes the rows (0-based) as deleting them one after another would, in a single write.
     bool removeLines(QList<int> rows, QString* error = nullptr);

@@ -54,10 +54,10 @@ bool storePrinter(const QString& appFolder, const QString& name, QString* error)
     return file.save(path, error);
 }
 
-bool ReadPrinterChoice(PrinterSystem& printers, const QString& appFolder)
+bool ReadPrinterChoice(PrinterSystem& printers, const QString& appFolder, QString* error)
 {
     // An unreadable print.dat only means no remembered choice; the printers are still walked.
-    const QString stored = readStoredPrinter(appFolder);
+    const QString stored = readStoredPrinter(appFolder, error);
     bool exists = false;
     bool storedMet = false;
     for (const QString& name : printers.printerNames()) {

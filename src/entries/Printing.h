@@ -16,8 +16,9 @@ QString readStoredPrinter(const QString& appFolder, QString* error = nullptr);
 bool storePrinter(const QString& appFolder, const QString& name, QString* error = nullptr);
 
 // Makes the stored printer current when it is installed, otherwise the last installed one.
-// Returns whether any printer exists.
-bool ReadPrinterChoice(PrinterSystem& printers, const QString& appFolder);
+// Returns whether any printer exists. An unreadable print.dat only means no remembered choice;
+// its reason comes back in *error.
+bool ReadPrinterChoice(PrinterSystem& printers, const QString& appFolder, QString* error = nullptr);
 
 // Three empty lines, then each row indented by 16 blanks.
 QStringList listPrintLines(const QStringList& rows);

@@ -1,7 +1,6 @@
 #include "ResultsFile.h"
 
-#include "GameCatalogue.h"
-#include "DateText.h"
+#include "HistoryImage.h"
 #include "RecordFile.h"
 
 #include <QDir>
@@ -14,19 +13,6 @@ bool fail(QString* error, const QString& text)
     if (error)
         *error = text;
     return false;
-}
-
-void setDraw(DrawRecord& r, int gameId, int day, int month, int year, const std::array<int16_t, 7>& main, int16_t bonus)
-{
-    for (int i = 0; i < 6; ++i)
-        r.numbers[i] = main[i];
-    // A 6/49 draw leaves the seventh slot as the buffer held it.
-    if (GameCatalogue::isSuper7(gameId))
-        r.numbers[6] = main[6];
-    r.bonus = bonus;
-    r.day = static_cast<int16_t>(day);
-    r.month = static_cast<int16_t>(month);
-    r.year = static_cast<int16_t>(year);
 }
 } // namespace
 
@@ -78,58 +64,16 @@ std::optional<int> insertDraw(const QString& path,
     RecordFile file(DrawRecord::Size);
     if (!file.load(path, error))
         return std::nullopt;
-    const int n = file.usableCount();
-    if (n >= MaxDraws) {
+    HistoryImage image(file.bytes());
+    const int stored = image.insert(gameId, day, month, year, mainNumbers, bonus);
+    if (stored == 0) {
         fail(error,
              QStringLiteral("%1 already holds %2 draws, the most a history file can hold. The draw was not added.")
                  .arg(QDir::toNativeSeparators(path))
                  .arg(MaxDraws));
         return std::nullopt;
     }
-
-    int stored = 0;
-    if (n == 0) {
-        DrawRecord r = DrawRecord::fromBytes(file.record(1));
-        setDraw(r, gameId, day, month, year, mainNumbers, bonus);
-        r.position = 1;
-        r.count = 1;
-        file.setRecord(1, r.toBytes());
-        stored = 1;
-    } else {
-        const int newKey = DateText::DateKey(day, month, year);
-        int at = 0;
-        for (int i = 1; i <= n && at == 0; ++i) {
-            if (DrawRecord::fromBytes(file.record(i)).dateKey() > newKey)
-                at = i;
-        }
-        if (at == 0) {
-            // Append: record 1 takes the new count first, and the new record is built on its copy.
-            DrawRecord first = DrawRecord::fromBytes(file.record(1));
-            first.count = n + 1;
-            file.setRecord(1, first.toBytes());
-            DrawRecord r = first;
-            setDraw(r, gameId, day, month, year, mainNumbers, bonus);
-            r.position = static_cast<int16_t>(n + 1);
-            file.setRecord(n + 1, r.toBytes());
-            stored = n + 1;
-        } else {
-            for (int j = n; j >= at; --j) {
-                DrawRecord moved = DrawRecord::fromBytes(file.record(j));
-                ++moved.position;
-                file.setRecord(j + 1, moved.toBytes());
-            }
-            // The new draw is built on the buffer last read: the former record at the insertion point.
-            DrawRecord r = DrawRecord::fromBytes(file.record(at));
-            setDraw(r, gameId, day, month, year, mainNumbers, bonus);
-            r.position = static_cast<int16_t>(at);
-            file.setRecord(at, r.toBytes());
-            DrawRecord first = DrawRecord::fromBytes(file.record(1));
-            first.count = n + 1;
-            file.setRecord(1, first.toBytes());
-            stored = at;
-        }
-    }
-    if (!file.save(path, error))
+    if (!WholeFile::write(path, image.bytes(), error))
         return std::nullopt;
     return stored;
 }

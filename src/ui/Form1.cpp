@@ -5,19 +5,31 @@
 #include "Clock.h"
 #include "DateText.h"
 #include "DrawCheck.h"
+#include "EntryDamage.h"
 #include "EntryFile.h"
+#include "Form10.h"
+#include "Form11.h"
 #include "Form2.h"
 #include "Form3.h"
 #include "Form30.h"
+#include "Form4.h"
 #include "Form5.h"
+#include "Form6.h"
+#include "Form8.h"
 #include "GameCatalogue.h"
 #include "HelpViewer.h"
+#include "HistoryDamage.h"
+#include "HistoryImport.h"
+#include "LinkProcess.h"
 #include "Printing.h"
 #include "Prompt.h"
+#include "RDL.h"
 #include "ResultsFile.h"
 #include "WheelCatalogue.h"
 #include "editEntry.h"
 #include "frmAbout.h"
+#include "wheel6.h"
+#include "wheel7.h"
 
 #include <QActionGroup>
 #include <QApplication>
@@ -97,11 +109,13 @@ void Form1::buildWindow()
     connect(m_ui.addDrawButton, &QPushButton::clicked, this, &Form1::addDraw);
     connect(m_ui.deleteDrawButton, &QPushButton::clicked, this, &Form1::deleteDraw);
     connect(m_ui.historyIcon, &QToolButton::clicked, this, &Form1::openDrawList);
+    connect(m_ui.statsIcon, &QToolButton::clicked, this, [this] { openChild(new Form4(m_state, this)); });
     connect(m_ui.datedEntry, &QPushButton::clicked, this, &Form1::ShowDatedEntries);
     connect(m_ui.addButton, &QPushButton::clicked, this, &Form1::OpenAddWindow);
     connect(m_ui.editButton, &QPushButton::clicked, this, &Form1::OpenEditWindow);
     connect(m_ui.deleteButton, &QPushButton::clicked, this, &Form1::DeleteSelectedLines);
     connect(m_ui.checkButton, &QPushButton::clicked, this, &Form1::CheckEntries);
+    connect(m_ui.historyCheck, &QPushButton::clicked, this, &Form1::OpenHistoryCheck);
     connect(m_ui.printEntries, &QPushButton::clicked, this, [this] {
         QStringList rows;
         for (int r = 0; r < m_entries.rowCount(); ++r)
@@ -111,7 +125,10 @@ void Form1::buildWindow()
     connect(m_ui.printWinning, &QPushButton::clicked, this, [this] { printList(m_ui.winningLines->stringList()); });
     // The count box, the scroll position and the winning lines follow every change of the set,
     // whichever window made it.
-    connect(&m_entries, &QAbstractItemModel::modelReset, this, &Form1::entriesChanged);
+    connect(&m_entries, &QAbstractItemModel::modelReset, this, [this] {
+        entriesChanged();
+        checkOnce(m_entries.path(), [this] { return EntryDamage::describeFile(m_entries.path(), m_entries.gameId()); });
+    });
     connect(&m_entries, &QAbstractItemModel::rowsRemoved, this, &Form1::entriesChanged);
     connect(&m_entries, &QAbstractItemModel::rowsInserted, this, [this](const QModelIndex&, int, int last) {
         entriesChanged();
@@ -146,11 +163,35 @@ void Form1::buildMenus()
         provinces->addAction(a);
         connect(a, &QAction::triggered, this, [this, code] { selectProvince(code); });
     }
+    connect(addMenuAction(file, QStringLiteral("actionUpdateResults"), tr("&Update Results")),
+            &QAction::triggered,
+            this,
+            [this] { openChild(new RDL(m_state.appFolder, this), [this] { showDrawOfDate(); }); });
+    connect(addMenuAction(file, QStringLiteral("actionImportDrawHistory"), tr("Import Draw &History…")),
+            &QAction::triggered,
+            this,
+            [this] {
+                const QString source = HistoryImport::chooseFile(this, m_state.gameId, m_state.appFolder);
+                if (source.isEmpty())
+                    return;
+                auto* import = new HistoryImport(
+                    m_state.gameId, m_state.pathOf(GameCatalogue::game(m_state.gameId).resultsFile), this);
+                openChild(import, [this] { showDrawOfDate(); });
+                import->run(source);
+            });
     // Entries whose windows are not part of this release are shown disabled rather than pretending to work.
-    addMenuAction(file, QStringLiteral("actionUpdateResults"), tr("&Update Results"))->setEnabled(false);
-    addMenuAction(file, QStringLiteral("actionDeleteEntryFiles"), tr("Entry File &Deletion"))->setEnabled(false);
-    addMenuAction(file, QStringLiteral("actionFilterEntry"), tr("&Filter Current Entry"))->setEnabled(false);
-    addMenuAction(file, QStringLiteral("actionImportText"), tr("&Import TXT Entry"))->setEnabled(false);
+    connect(addMenuAction(file, QStringLiteral("actionDeleteEntryFiles"), tr("Entry File &Deletion")),
+            &QAction::triggered,
+            this,
+            [this] { openChild(new Form11(m_state.appFolder, m_entries, this)); });
+    connect(addMenuAction(file, QStringLiteral("actionFilterEntry"), tr("&Filter Current Entry")),
+            &QAction::triggered,
+            this,
+            &Form1::openFilter);
+    connect(addMenuAction(file, QStringLiteral("actionImportText"), tr("&Import TXT Entry")),
+            &QAction::triggered,
+            this,
+            &Form1::openImport);
     connect(addMenuAction(file, QStringLiteral("actionSelectPrinter"), tr("Select &Printer")),
             &QAction::triggered,
             this,
@@ -160,13 +201,15 @@ void Form1::buildMenus()
 
     QMenu* wheels = menuBar()->addMenu(tr("&Wheels"));
     wheels->setObjectName(QStringLiteral("mnuWheels"));
-    addMenuAction(wheels, QStringLiteral("mnuWheelCreate"), tr("&Create"))->setEnabled(false);
+    connect(addMenuAction(wheels, QStringLiteral("mnuWheelCreate"), tr("&Create")),
+            &QAction::triggered,
+            this,
+            &Form1::createWheel);
     QMenu* open = wheels->addMenu(tr("&Open"));
     open->setObjectName(QStringLiteral("mnuWheelOpen"));
-    // The saved wheel sets can be listed once the builders that save them are part of the program.
     for (const WheelKind* kind : WheelCatalogue::openMenuKinds()) {
         QAction* a = addMenuAction(open, kind->menuName, kind->menuCaption);
-        a->setEnabled(false);
+        connect(a, &QAction::triggered, this, [this, kind] { openWheelKind(*kind); });
         (kind->builder == WheelBuilder::Super7 ? m_wheels7 : m_wheels6).append(a);
     }
 
@@ -183,7 +226,10 @@ void Form1::buildMenus()
 
     QMenu* optimised = menuBar()->addMenu(tr("&Optimised Entry"));
     optimised->setObjectName(QStringLiteral("mnuOptimisedEntry"));
-    addMenuAction(optimised, QStringLiteral("actionCreateOptimised"), tr("&Create"))->setEnabled(false);
+    connect(addMenuAction(optimised, QStringLiteral("actionCreateOptimised"), tr("&Create")),
+            &QAction::triggered,
+            this,
+            &Form1::openOptimiser);
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
@@ -209,7 +255,10 @@ void Form1::startUp()
     }
     m_state.appFolder = AppFolder::rootRule(m_programFolder);
     m_ui.strip->hideBalls();
-    m_state.printerAvailable = ReadPrinterChoice(m_printers, m_state.appFolder);
+    QString printerError;
+    m_state.printerAvailable = ReadPrinterChoice(m_printers, m_state.appFolder, &printerError);
+    if (!printerError.isEmpty())
+        reportError(printerError);
     m_ui.printEntries->setEnabled(m_state.printerAvailable);
     m_ui.printWinning->setEnabled(m_state.printerAvailable);
     m_ui.totalWins->setText(QStringLiteral("0"));
@@ -363,6 +412,9 @@ void Form1::showDrawOfDate()
         reportError(error);
         return;
     }
+    const int gameId = m_state.gameId;
+    checkOnce(m_state.currentResultsFile,
+              [&] { return HistoryDamage::describeFile(m_state.currentResultsFile, gameId); });
     for (size_t k = 0; k < draws->size(); ++k) {
         if ((*draws)[k].isOn(date.day(), date.month(), date.year())) {
             showDraw(static_cast<int>(k + 1), (*draws)[k]);
@@ -387,6 +439,16 @@ void Form1::entriesChanged()
 void Form1::reportError(const QString& error)
 {
     Prompt::warn(this, error);
+}
+
+void Form1::checkOnce(const QString& path, const std::function<QString()>& describe)
+{
+    if (path.isEmpty() || m_checkedFiles.contains(path))
+        return;
+    m_checkedFiles.insert(path);
+    const QString damage = describe();
+    if (!damage.isEmpty())
+        reportError(fileErrorText(path, damage) + tr(". It is shown as it is and has not been changed."));
 }
 
 void Form1::openChild(ChildWindow* child, std::function<void()> afterClose)
@@ -512,6 +574,26 @@ void Form1::CheckEntries()
         Prompt::inform(this, tr("No wins this time!"));
 }
 
+void Form1::OpenHistoryCheck()
+{
+    if (m_entries.count() < 1) {
+        Prompt::warn(this, tr("You do not have any entries listed to check against the draw history!"));
+        return;
+    }
+    const QString results = m_state.pathOf(GameCatalogue::game(m_state.gameId).resultsFile);
+    QString error;
+    const std::optional<int> draws = ResultsFile::readCount(results, &error);
+    if (!draws) {
+        reportError(error);
+        return;
+    }
+    if (*draws == 0) {
+        Prompt::warn(this, tr("There are no results in the results file - you cannot do a history check!"));
+        return;
+    }
+    openChild(new Form6(m_state.gameId, results, m_entries, m_clock, this));
+}
+
 QString Form1::addWindowTitle()
 {
     const EntryKind kind = m_entries.kind();
@@ -545,7 +627,8 @@ void Form1::OpenAddWindow()
     const QString title = addWindowTitle();
     if (title.isEmpty())
         return;
-    openChild(new Form5(m_entries, title, this), [this] { clearWinningLines(); });
+    const QString history = m_state.pathOf(GameCatalogue::game(m_state.gameId).resultsFile);
+    openChild(new Form5(m_entries, title, history, m_random, this), [this] { clearWinningLines(); });
 }
 
 QString Form1::modifyWheelQuestion()
@@ -664,6 +747,82 @@ void Form1::OpenStandingEntry()
     m_ui.datedEntry->show();
 }
 
+void Form1::reloadWrittenFile(const QString& path)
+{
+    QString error;
+    if (!m_entries.reloadIfShown(path, &error))
+        reportError(error);
+}
+
+void Form1::openOptimiser()
+{
+    const QString history = m_state.pathOf(GameCatalogue::game(m_state.gameId).resultsFile);
+    auto* optimiser = new LinkProcess(m_state.gameId, history, m_state.appFolder, m_clock, this);
+    // The optimiser leaves this window usable; one of them at a time is enough.
+    auto* create = findChild<QAction*>(QStringLiteral("actionCreateOptimised"));
+    create->setEnabled(false);
+    connect(optimiser, &LinkProcess::entryFileWritten, this, &Form1::reloadWrittenFile);
+    connect(optimiser, &ChildWindow::closed, this, [this, create] {
+        create->setEnabled(true);
+        raise();
+        activateWindow();
+    });
+    optimiser->show();
+}
+
+void Form1::openFilter()
+{
+    if (!Form10::mayFilter(m_entries, this))
+        return;
+    // Afterwards the same set (dated, standing or wheel) is shown again as its file now holds it.
+    openChild(new Form10(m_entries, m_printers, m_state.printerAvailable, this),
+              [this] { reloadWrittenFile(m_entries.path()); });
+}
+
+void Form1::createWheel()
+{
+    RemoveEmptyEntryFile();
+    WheelCatalogue::setWheelContext(m_state, m_state.gameId);
+    openChild(GameCatalogue::isSuper7(m_state.gameId)
+                  ? static_cast<ChildWindow*>(new wheel7(m_state, m_entries, m_printers, m_random, this))
+                  : new wheel6(m_state, m_entries, m_printers, m_random, this));
+}
+
+void Form1::openWheelKind(const WheelKind& kind)
+{
+    const QString name = WheelCatalogue::savedSetName(kind, m_state.gameId, m_state.province);
+    if (name.isEmpty())
+        return;
+    if (kind.builder == WheelBuilder::Super7)
+        open7wheel(m_state.pathOf(name), kind.type);
+    else
+        open6wheel(m_state.pathOf(name), kind.type);
+}
+
+void Form1::open6wheel(const QString& path, int type)
+{
+    showWheelSet(path, type, tr("You have not yet created this 6 wheel for Lotto"));
+}
+
+void Form1::open7wheel(const QString& path, int type)
+{
+    showWheelSet(path, type, tr("You have not yet created this 7 wheel for Super 7"));
+}
+
+void Form1::showWheelSet(const QString& path, int type, const QString& missingMessage)
+{
+    // Opening would create the file; a set never saved is reported and the display stays as it was.
+    if (!EntryFile::fileExists(path)) {
+        Prompt::warn(this, missingMessage);
+        return;
+    }
+    QString error;
+    if (!m_entries.open(path, m_state.gameId, type, &error))
+        reportError(error);
+    m_ui.datedEntry->show();
+    m_ui.entryDate->hide();
+}
+
 void Form1::printList(const QStringList& rows)
 {
     if (rows.isEmpty()) {
@@ -688,6 +847,13 @@ void Form1::openPrinterSelection()
         m_ui.printWinning->setEnabled(true);
     });
     openChild(selection);
+}
+
+void Form1::openImport()
+{
+    auto* import = new Form8(m_state.gameId, m_state.appFolder, m_clock.today(), this);
+    connect(import, &Form8::entryFileWritten, this, &Form1::reloadWrittenFile);
+    openChild(import);
 }
 
 void Form1::showHelpContents()

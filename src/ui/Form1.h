@@ -9,6 +9,7 @@
 #include "Form1Layout.h"
 
 #include <QMainWindow>
+#include <QSet>
 
 #include <functional>
 
@@ -18,6 +19,7 @@ class DrawRecord;
 class PrinterSystem;
 class QAction;
 class RandomSource;
+struct WheelKind;
 
 class Form1 : public QMainWindow
 {
@@ -53,11 +55,16 @@ public:
     void LoadDatedEntries();
     void ShowDatedEntries();
     void CheckEntries();
+    void OpenHistoryCheck();
     void OpenAddWindow();
     void OpenEditWindow();
     void DeleteSelectedLines();
     void SaveStandingEntry();
     void OpenStandingEntry();
+    // Show the game's saved wheel set at path, of the wheel type given; a missing set is reported
+    // and the display stays as it was.
+    void open6wheel(const QString& path, int type);
+    void open7wheel(const QString& path, int type);
 
     QDate drawDate() const;
     QDate entryDate() const;
@@ -77,6 +84,8 @@ private:
     void buildMenus();
     QAction* addMenuAction(QMenu* menu, const QString& objectName, const QString& caption);
     void reportError(const QString& error);
+    // Tells the player once per file and run that a file looks damaged; it is shown as it is.
+    void checkOnce(const QString& path, const std::function<QString()>& describe);
     void showDraw(int record, const DrawRecord& draw);
     void clearWinningLines();
     void entriesChanged();
@@ -90,6 +99,14 @@ private:
     void openDrawList();
     void printList(const QStringList& rows);
     void openPrinterSelection();
+    void openImport();
+    void createWheel();
+    void openWheelKind(const WheelKind& kind);
+    void showWheelSet(const QString& path, int type, const QString& missingMessage);
+    void openOptimiser();
+    // A child window wrote an entry file: shown again if it is the shown one.
+    void reloadWrittenFile(const QString& path);
+    void openFilter();
     void showHelpContents();
     void showAbout();
 
@@ -101,6 +118,7 @@ private:
     RandomSource& m_random;
 
     Form1Layout m_ui;
+    QSet<QString> m_checkedFiles;
     QList<QAction*> m_wheels6;
     QList<QAction*> m_wheels7;
 };

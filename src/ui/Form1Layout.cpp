@@ -120,8 +120,6 @@ void Form1Layout::build(QMainWindow* window, EntrySet& entries)
     statsIcon->setIcon(window->style()->standardIcon(QStyle::SP_FileDialogInfoView));
     statsIcon->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     statsIcon->setAutoRaise(true);
-    statsIcon->setEnabled(false); // the statistics window is not part of this release yet
-    statsIcon->setToolTip(QObject::tr("Draw statistics are not available in this version."));
     drawGrid->addWidget(historyIcon, 2, 0, Qt::AlignCenter);
     drawGrid->addWidget(statsIcon, 2, 1, Qt::AlignCenter);
     topRow->addWidget(drawGroup);
@@ -166,8 +164,6 @@ void Form1Layout::build(QMainWindow* window, EntrySet& entries)
     checkButton = makeButton(entriesGroup, QStringLiteral("checkButton"), QObject::tr("Check"));
     deleteButton = makeButton(entriesGroup, QStringLiteral("deleteEntryButton"), QObject::tr("Delete"));
     historyCheck = makeButton(entriesGroup, QStringLiteral("historyCheckButton"), QObject::tr("History"));
-    historyCheck->setEnabled(false); // the history check is not part of this release yet
-    historyCheck->setToolTip(QObject::tr("The history check is not available in this version."));
     editButton = makeButton(entriesGroup, QStringLiteral("editEntryButton"), QObject::tr("Edit"));
     printEntries = makeButton(entriesGroup, QStringLiteral("printEntriesButton"), QObject::tr("Print"));
     entriesGrid->addWidget(addButton, 3, 0);

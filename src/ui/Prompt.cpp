@@ -1,6 +1,7 @@
 #include "Prompt.h"
 
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QMessageBox>
 
 namespace
@@ -29,6 +30,13 @@ public:
     QString openFileName(QWidget* parent, const QString& caption, const QString& folder, const QString& filter) override
     {
         return QFileDialog::getOpenFileName(parent, caption, folder, filter);
+    }
+
+    QString askText(QWidget* parent, const QString& title, const QString& label, const QString& text) override
+    {
+        bool ok = false;
+        const QString typed = QInputDialog::getText(parent, title, label, QLineEdit::Normal, text, &ok);
+        return ok ? typed : QString();
     }
 };
 
@@ -76,6 +84,11 @@ bool confirmDestructive(QWidget* parent, const QString& text, const QString& tit
 QString openFileName(QWidget* parent, const QString& caption, const QString& folder, const QString& filter)
 {
     return handler().openFileName(parent, caption, folder, filter);
+}
+
+QString askText(QWidget* parent, const QString& label, const QString& text, const QString& title)
+{
+    return handler().askText(parent, title, label, text);
 }
 
 PromptHandler* setHandler(PromptHandler* next)

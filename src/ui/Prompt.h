@@ -23,6 +23,8 @@ public:
     virtual bool askYesNo(QWidget* parent, const QString& title, const QString& text, bool defaultNo) = 0;
     // The chosen file, or "" when the player cancelled.
     virtual QString openFileName(QWidget* parent, const QString& caption, const QString& folder, const QString& filter) = 0;
+    // One line of text, starting from text; "" when the player cancelled.
+    virtual QString askText(QWidget* parent, const QString& title, const QString& label, const QString& text) = 0;
 };
 
 namespace Prompt
@@ -39,6 +41,8 @@ bool askYesNo(QWidget* parent, const QString& text, const QString& title = appTi
 // A Yes/No question before something is deleted or overwritten: No is the default answer.
 bool confirmDestructive(QWidget* parent, const QString& text, const QString& title = appTitle());
 QString openFileName(QWidget* parent, const QString& caption, const QString& folder, const QString& filter);
+// A line of text the player types or changes; "" when cancelled.
+QString askText(QWidget* parent, const QString& label, const QString& text, const QString& title = appTitle());
 
 // Returns the previous handler (nullptr when the real one was installed).
 PromptHandler* setHandler(PromptHandler* handler);

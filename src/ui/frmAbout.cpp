@@ -1,11 +1,11 @@
 #include "frmAbout.h"
 
-#include "BallStrip.h"
 #include "Prompt.h"
 #include "SystemInfo.h"
 
 #include <QGridLayout>
 #include <QLabel>
+#include <QPixmap>
 #include <QProcess>
 #include <QPushButton>
 
@@ -20,7 +20,7 @@ frmAbout::frmAbout(QWidget* parent)
     auto* grid = new QGridLayout(this);
     auto* logo = new QLabel(this);
     logo->setObjectName(QStringLiteral("logoLabel"));
-    logo->setPixmap(BallStrip::ballPicture(49, false, 64));
+    logo->setPixmap(QPixmap(QStringLiteral(":/drawsmith.png")).scaled(64, 64, Qt::KeepAspectRatio, Qt::SmoothTransformation));
     grid->addWidget(logo, 0, 0, 3, 1, Qt::AlignTop);
     auto* title = new QLabel(QStringLiteral("<b>%1</b>").arg(Prompt::appTitle()), this);
     grid->addWidget(title, 0, 1);

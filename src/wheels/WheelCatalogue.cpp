@@ -169,6 +169,14 @@ QString WheelEntrySetPath(const AppState& state, const WheelKind& kind)
     return state.pathOf(state.wheelGameWord + kind.entrySetSuffix);
 }
 
+QString savedSetName(const WheelKind& kind, int gameId, int province)
+{
+    int game = GameCatalogue::Super7;
+    if (kind.builder == WheelBuilder::Pick6)
+        game = gameId == GameCatalogue::National ? GameCatalogue::National : GameCatalogue::gameForProvince(province);
+    return game == 0 ? QString() : GameCatalogue::game(game).wheelWord + kind.entrySetSuffix;
+}
+
 bool setWheelContext(AppState& state, int gameId)
 {
     if (!GameCatalogue::isValidGame(gameId))

@@ -51,6 +51,11 @@ QString WheelFilePath(const QString& appFolder, int lineSize, int drawn, int mat
 // The game's saved set of a kind: appFolder + "/" + wheelGameWord + suffix ("National-6-4-3.lot").
 QString WheelEntrySetPath(const AppState& state, const WheelKind& kind);
 
+// The name of a game's saved set of a kind, as the "Open" menu finds it: "Super7" for the Super 7
+// kinds; for the 6-number kinds "National" while National 6/49 is selected, otherwise the word of
+// the province's game ("Ontario-6-5-4.lot"). "" for a province outside 1..5.
+QString savedSetName(const WheelKind& kind, int gameId, int province);
+
 // Fills wheelGameWord, wheelResultsName, wheelHighest and wheelGameTitle for a game. Returns false
 // and leaves the state unchanged for an unknown game id.
 bool setWheelContext(AppState& state, int gameId);

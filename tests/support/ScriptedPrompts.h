@@ -1,6 +1,7 @@
-// ScriptedPrompts: answers message boxes and file choosers from a script and records every prompt
-// shown. Installs itself for its lifetime; an unscripted question is recorded as unexpected and
-// answered No (an unscripted file chooser is cancelled), so a test never hangs on a prompt.
+// ScriptedPrompts: answers message boxes, file choosers and text questions from a script and
+// records every prompt shown. Installs itself for its lifetime; an unscripted question is recorded
+// as unexpected and answered No (an unscripted file chooser or text question is cancelled), so a
+// test never hangs on a prompt.
 #pragma once
 
 #include "Prompt.h"
@@ -52,6 +53,16 @@ public:
         return fileNames.dequeue();
     }
 
+    QString askText(QWidget*, const QString&, const QString& label, const QString&) override
+    {
+        shown << QStringLiteral("text: ") + label;
+        if (typed.isEmpty()) {
+            unexpected << label;
+            return QString();
+        }
+        return typed.dequeue();
+    }
+
     // Texts only, without titles.
     QStringList texts() const
     {
@@ -66,11 +77,13 @@ public:
     }
     bool drained() const
     {
-        return unexpected.isEmpty() && answers.isEmpty() && fileNames.isEmpty();
+        return unexpected.isEmpty() && answers.isEmpty() && fileNames.isEmpty() && typed.isEmpty();
     }
 
     QQueue<bool> answers;
     QQueue<QString> fileNames;
+    // Answers of text questions.
+    QQueue<QString> typed;
     QStringList shown;
     QList<PromptIcon> icons;  // one per OK message
     QList<bool> noByDefault;  // one per question

@@ -40,6 +40,7 @@ private slots:
     void standingEntries();
     void printLists();
     void printerSelection();
+    void suggestedLinesReachTheList();
 
 private:
     QListView* entries() const;
@@ -414,6 +415,21 @@ void tst_Entries::printerSelection()
     TRIGGER(m_main, "actionSelectPrinter");
     QCOMPARE(openWindow("Form30")->findChild<QComboBox*>("printerCombo")->currentText(), QStringLiteral("Home"));
     openWindow("Form30")->close();
+}
+
+void tst_Entries::suggestedLinesReachTheList()
+{
+    QVERIFY(ResultsFile::writeAll(m_fx->path("CAN2.rtl"), loadRealDraws())); // Western, the first game
+    m_main = m_fx->start();
+    addLines({{"1", "2", "3", "4", "5", "6"}});
+    QWidget* add = openAdd();
+    QVERIFY(add);
+    QTest::keyClicks(add->findChild<QLineEdit*>("suggestCountEdit"), "4"); // "Total": three more
+    CLICK(add, "suggestAddButton");
+    QCOMPARE(entries()->model()->rowCount(), 4);
+    QCOMPARE(count(), QStringLiteral("4"));
+    CLICK(add, "closeButton");
+    QCOMPARE(EntryFile::ReadEntryCount(m_main->entrySet().path()), std::optional<int>(4));
 }
 
 QTEST_MAIN(tst_Entries)

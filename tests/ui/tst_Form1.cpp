@@ -64,6 +64,7 @@ private slots:
     void helpAndAbout();
     void exitRemovesEmptyEntryFile();
     void unusableFilesAreReported();
+    void damagedFilesAreReportedOnce();
 
 private:
     void start();
@@ -356,6 +357,7 @@ void tst_Form1::helpAndAbout()
     QCOMPARE(about->windowTitle(), QStringLiteral("Drawsmith"));
     QCOMPARE(about->findChild<QLabel*>("versionLabel")->text(), QStringLiteral("Version 8.6.0"));
     QCOMPARE(about->findChild<QWidget*>("okButton")->width(), about->findChild<QWidget*>("sysInfoButton")->width());
+    QVERIFY(!about->findChild<QLabel*>("logoLabel")->pixmap().isNull()); // the program's icon
 #ifndef Q_OS_WIN
     CLICK(about, "sysInfoButton");
     QCOMPARE(m_fx->prompts->last(), QStringLiteral("Drawsmith Canada: System Information Is Unavailable At This Time"));
@@ -378,11 +380,39 @@ void tst_Form1::unusableFilesAreReported()
     // Folders standing where the files should be cannot be opened as files, whoever runs the test.
     QVERIFY(QDir(m_fx->dir->path()).mkdir("game.dat"));
     QVERIFY(QDir(m_fx->dir->path()).mkdir("CAN2.rtl"));
+    QVERIFY(QDir(m_fx->dir->path()).mkdir("print.dat"));
     start();
     QCOMPARE(m_main->state().gameId, int16_t(3)); // still starts, on Western
     QVERIFY(m_fx->prompts->shown.size() >= 2);
-    QVERIFY2(m_fx->prompts->shown.at(0).contains("game.dat"), qPrintable(m_fx->prompts->shown.at(0)));
+    QVERIFY2(m_fx->prompts->texts().filter("game.dat").size() >= 1, qPrintable(m_fx->prompts->shown.join(" | ")));
     QVERIFY2(m_fx->prompts->texts().filter("CAN2.rtl").size() >= 1, qPrintable(m_fx->prompts->shown.join(" | ")));
+    QVERIFY2(m_fx->prompts->texts().filter("print.dat").size() == 1, qPrintable(m_fx->prompts->shown.join(" | ")));
+}
+
+void tst_Form1::damagedFilesAreReportedOnce()
+{
+    // A history with a ball 999 and an entry file of random bytes: shown as they are, reported
+    // once each per run, never changed.
+    QVERIFY(ResultsFile::writeAll(
+        m_fx->path("CAN2.rtl"),
+        {draw(saturday.addDays(-3), {1, 2, 3, 4, 5, 6, 0}, 9), draw(saturday, {1, 2, 3, 4, 5, 999, 0}, 9)}));
+    QByteArray noise(28 * 36, '\0');
+    for (int i = 0; i < noise.size(); ++i)
+        noise[i] = char((i * 97 + 13) % 251);
+    QFile entries(m_fx->path("Western05DEC2026.lot"));
+    QVERIFY(entries.open(QIODevice::WriteOnly) && entries.write(noise) == noise.size());
+    entries.close();
+    start();
+    QVERIFY(m_main->isDrawShown());
+    QCOMPARE(m_fx->prompts->texts().filter("CAN2.rtl: draw 2 holds numbers outside 1..49").size(), 1);
+    QCOMPARE(m_fx->prompts->texts().filter("Western05DEC2026.lot: ").size(), 1);
+    QVERIFY(m_main->entrySet().count() > 0);
+    QTest::mouseClick(m_main->findChild<QRadioButton*>("nationalRadio"), Qt::LeftButton);
+    QTest::mouseClick(m_main->findChild<QRadioButton*>("provincialRadio"), Qt::LeftButton);
+    QCOMPARE(m_fx->prompts->texts().filter("has not been changed").size(), 2);
+    QFile back(m_fx->path("Western05DEC2026.lot"));
+    QVERIFY(back.open(QIODevice::ReadOnly));
+    QCOMPARE(back.readAll(), noise);
 }
 
 QTEST_MAIN(tst_Form1)

@@ -1,13 +1,20 @@
 #include "EntrySet.h"
 #include "Form5.h"
+#include "GameCatalogue.h"
+#include "RandomSource.h"
+#include "RealDraws.h"
+#include "ResultsFile.h"
 #include "ScriptedPrompts.h"
 #include "UiDriver.h"
 
 #include <QDir>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 // The add window over an entry set of its own, without the main window.
 class tst_Form5 : public QObject
@@ -22,6 +29,8 @@ private slots:
     void clearKeepsSeventhBox();
     void keyboard();
     void failedWriteChangesNothing();
+    void suggestions_data();
+    void suggestions();
 
 private:
     Form5* open(int gameId, const QString& name);
@@ -29,6 +38,7 @@ private:
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<ScriptedPrompts> m_prompts;
     std::unique_ptr<EntrySet> m_entries;
+    SeededRandom m_random{5};
 };
 
 void tst_Form5::init()
@@ -49,7 +59,11 @@ void tst_Form5::cleanup()
 Form5* tst_Form5::open(int gameId, const QString& name)
 {
     m_entries->open(m_dir->filePath(name), gameId);
-    auto* add = new Form5(*m_entries, QStringLiteral("Standing Entry"), nullptr);
+    auto* add = new Form5(*m_entries,
+                          QStringLiteral("Standing Entry"),
+                          m_dir->filePath(GameCatalogue::game(gameId).resultsFile),
+                          m_random,
+                          nullptr);
     add->show();
     return add;
 }
@@ -119,6 +133,55 @@ void tst_Form5::failedWriteChangesNothing()
     QVERIFY2(m_prompts->last().contains("StandBC.lot"), qPrintable(m_prompts->last()));
     QCOMPARE(m_entries->count(), 0);
     QVERIFY(add->isVisible());
+}
+
+void tst_Form5::suggestions_data()
+{
+    QTest::addColumn<bool>("repetitive"); // 20 copies of one draw: one line, then nothing new
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("stop"); // pressed as soon as the run lets events through
+    QTest::addColumn<int>("lines");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("additional") << false << "2.5"
+                                << "" << 2 << "";
+    QTest::newRow("no further line") << true << "3"
+                                     << "" << 1
+                                     << "1 of 3 lines were added. No further line was found in 200000 attempts";
+    QTest::newRow("cancel keeps the line made") << true << "5"
+                                                << "suggestCancelButton" << 1 << "";
+    QTest::newRow("closing stops, then closes") << true << "5"
+                                                << "close" << 1 << "";
+}
+
+void tst_Form5::suggestions()
+{
+    QFETCH(bool, repetitive);
+    QFETCH(QString, typed);
+    QFETCH(QString, stop);
+    QFETCH(int, lines);
+    QFETCH(QString, message);
+    const auto real = loadRealDraws();
+    const auto draws = repetitive ? std::vector<DrawRecord>(20, real.back()) : real;
+    QVERIFY(ResultsFile::writeAll(m_dir->filePath("CAN1.rtl"), draws));
+    Form5* add = open(1, QStringLiteral("StandLotto.lot"));
+    QSignalSpy closed(add, &ChildWindow::closed);
+    CLICK(add, "suggestCancelButton"); // a Cancel while nothing runs stops no later run
+    QTest::keyClicks(add->findChild<QLineEdit*>("suggestCountEdit"), typed);
+    QTest::mouseClick(add->findChild<QRadioButton*>("additionalRadio"), Qt::LeftButton);
+    if (stop == "close")
+        QTimer::singleShot(0, add, &QWidget::close);
+    else if (!stop.isEmpty())
+        QTimer::singleShot(0, add, [&] { QTest::mouseClick(add->findChild<QPushButton*>(stop), Qt::LeftButton); });
+    CLICK(add, "suggestAddButton");
+    QCOMPARE(m_entries->count(), lines);
+    QCOMPARE(EntryFile::ReadEntryCount(m_entries->path()), std::optional<int>(lines));
+    QCOMPARE(m_prompts->texts().value(0).left(message.size()), message);
+    m_prompts->shown.clear();
+    QCOMPARE(closed.count(), stop == "close" ? 1 : 0);
+    if (closed.isEmpty()) {
+        for (const char* name : {"addButton", "clearButton", "closeButton", "suggestAddButton"})
+            QVERIFY2(add->findChild<QPushButton*>(name)->isEnabled(), name);
+    }
 }
 
 QTEST_MAIN(tst_Form5)

@@ -1,0 +1,28 @@
+// DownloadServer: where the downloader fetches history files. The base address lives in
+// download.ini in the application folder; each game's file is requested as the base followed by
+// the game's own file name.
+#pragma once
+
+#include <QString>
+#include <QUrl>
+
+#include <optional>
+
+namespace DownloadServer
+{
+// No public server publishes these files; the default is a mirror served on this computer (see
+// the mirror tool in the README).
+inline constexpr char DefaultBaseAddress[] = "http://localhost:8000/dwnld/";
+inline constexpr char SettingsFile[] = "download.ini";
+
+// An http or https address with a host and no query; the path gets a closing "/". nullopt and the
+// reason otherwise.
+std::optional<QUrl> parseBaseAddress(const QString& text, QString* error = nullptr);
+
+// The stored base address, or the default when none is stored or the stored one is unusable.
+QUrl baseAddress(const QString& appFolder);
+bool setBaseAddress(const QString& appFolder, const QString& text, QString* error = nullptr);
+
+// The address of one history file: the base followed by the file name.
+QUrl fileAddress(const QUrl& base, const QString& fileName);
+} // namespace DownloadServer

@@ -1,0 +1,133 @@
+#include "NetworkTransfer.h"
+
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+
+namespace
+{
+QString tooLarge()
+{
+    return QStringLiteral("The server sent more than a history file can hold.");
+}
+} // namespace
+
+NetworkTransfer::NetworkTransfer(QNetworkAccessManager& network, int timeoutMs, QObject* parent)
+    : ResultsTransfer(parent)
+    , m_network(network)
+    , m_timeoutMs(timeoutMs)
+{
+}
+
+NetworkTransfer::~NetworkTransfer()
+{
+    drop();
+}
+
+void NetworkTransfer::drop()
+{
+    if (!m_reply)
+        return;
+    QNetworkReply* reply = m_reply;
+    m_reply = nullptr;
+    reply->disconnect(this);
+    reply->abort();
+    reply->deleteLater();
+}
+
+void NetworkTransfer::start(const QUrl& url)
+{
+    drop();
+    m_body.clear();
+    m_refusal.clear();
+    m_cancelled = false;
+    m_receiving = false;
+
+    QNetworkRequest request(url);
+    request.setTransferTimeout(m_timeoutMs);
+    request.setMaximumRedirectsAllowed(MaxRedirects);
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
+    emit statusChanged(static_cast<int>(TransferStatus::LookingUp));
+    m_reply = m_network.get(request);
+    QNetworkReply* reply = m_reply;
+    connect(reply, &QNetworkReply::socketStartedConnecting, this, [this] {
+        emit statusChanged(static_cast<int>(TransferStatus::Connecting));
+    });
+    connect(reply, &QNetworkReply::requestSent, this, [this] {
+        emit statusChanged(static_cast<int>(TransferStatus::Sent));
+    });
+    connect(reply, &QNetworkReply::metaDataChanged, this, [this, reply] {
+        // A redirect answer passes through here too; only the length of a body we keep matters.
+        const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
+        if (length.isValid() && length.toLongLong() > MaxBody
+            && !reply->attribute(QNetworkRequest::RedirectionTargetAttribute).isValid()) {
+            refuse(tooLarge());
+            return;
+        }
+        if (!m_receiving) {
+            m_receiving = true;
+            emit statusChanged(static_cast<int>(TransferStatus::Receiving));
+        }
+    });
+    connect(reply, &QNetworkReply::readyRead, this, &NetworkTransfer::readBody);
+    connect(reply, &QNetworkReply::downloadProgress, this, [this](qint64, qint64 total) {
+        // Chunked answers carry no length: the bytes actually held are the progress.
+        emit progressed(m_body.size(), total > 0 ? total : -1);
+    });
+    connect(reply, &QNetworkReply::finished, this, &NetworkTransfer::finish);
+}
+
+void NetworkTransfer::cancel()
+{
+    if (!m_reply)
+        return;
+    m_cancelled = true;
+    m_reply->abort();
+}
+
+void NetworkTransfer::readBody()
+{
+    if (!m_reply)
+        return;
+    m_body += m_reply->read(MaxBody + 1 - m_body.size());
+    if (m_body.size() > MaxBody)
+        refuse(tooLarge());
+}
+
+void NetworkTransfer::refuse(const QString& reason)
+{
+    if (!m_reply || !m_refusal.isEmpty())
+        return;
+    m_refusal = reason;
+    m_reply->abort();
+}
+
+void NetworkTransfer::finish()
+{
+    if (!m_reply)
+        return;
+    QNetworkReply* reply = m_reply;
+    m_reply = nullptr;
+    reply->disconnect(this);
+    reply->deleteLater();
+    if (reply->isOpen())
+        m_body += reply->read(MaxBody + 1 - m_body.size());
+    if (m_body.size() > MaxBody && m_refusal.isEmpty())
+        m_refusal = tooLarge();
+
+    const QByteArray body = std::exchange(m_body, {});
+    if (reply->error() == QNetworkReply::NoError && m_refusal.isEmpty()) {
+        emit statusChanged(static_cast<int>(TransferStatus::Completed));
+        emit finished(true, body, {});
+        return;
+    }
+    QString error = m_refusal;
+    if (error.isEmpty() && reply->error() == QNetworkReply::OperationCanceledError && !m_cancelled)
+        error = QStringLiteral("The server did not answer within %1 seconds.").arg(m_timeoutMs / 1000.0);
+    if (error.isEmpty())
+        error = reply->errorString();
+    // A cancelled transfer is the player's own doing, not a communication error.
+    if (!m_cancelled)
+        emit statusChanged(static_cast<int>(TransferStatus::Error));
+    emit finished(false, {}, error);
+}

@@ -1,0 +1,42 @@
+// NetworkTransfer: a ResultsTransfer over the program's QNetworkAccessManager. http and https
+// (certificates verified), a few redirects but never from https down to http, a time limit while
+// nothing moves, and no body larger than a full history file.
+#pragma once
+
+#include "ResultsTransfer.h"
+
+#include <QPointer>
+
+class QNetworkAccessManager;
+class QNetworkReply;
+
+class NetworkTransfer : public ResultsTransfer
+{
+    Q_OBJECT
+
+public:
+    static constexpr int DefaultTimeoutMs = 30000;
+    static constexpr int MaxRedirects = 5;
+
+    explicit NetworkTransfer(QNetworkAccessManager& network,
+                             int timeoutMs = DefaultTimeoutMs,
+                             QObject* parent = nullptr);
+    ~NetworkTransfer() override;
+
+    void start(const QUrl& url) override;
+    void cancel() override;
+
+private:
+    void drop();
+    void readBody();
+    void refuse(const QString& reason);
+    void finish();
+
+    QNetworkAccessManager& m_network;
+    int m_timeoutMs;
+    QPointer<QNetworkReply> m_reply;
+    QByteArray m_body;
+    QString m_refusal;
+    bool m_cancelled = false;
+    bool m_receiving = false;
+};

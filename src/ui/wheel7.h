@@ -1,0 +1,13 @@
+// wheel7: the Super 7 wheel builder, "Super 7 - Guaranteed Wheels": the pick-6 builder with seven
+// numbers a line and the five Super 7 kinds.
+#pragma once
+
+#include "WheelBuilderWindow.h"
+
+class wheel7 : public WheelBuilderWindow
+{
+    Q_OBJECT
+
+public:
+    wheel7(const AppState& state, EntrySet& entries, PrinterSystem& printers, RandomSource& random, QWidget* parent);
+};

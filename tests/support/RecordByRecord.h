@@ -1,0 +1,117 @@
+// RecordByRecord: the optimiser's link count and the filter's marking done the straightforward
+// way, reading and writing one record at a time with marks kept in the working copy. Tests use
+// them as independent references and benchmarks as baselines.
+#pragma once
+
+#include "GameCatalogue.h"
+#include "RecordFile.h"
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+namespace RecordByRecord
+{
+constexpr int MarkOffset = 26;
+using Table = std::array<std::array<int, 50>, 50>;
+
+inline int numberOf(const QByteArray& record, int i)
+{
+    return RecordFile::get16(record, 12 + 2 * i);
+}
+
+// One pass over the range for every ball 1..M.
+inline Table linkTable(const RecordFile& history, int gameId, int first, int last)
+{
+    Table table{};
+    const int k = GameCatalogue::mainCount(gameId);
+    for (int b = 1; b <= GameCatalogue::highestNumber(gameId); ++b) {
+        for (int r = first; r <= last; ++r) {
+            const QByteArray draw = history.record(r);
+            bool drawn = false;
+            for (int i = 0; i < k; ++i)
+                drawn = drawn || numberOf(draw, i) == b;
+            for (int i = 0; drawn && i < k; ++i) {
+                const int x = numberOf(draw, i);
+                if (x != b && x >= 1 && x <= 49)
+                    ++table[b][x];
+            }
+        }
+    }
+    return table;
+}
+
+inline bool isMarked(const QByteArray& record)
+{
+    return RecordFile::get16(record, MarkOffset) == -1;
+}
+
+inline void mark(RecordFile& work, int r, QByteArray record)
+{
+    RecordFile::put16(record, MarkOffset, -1);
+    work.setRecord(r, record);
+}
+
+// Working copy of n lines, all unmarked.
+inline RecordFile workingCopy(const RecordFile& entries, int n)
+{
+    RecordFile work(entries.recordLength(), entries.bytes());
+    for (int r = 1; r <= n; ++r) {
+        QByteArray record = work.record(r);
+        RecordFile::put16(record, MarkOffset, 0);
+        work.setRecord(r, record);
+    }
+    return work;
+}
+
+inline int markSums(RecordFile& work, int n, int gameId, int low, int high)
+{
+    int marked = 0;
+    for (int r = 1; r <= n; ++r) {
+        const QByteArray record = work.record(r);
+        int sum = 0;
+        for (int i = 0; i < GameCatalogue::mainCount(gameId); ++i)
+            sum += numberOf(record, i);
+        if (sum > high || sum < low) {
+            mark(work, r, record);
+            ++marked;
+        }
+    }
+    return marked;
+}
+
+// Every unmarked reference against every other unmarked line, both directions.
+inline int markCoverage(RecordFile& work, int n, int gameId, int threshold)
+{
+    const int k = GameCatalogue::mainCount(gameId);
+    int marked = 0;
+    for (int i = 1; i <= n; ++i) {
+        const QByteArray a = work.record(i);
+        if (isMarked(a))
+            continue;
+        for (int j = 1; j <= n; ++j) {
+            const QByteArray b = work.record(j);
+            if (j == i || isMarked(b))
+                continue;
+            int shared = 0;
+            for (int p = 0; p < k; ++p) {
+                for (int q = 0; q < k; ++q)
+                    shared += numberOf(b, p) == numberOf(a, q);
+            }
+            if (shared >= threshold) {
+                mark(work, j, b);
+                ++marked;
+            }
+        }
+    }
+    return marked;
+}
+
+inline std::vector<uint8_t> marksOf(const RecordFile& work, int n)
+{
+    std::vector<uint8_t> marks;
+    for (int r = 1; r <= n; ++r)
+        marks.push_back(isMarked(work.record(r)) ? 1 : 0);
+    return marks;
+}
+} // namespace RecordByRecord

@@ -327,6 +327,8 @@ void tst_ResultsDownload::serverAddress_data()
                            << "";
     QTest::newRow("words") << "results please"
                            << "";
+    QTest::newRow("encoded blank") << "http://example.ca/my%20draws/"
+                                   << "http://example.ca/my draws/";
 }
 
 void tst_ResultsDownload::serverAddress()
@@ -340,6 +342,8 @@ void tst_ResultsDownload::serverAddress()
     const QUrl after = DownloadServer::baseAddress(m_dir->path());
     QCOMPARE(after.toString(), stored.isEmpty() ? before.toString() : stored);
     QVERIFY(stored.isEmpty() != error.isEmpty());
+    // The address window offers the stored address for editing; confirming it must keep it.
+    QCOMPARE(DownloadServer::parseBaseAddress(DownloadServer::addressText(after)), std::optional<QUrl>(after));
     QCOMPARE(DownloadServer::fileAddress(after, "CAN8.rtl").path(), after.path() + "CAN8.rtl");
 }
 

@@ -4,6 +4,7 @@
 // only take paths.
 #pragma once
 
+#include <QBuffer>
 #include <QByteArray>
 #include <QFile>
 #include <QString>
@@ -83,6 +84,13 @@ inline void putFile(const QString& path, const QByteArray& bytes)
     QFile file(path);
     FUZZ_CHECK(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     FUZZ_CHECK(file.write(bytes) == bytes.size());
+}
+
+// Puts the bytes into the buffer and opens it for reading, as a reader of a device expects it.
+inline void openForReading(QBuffer& device, const QByteArray& bytes)
+{
+    device.setData(bytes);
+    FUZZ_CHECK(device.open(QIODevice::ReadOnly));
 }
 
 // The file's bytes; a missing file reads as empty.

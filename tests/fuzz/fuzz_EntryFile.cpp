@@ -2,7 +2,10 @@
 // to read, append, replace and delete. Reading never changes the file; an append or a delete moves
 // the count by exactly one, never past 32,767, a refused change leaves the file as it was, and a
 // line written reads back as written.
+#include "EntryDamage.h"
 #include "EntryFile.h"
+#include "EntryFileContents.h"
+#include "EntryLineText.h"
 #include "FuzzSupport.h"
 #include "GameCatalogue.h"
 
@@ -14,6 +17,22 @@ namespace
 bool sameMain(const EntryNumbers& a, const EntryNumbers& b, int gameId)
 {
     return std::equal(a.begin(), a.begin() + GameCatalogue::mainCount(gameId), b.begin());
+}
+
+bool inRange(const EntryNumbers& numbers, int gameId)
+{
+    return std::all_of(numbers.begin(), numbers.begin() + GameCatalogue::mainCount(gameId), [gameId](int n) {
+        return n >= 1 && n <= GameCatalogue::highestNumber(gameId);
+    });
+}
+
+// Whether the damage check finds nothing wrong; looking never changes the file.
+bool undamaged(const QString& path, int gameId)
+{
+    const QByteArray before = fileBytes(path);
+    const bool sound = EntryDamage::describeFile(path, gameId).isEmpty();
+    FUZZ_CHECK(fileBytes(path) == before);
+    return sound;
 }
 
 std::vector<EntryNumbers> readLines(const QString& path)
@@ -34,6 +53,22 @@ int lineChoice(int pick, int n)
     return pick % (n + 2);
 }
 
+// The deletion window's view of the file agrees with the main list's, and looking at a missing
+// file creates nothing.
+void checkContents(const QString& path, const std::vector<EntryNumbers>& lines)
+{
+    const QByteArray before = fileBytes(path);
+    const std::optional<std::vector<QString>> shown = EntryFileContents::contentLines(path);
+    FUZZ_CHECK(shown && fileBytes(path) == before);
+    for (size_t k = 0; k < std::min(shown->size(), lines.size()); ++k) {
+        if (std::all_of(lines[k].begin(), lines[k].begin() + 6, [](int n) { return n >= 1 && n <= 99; }))
+            FUZZ_CHECK((*shown)[k] == FormatEntryLine(lines[k], GameCatalogue::National) + QLatin1Char(' '));
+    }
+    const QString missing = scratchPath(QStringLiteral("Nat64901JAN2001.lot"));
+    FUZZ_CHECK(EntryFileContents::contentLines(missing)->empty() && EntryDamage::describeFile(missing, 1).isEmpty());
+    FUZZ_CHECK(!QFile::exists(missing));
+}
+
 void checkReadLine(const QString& path, const std::vector<EntryNumbers>& lines, int pick)
 {
     const int n = static_cast<int>(lines.size());
@@ -51,6 +86,7 @@ std::vector<EntryNumbers>
 checkAppend(const QString& path, const std::vector<EntryNumbers>& lines, const EntryNumbers& numbers, int gameId)
 {
     const QByteArray before = fileBytes(path);
+    const bool wasSound = undamaged(path, gameId);
     QString error;
     const std::optional<int> count = EntryFile::AppendEntryLine(path, numbers, gameId, &error);
     if (lines.size() >= static_cast<size_t>(EntryFile::MaxLines)) {
@@ -63,6 +99,7 @@ checkAppend(const QString& path, const std::vector<EntryNumbers>& lines, const E
     FUZZ_CHECK(after.size() == lines.size() + 1 && storedCount(path) == *count);
     FUZZ_CHECK(std::equal(lines.begin(), lines.end(), after.begin()));
     FUZZ_CHECK(sameMain(after.back(), numbers, gameId));
+    FUZZ_CHECK(!wasSound || !inRange(numbers, gameId) || undamaged(path, gameId));
     return after;
 }
 
@@ -72,6 +109,7 @@ std::vector<EntryNumbers> checkReplace(
     const int n = static_cast<int>(lines.size());
     const int k = lineChoice(pick, n);
     const QByteArray before = fileBytes(path);
+    const bool wasSound = undamaged(path, gameId);
     QString error;
     const bool replaced = EntryFile::ReplaceEntryLine(path, k, numbers, gameId, &error);
     if (k < 1 || k > n) {
@@ -85,14 +123,16 @@ std::vector<EntryNumbers> checkReplace(
     if (!GameCatalogue::isSuper7(gameId))
         expected[k - 1][6] = 0;
     FUZZ_CHECK(readLines(path) == expected);
+    FUZZ_CHECK(!wasSound || !inRange(numbers, gameId) || undamaged(path, gameId));
     return expected;
 }
 
-std::vector<EntryNumbers> checkDelete(const QString& path, const std::vector<EntryNumbers>& lines, int pick)
+std::vector<EntryNumbers> checkDelete(const QString& path, const std::vector<EntryNumbers>& lines, int pick, int gameId)
 {
     const int n = static_cast<int>(lines.size());
     const int k = lineChoice(pick, n);
     const QByteArray before = fileBytes(path);
+    const bool wasSound = undamaged(path, gameId);
     QString error;
     const std::optional<int> count = EntryFile::DeleteEntryLine(path, k, &error);
     if (k < 1 || k > n) {
@@ -104,6 +144,7 @@ std::vector<EntryNumbers> checkDelete(const QString& path, const std::vector<Ent
     std::vector<EntryNumbers> expected = lines;
     expected.erase(expected.begin() + (k - 1));
     FUZZ_CHECK(readLines(path) == expected);
+    FUZZ_CHECK(!wasSound || undamaged(path, gameId));
     return expected;
 }
 
@@ -142,12 +183,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     putFile(path, bytes);
     std::vector<EntryNumbers> lines = readLines(path);
     checkReadLine(path, lines, pick);
+    checkContents(path, lines);
     if (flags & 1)
         lines = checkAppend(path, lines, numbers, gameId);
     if (flags & 2)
         lines = checkReplace(path, lines, pick, numbers, gameId);
     if (flags & 4)
-        lines = checkDelete(path, lines, pick);
+        lines = checkDelete(path, lines, pick, gameId);
     if (flags & 16)
         checkStandingCopyAndRemoval(path, lines.empty());
     QFile::remove(path);

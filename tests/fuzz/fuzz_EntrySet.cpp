@@ -60,7 +60,7 @@ void change(EntrySet& set, FuzzInput& in)
     bool done = false;
     int expectedCount = count;
     QString error;
-    switch (in.byte() % 5) {
+    switch (in.byte() % 6) {
     case 0: {
         const EntryNumbers numbers = numbersFrom(in);
         expectSuccess = count < EntryFile::MaxLines;
@@ -106,6 +106,21 @@ void change(EntrySet& set, FuzzInput& in)
         expectedCount = RecordFile(EntryFile::RecordLength, bytes).usableCount();
         if (done)
             FUZZ_CHECK(fileBytes(set.path()) == bytes);
+        break;
+    }
+    case 4: {
+        std::vector<EntryNumbers> added(in.byte() % 4);
+        for (EntryNumbers& numbers : added)
+            numbers = numbersFrom(in);
+        expectSuccess = count + static_cast<int>(added.size()) <= EntryFile::MaxLines;
+        const std::optional<int> newCount = set.append(added, &error);
+        done = newCount.has_value();
+        expectedCount = count + static_cast<int>(added.size());
+        if (done) {
+            FUZZ_CHECK(*newCount == expectedCount);
+            const std::vector<EntryNumbers> tail(set.lines().begin() + count, set.lines().end());
+            FUZZ_CHECK(mainOf(tail, gameId) == mainOf(added, gameId));
+        }
         break;
     }
     default:

@@ -5,8 +5,12 @@
 #include "DrawRecord.h"
 #include "FuzzSupport.h"
 #include "GameCatalogue.h"
+#include "HistoryDamage.h"
+#include "HistoryImage.h"
 #include "RecordFile.h"
 #include "ResultsFile.h"
+
+#include <QDate>
 
 #include <algorithm>
 #include <vector>
@@ -37,6 +41,22 @@ bool numberedInOrder(const std::vector<DrawRecord>& draws)
             return false;
     }
     return true;
+}
+
+// A draw the program would store without complaint: a real date and numbers of the game.
+bool isSound(const DrawRecord& d, int gameId)
+{
+    const auto inRange = [gameId](int n) { return n >= 1 && n <= GameCatalogue::highestNumber(gameId); };
+    return QDate(d.year, d.month, d.day).isValid() && inRange(d.bonus)
+           && std::all_of(d.numbers.begin(), d.numbers.begin() + GameCatalogue::mainCount(gameId), inRange);
+}
+
+bool undamaged(const QString& path, int gameId)
+{
+    const QByteArray before = fileBytes(path);
+    const bool sound = HistoryDamage::describeFile(path, gameId).isEmpty();
+    FUZZ_CHECK(fileBytes(path) == before);
+    return sound;
 }
 
 // Reads the history twice over (count and draws) and checks that reading left the file alone.
@@ -77,15 +97,22 @@ std::vector<DrawRecord>
 checkInsert(const QString& path, const std::vector<DrawRecord>& draws, const DrawRecord& draw, int gameId)
 {
     const QByteArray before = fileBytes(path);
+    const bool wasSound = undamaged(path, gameId);
+    // The in-memory history must change the bytes exactly as the file operation does.
+    HistoryImage image(before);
+    const int imageStored = image.insert(gameId, draw.day, draw.month, draw.year, draw.numbers, draw.bonus);
     QString error;
     const std::optional<int> stored =
         ResultsFile::insertDraw(path, gameId, draw.day, draw.month, draw.year, draw.numbers, draw.bonus, &error);
     if (draws.size() >= static_cast<size_t>(ResultsFile::MaxDraws)) {
+        FUZZ_CHECK(imageStored == 0 && image.bytes() == before);
         FUZZ_CHECK(!stored && !error.isEmpty());
         FUZZ_CHECK(fileBytes(path) == before);
         return draws;
     }
-    FUZZ_CHECK(stored.has_value());
+    FUZZ_CHECK(stored.has_value() && imageStored == *stored);
+    FUZZ_CHECK(image.bytes() == fileBytes(path));
+    FUZZ_CHECK(!wasSound || !isSound(draw, gameId) || undamaged(path, gameId));
     const int k = *stored;
     FUZZ_CHECK(k >= 1 && k <= static_cast<int>(draws.size()) + 1);
     std::vector<DrawRecord> after = readDraws(path);
@@ -110,11 +137,12 @@ checkInsert(const QString& path, const std::vector<DrawRecord>& draws, const Dra
     return after;
 }
 
-void checkDelete(const QString& path, const std::vector<DrawRecord>& draws, int pick)
+void checkDelete(const QString& path, const std::vector<DrawRecord>& draws, int pick, int gameId)
 {
     const int n = static_cast<int>(draws.size());
     const int k = pick % (n + 2); // 0 and n + 1 name no draw
     const QByteArray before = fileBytes(path);
+    const bool wasSound = undamaged(path, gameId);
     QString error;
     const bool removed = ResultsFile::deleteDraw(path, k, &error);
     if (k < 1 || k > n) {
@@ -129,6 +157,7 @@ void checkDelete(const QString& path, const std::vector<DrawRecord>& draws, int 
     }
     const std::vector<DrawRecord> after = readDraws(path);
     FUZZ_CHECK(storedCount(path) == n - 1);
+    FUZZ_CHECK(!wasSound || undamaged(path, gameId));
     std::vector<DrawRecord> expected = draws;
     expected.erase(expected.begin() + (k - 1));
     FUZZ_CHECK(sameDraws(after, expected));
@@ -136,13 +165,16 @@ void checkDelete(const QString& path, const std::vector<DrawRecord>& draws, int 
     FUZZ_CHECK(!numberedInOrder(draws) || numberedInOrder(after));
 }
 
-void checkWriteAll(const std::vector<DrawRecord>& draws)
+void checkWriteAll(const std::vector<DrawRecord>& draws, int gameId)
 {
     const QString copy = scratchPath(QStringLiteral("copy.rtl"));
     FUZZ_CHECK(ResultsFile::writeAll(copy, draws));
     const std::vector<DrawRecord> back = readDraws(copy);
     FUZZ_CHECK(sameDraws(back, draws) && numberedInOrder(back));
     FUZZ_CHECK(draws.empty() || storedCount(copy) == static_cast<int>(draws.size()));
+    const bool sound =
+        std::all_of(draws.begin(), draws.end(), [gameId](const DrawRecord& d) { return isSound(d, gameId); });
+    FUZZ_CHECK(!sound || undamaged(copy, gameId));
     QFile::remove(copy);
 }
 } // namespace
@@ -189,11 +221,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         checkFind(path, draws, held.day, held.month, held.year);
     }
     if (flags & 4)
-        checkWriteAll(draws);
+        checkWriteAll(draws, gameId);
     if (flags & 1)
         draws = checkInsert(path, draws, draw, gameId);
     if (flags & 2)
-        checkDelete(path, draws, pick);
+        checkDelete(path, draws, pick, gameId);
     QFile::remove(path);
     return 0;
 }

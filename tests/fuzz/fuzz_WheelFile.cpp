@@ -1,12 +1,14 @@
 // Fuzz target for wheel pattern files: the input becomes a pattern file, a line size, a group and a
 // number of lines. Every line read is made of group members, masks have exactly a line's bits
-// inside the group, the reader ends on any text, and a line written as positions reads back as the
-// same positions.
+// inside the group, the reader ends on any text, a line written as positions reads back as the
+// same positions, and a saved wheel set holds exactly its lines, each made of the group.
+#include "EntryDamage.h"
+#include "EntryFile.h"
 #include "FuzzSupport.h"
+#include "GameCatalogue.h"
+#include "WheelEntrySet.h"
 #include "WheelFile.h"
 #include "WheelProof.h"
-
-#include <QBuffer>
 
 #include <algorithm>
 #include <bit>
@@ -17,8 +19,7 @@ namespace
 void checkMasks(const QByteArray& text, int lineSize, int balls, int lines)
 {
     QBuffer device;
-    device.setData(text);
-    FUZZ_CHECK(device.open(QIODevice::ReadOnly));
+    openForReading(device, text);
     QString error;
     const std::optional<std::vector<uint32_t>> masks = WheelFile::readLineMasks(device, lineSize, balls, lines, &error);
     if (!masks) {
@@ -31,14 +32,20 @@ void checkMasks(const QByteArray& text, int lineSize, int balls, int lines)
         FUZZ_CHECK(std::popcount(mask) == lineSize && (mask >> balls) == 0);
 }
 
-void checkLines(const QByteArray& text, int lineSize, int groupSize)
+// The group 3, 5, 7 ...: ascending, with room for a wrong position to land between members.
+std::vector<int> oddGroup(int size)
 {
     std::vector<int> group;
-    for (int i = 1; i <= groupSize; ++i)
+    for (int i = 1; i <= size; ++i)
         group.push_back(2 * i + 1);
+    return group;
+}
+
+void checkLines(const QByteArray& text, int lineSize, int groupSize)
+{
+    const std::vector<int> group = oddGroup(groupSize);
     QBuffer device;
-    device.setData(text);
-    FUZZ_CHECK(device.open(QIODevice::ReadOnly));
+    openForReading(device, text);
     WheelFile file(device);
     // Every field takes at least one character, so the text runs out within this many reads.
     for (qsizetype reads = 0; reads <= text.size() + 1 && !file.atEnd(); ++reads) {
@@ -57,6 +64,36 @@ void checkLines(const QByteArray& text, int lineSize, int groupSize)
     FUZZ_CHECK(file.atEnd());
 }
 
+// A wheel saved over the group: one record per line, every line's numbers read in
+// pattern order, a set the damage check finds sound when the group fits the game.
+void checkSavedSet(const QByteArray& text, int lineSize, int groupSize, int lines)
+{
+    const std::vector<int> group = oddGroup(groupSize);
+    QBuffer device;
+    openForReading(device, text);
+    WheelEntrySet::Failure failure{};
+    QString detail;
+    const std::optional<QByteArray> set = WheelEntrySet::build(device, lineSize, group, lines, &failure, &detail);
+    if (!set) {
+        FUZZ_CHECK(!detail.isEmpty() && !WheelEntrySet::failureMessage(failure).isEmpty());
+        return;
+    }
+    FUZZ_CHECK(lineSize >= 1 && lineSize <= WheelFile::MaxLineSize && lines >= 1);
+    const RecordFile file(EntryFile::RecordLength, *set);
+    FUZZ_CHECK(set->size() == qsizetype(lines) * EntryFile::RecordLength && EntryFile::lineCount(file) == lines);
+    device.seek(0);
+    WheelFile pattern(device);
+    for (int k = 1; k <= lines; ++k) {
+        const PatternLine line = pattern.ReadPatternLine(lineSize, group);
+        const EntryNumbers stored = EntryFile::lineOf(file, k);
+        for (int j = 0; j < WheelFile::MaxLineSize; ++j)
+            FUZZ_CHECK(stored[j] == (j < lineSize ? line.numbers[j] : 0));
+    }
+    const int gameId = lineSize == 7 ? GameCatalogue::Super7 : GameCatalogue::National;
+    if (lineSize == GameCatalogue::mainCount(gameId) && group.back() <= GameCatalogue::highestNumber(gameId))
+        FUZZ_CHECK(EntryDamage::describe(file, gameId).isEmpty());
+}
+
 void checkRoundTrip(uint32_t mask)
 {
     mask &= (uint32_t{1} << WheelFile::MaxPosition) - 1;
@@ -65,8 +102,7 @@ void checkRoundTrip(uint32_t mask)
     if (mask == 0)
         return;
     QBuffer device;
-    device.setData((WheelProof::positionsText(mask) + QLatin1String("\r\n")).toLatin1());
-    FUZZ_CHECK(device.open(QIODevice::ReadOnly));
+    openForReading(device, (WheelProof::positionsText(mask) + QLatin1String("\r\n")).toLatin1());
     const auto masks = WheelFile::readLineMasks(device, std::popcount(mask), WheelFile::MaxPosition, 1);
     FUZZ_CHECK(masks && masks->size() == 1 && masks->front() == mask);
 }
@@ -87,6 +123,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     checkMasks(text, lineSize, balls, lines);
     if (lineSize >= 1 && lineSize <= WheelFile::MaxLineSize)
         checkLines(text, lineSize, groupSize);
+    checkSavedSet(text, lineSize, groupSize, lines);
     checkRoundTrip(mask);
     return 0;
 }

@@ -129,7 +129,11 @@ def rewrite(data):
     return bytes([3, len(data)]) + data
 
 
-RELOAD = bytes([4])
+def append_many(*lines):
+    return bytes([4, len(lines)]) + b"".join(numbers(*line) for line in lines)
+
+
+RELOAD = bytes([5])
 
 
 def entryset_input(flags, game, size_choice, file_bytes, ops):
@@ -143,13 +147,15 @@ def entryset_seeds():
     write(t, "empty", b"")
     session = (append(3, 11, 19, 27, 38, 45) + replace(0, 1, 2, 3, 4, 5, 6) + remove(1, 2) + RELOAD
                + rewrite(entry_file([[1, 2, 3, 4, 5, 6], [7, 8, 9, 10, 11, 12]])) + remove(0, 0, 1)
-               + append(9, 10, 11, 12, 13, 14) + RELOAD + append(1, 2, 3, 4, 5, 6) + replace(0, 7, 8, 9, 10, 11, 12))
+               + append(9, 10, 11, 12, 13, 14) + RELOAD + append_many((1, 2, 3, 4, 5, 6), (2, 3, 4, 5, 6, 7))
+               + replace(0, 7, 8, 9, 10, 11, 12))
     write(t, "edit-session", entryset_input(0, 1, 0, four, session))
     write(t, "rows-out-of-range", entryset_input(0, 1, 0, four, remove(-1, 2) + remove(4) + replace(4, 1, 2, 3, 4, 5, 6)
                                                  + replace(-1, 1, 2, 3, 4, 5, 6)))
     write(t, "super7", entryset_input(0, 2, 0, four, append(1, 2, 3, 4, 5, 6, 7) + replace(1, 7, 8, 9, 10, 11, 12, 13)))
     write(t, "empty-file-left", entryset_input(0, 1, 0, b"", RELOAD * 10 + append(1, 2, 3, 4, 5, 6)))
-    write(t, "full", entryset_input(1, 1, 1, four, append(1, 2, 3, 4, 5, 6) + remove(0) + append(1, 2, 3, 4, 5, 6)))
+    write(t, "full", entryset_input(1, 1, 1, four, append(1, 2, 3, 4, 5, 6) + remove(0) + append(1, 2, 3, 4, 5, 6)
+                                    + append_many((1, 2, 3, 4, 5, 6), (7, 8, 9, 10, 11, 12))))
     rng = random.Random(14)
     damaged = bytes(rng.randrange(256) for _ in range(98))
     write(t, "damaged", entryset_input(0, 1, 0, damaged, append(1, 2, 3, 4, 5, 6) + remove(0) + RELOAD
@@ -224,6 +230,200 @@ def text_seeds():
         write(t, f"draw-{i:02d}", struct.pack("<Bh", game - 1, offset) + text.encode())
 
 
+def csv_plain(draws, header=True):
+    rows = ["date,n1,n2,n3,n4,n5,n6,bonus"] if header else []
+    rows += [f"{y:04d}-{m:02d}-{d:02d}," + ",".join(map(str, nums)) + f",{b}" for d, m, y, nums, b in draws]
+    return "\n".join(rows).encode()
+
+
+def csv_operator(draws, count=6):
+    head = ['"PRODUCT"', '"DRAW NUMBER"', '"SEQUENCE NUMBER"', '"DRAW DATE"']
+    head += [f'"NUMBER DRAWN {i}"' for i in range(1, count + 1)] + ['"BONUS NUMBER"']
+    rows = [",".join(head)]
+    rows += [f'"649",{k + 1},0,"{y:04d}-{m:02d}-{d:02d}",' + ",".join(map(str, nums)) + f",{b}"
+             for k, (d, m, y, nums, b) in enumerate(draws)]
+    return "\r\n".join(rows).encode()
+
+
+# flags: 1 also imports through the files (each read of a source file costs a large buffer, so
+# only a few seeds take that way)
+def text_import_seeds():
+    t = "fuzz_TextImport"
+    seeds = {
+        "valid-649": (1, 1, b"03 11 19 27 38 45\r\n01 02 03 04 05 06\r\n"),
+        "valid-super7": (1, 2, b"01 05 09 13 17 21 47\n02 06 10 14 18 22 46\n"),
+        "quoted-commas": (0, 1, b'"03 11 19 27 38 45","01 02 03 04 05 06"\n'),
+        "bom-and-blanks": (0, 1, b"\xef\xbb\xbf  03 11 19 27 38 45\n\n"),
+        "out-of-range": (0, 1, b"03 11 19 27 38 50\n"),
+        "seventh-in-649": (0, 1, b"03 11 19 27 38 45 07\n"),
+        "same-balls": (1, 1, b"03 03 19 27 38 45\n"),
+        "not-text": (1, 1, b"03 11\x00 19 27 38 45\n"),
+        "long-line": (0, 1, b"0" * 1100),
+        "unterminated-quote": (0, 1, b'"03 11 19 27 38 45\n01 02 03 04 05 06\n'),
+        "empty": (0, 1, b""),
+        "cr-only": (0, 3, b"03 11 19 27 38 45\r01 02 03 04 05 06\r"),
+        "decimals-and-signs": (0, 1, b"3.5 11 19 27 38 45\n+1 -2 .3 27 38 45\n"),
+        "text-after-quote": (0, 1, b'"03 11 19 27 38 45" junk,01 02 03 04 05 06\n'),
+    }
+    for name, (flags, game, text) in seeds.items():
+        write(t, name, struct.pack("<BBh", flags, game - 1, 0) + text)
+
+
+# flags: 1 also imports through the files, as for the text import
+def draw_import_input(flags, game, history_bytes, text):
+    assert len(history_bytes) % 4 == 0 and len(history_bytes) // 4 < 256
+    return bytes([flags, game - 1, len(history_bytes) // 4]) + history_bytes + text
+
+
+def draw_import_seeds():
+    t = "fuzz_DrawImport"
+    real = real_draws(15)
+    write(t, "plain-into-empty", draw_import_input(1, 1, b"", csv_plain(real[:10])))
+    write(t, "operator-over-history", draw_import_input(1, 1, history(real[:5]), csv_operator(real[3:12])))
+    d, m, y, nums, b = real[1]
+    changed = [(d, m, y, [n + 1 for n in nums], b)]
+    write(t, "conflict", draw_import_input(0, 1, history(real[:3]), csv_plain(changed + real[5:7], header=False)))
+    sevens = [(d, m, 2000 + i, list(range(i + 1, i + 8)), 47) for i, (d, m, _, _, _) in enumerate(real[:6])]
+    write(t, "super7-operator", draw_import_input(0, 2, b"", csv_operator(sevens, 7)))
+    write(t, "size-mismatch", draw_import_input(0, 2, b"", csv_plain(real[:3])))
+    damaged = (b"date,n1,n2,n3,n4,n5,n6,bonus\n1982-06-12,3,11,12,14,41,43,13\n1982-06-19,7.5,33,36,37,39,41,9\n"
+               b"2023-02-30,1,2,3,4,5,6,7\n1982-06-26,1,2,3,4,5\n1982-07-03,1,2,3,4,5,6,6\n1982-07-10,1,2,3,4,5,50,7\n"
+               b"82-07-17,1,2,3,4,5,6,7\n1982-07-24,01,2,3,4,5,6,7\n")
+    write(t, "damaged-rows", draw_import_input(1, 1, history(real[:2]), damaged))
+    write(t, "unknown-header", draw_import_input(0, 1, b"", b"foo,bar\n1,2\n"))
+    twice = [real[0], (real[0][0], real[0][1], real[0][2], [1, 2, 3, 4, 5, 6], 7), real[0]]
+    write(t, "same-date-twice", draw_import_input(0, 1, b"", csv_plain(twice)))
+    write(t, "bom-quoted-cells", draw_import_input(0, 1, b"", b'\xef\xbb\xbf"1982-06-12","3","11","12","14","41","43","13"\r\n'))
+    rng = random.Random(11)
+    write(t, "damaged-history", draw_import_input(0, 1, bytes(rng.randrange(256) for _ in range(112)), csv_plain(real[:4])))
+    write(t, "unsorted-history", draw_import_input(0, 1, history([real[i] for i in (4, 0, 2)]), csv_plain(real[:6])))
+
+
+def downloaded_seeds():
+    t = "fuzz_DownloadedHistory"
+    believable = bytes(range(40))
+
+    def seed(name, game, body):
+        write(t, name, struct.pack("<BH", game - 1, len(body)) + body + believable)
+
+    real = history(real_draws(20))
+    seed("real-history", 1, real)
+    seed("error-page", 1, b"<html><body>404 Not Found</body></html>")
+    seed("truncated", 1, real[:-10])
+    seed("count-zero", 1, struct.pack("<i", 0) + real[4:])
+    seed("count-too-big", 1, struct.pack("<i", 40000) + real[4:])
+    draws = real_draws(4)
+    seed("out-of-order", 1, history([draws[i] for i in (0, 2, 1, 3)]))
+    seed("bad-date", 1, history([(31, 2, 1983, [1, 2, 3, 4, 5, 6], 7)]))
+    seed("number-twice", 1, history([(12, 6, 1982, [1, 1, 3, 4, 5, 6], 7)]))
+    seed("six-numbers-for-super7", 2, real)
+    seed("stale-bytes-after-count", 1, real + b"\x00" * 30)
+    seed("empty", 1, b"")
+
+
+def download_server_seeds():
+    t = "fuzz_DownloadServer"
+
+    def seed(name, flags, ini, typed):
+        ini = ini + b"\n" * (-len(ini) % 4)
+        write(t, name, bytes([flags, len(ini) // 4]) + ini + typed)
+
+    seed("stored-default", 0, b"[download]\nbase=http://localhost:8000/dwnld/\n", b"https://example.org/lotto")
+    seed("no-ini", 0, b"", b"ftp://example.org/")
+    seed("query", 0, b"base=garbage\n", b"http://host/path?x=1")
+    seed("no-host", 0, b"base=https://mirror.example/x\r\n", b"http:///nohost")
+    seed("blanks-port-space", 0, b"\xff\xfe\x00base=", b"  http://Example.COM:8080/a b/ ")
+    seed("ipv6", 0, b"base=http://[::1]:8000/", b"http://[::1]/")
+    seed("user-info", 0, b"", b"http://user:pw@host/files")
+    seed("percent", 0, b"", b"http://host/%41%2F/")
+    seed("fragment", 0, b"", b"http://host/#frag")
+    seed("latin1-host", 1, b"", "http://h\u00f4st.example/".encode("latin-1"))
+    seed("idn-host", 0, b"", "http://caf\u00e9.example/d".encode())
+
+
+def wheel_group_seeds():
+    t = "fuzz_WheelGroup"
+
+    def seed(name, size, highest, texts):
+        write(t, name, bytes([size + 1, 1 if highest == 47 else 0]) + "\n".join(texts).encode())
+
+    seed("group-of-10", 10, 49, ["3", "7", "12", "19", "22", "28", "31", "40", "44", "49"])
+    seed("same-numbers", 6, 49, ["3", "7", "7", "19", "22", "28"])
+    seed("out-of-range", 6, 47, ["3", "7", "48", "19", "22", "28"])
+    seed("rounding", 6, 49, ["2.5", "2", "3.5", "4", "5", "6"])
+    seed("empty-boxes", 8, 49, ["1", "", "3"])
+    seed("huge", 6, 49, ["99999999999999", "-5", "1", "2", "3", "4"])
+    seed("group-of-24", 24, 49, [str(n) for n in range(26, 2, -1)])
+    seed("no-group", -1, 49, [])
+
+
+def statistics_seeds():
+    t = "fuzz_Statistics"
+
+    def seed(name, game, last, ball, seed_value, body):
+        write(t, name, struct.pack("<BBBH", game - 1, last + 1, ball - 1, seed_value) + body)
+
+    real = history(real_draws(30))
+    seed("real-history", 1, 10, 7, 1, real)
+    seed("all-draws", 1, 0, 49, 2, real)
+    seed("more-than-held", 1, 45, 1, 3, real)
+    seed("damaged", 1, 2, 5, 4, history([(12, 6, 1982, [-1, 999, 5, 5, 0, 49], 5), (0, 0, 0, [50] * 6, -7)]))
+    sevens = [(d, m, 2000 + i, list(range(i + 1, i + 8)), 47) for i, (d, m, _, _, _) in enumerate(real_draws(10))]
+    seed("super7", 2, 3, 47, 5, history(sevens))
+    seed("empty", 1, 0, 1, 6, b"")
+
+
+def optimiser_input(game, first, last, flags, slider, threshold, typed, date_offset, draws, keys, entries):
+    assert len(draws) % 8 == 0 and len(draws) // 8 < 256 and len(keys) == 7
+    return (bytes([game - 1, first + 2, last + 2, flags, slider, threshold, len(typed)]) + typed
+            + struct.pack("<hB", date_offset, len(draws) // 8) + draws + keys + entries)
+
+
+def optimiser_seeds():
+    t = "fuzz_Optimiser"
+    real = history(real_draws(30))
+    lines = [[n, n + 7, n + 14, n + 21, n + 28, n + 35] for n in range(1, 15)] + [[1, 8, 15, 22, 29, 40]] * 3
+    keys = bytes([7, 1, 2, 3, 4, 5, 6])
+    write(t, "real-both-filters", optimiser_input(1, 1, 30, 3, 1, 4, b"10", 0, real, keys, entry_file(lines)))
+    write(t, "coverage-only", optimiser_input(1, 20, 25, 2, 3, 3, b"30", 5, real, keys, entry_file(lines)))
+    write(t, "sum-narrowest", optimiser_input(1, 0, 40, 1, 5, 5, b"0", 9, real, bytes(7), entry_file(lines)))
+    damaged_lines = [[5, 5, 5, 1, 2, 3], [0, 0, 0, 0, 0, 0], [-1, 64, 100, 2, 3, 4], [49, 48, 47, 46, 45, 44]]
+    damaged_draws = history([(12, 6, 1982, [5, 5, 7, 8, 9, 10], 11), (19, 6, 1982, [-1, 0, 50, 60, 2, 3], 4)] + real_draws(3))
+    write(t, "damaged", optimiser_input(1, 1, 5, 3, 2, 2, b"abc", 0, damaged_draws + b"\0" * 4, keys, entry_file(damaged_lines)))
+    sevens = [(d, m, 2000 + i, [(i * 3 + j * 5) % 47 + 1 for j in range(7)], 47)
+              for i, (d, m, _, _, _) in enumerate(real_draws(24))]
+    seven_lines = [[1, 2, 3, 4, 5, 6, 7], [1, 2, 3, 4, 5, 6, 8], [10, 20, 30, 40, 41, 42, 43]]
+    write(t, "super7", optimiser_input(2, 1, 24, 3, 1, 6, b"999", 0, history(sevens), keys, entry_file(seven_lines)))
+    write(t, "full-file", optimiser_input(1, 1, 30, 0, 1, 5, b"", 0, real, keys,
+                                          struct.pack("<i", MAX) + entry_file(lines)[4:]))
+
+
+def history_check_seeds():
+    t = "fuzz_HistoryCheck"
+    draws = real_draws(30)
+    real = history(draws)
+    # Lines that win: a drawn line, five of a draw with its bonus, four, three, and near misses.
+    d3, d7, d9 = draws[3][3], draws[7][3], draws[9][3]
+    lines = [d3, d7[:5] + [draws[7][4]], d9[:4] + [1, 2], d3[:3] + [47, 48, 49], [1, 2, 3, 4, 5, 6]]
+    lines = [sorted(set(l))[:6] + [0] * (6 - len(set(l))) for l in lines]
+
+    def seed(name, game, step, first, last, start, end, draws_bytes, entries):
+        assert len(draws_bytes) % 8 == 0
+        write(t, name, bytes([game - 1, step - 1, first + 1, last + 1, start, end, len(draws_bytes) // 8])
+              + draws_bytes + entries)
+
+    seed("real-wins", 1, 3, 1, 30, 0, 31, real, entry_file(lines))
+    seed("part-of-range", 1, 1, 5, 12, 4, 9, real, entry_file(lines))
+    seed("range-outside", 1, 4, 25, 40, 31, 0, real, entry_file(lines))
+    damaged_lines = [[5, 5, 5, 1, 2, 3], [0, 0, 0, 0, 0, 0], [-1, 64, 100, 2, 3, 4], d3]
+    damaged_draws = history([(12, 6, 1982, d3[:5] + [d3[4]], d3[5]), (1, 1, 1980, [0, 64, -1, 3, 2, 1], 0)])
+    seed("damaged", 1, 2, 0, 40, 1, 2, damaged_draws, entry_file(damaged_lines))
+    sevens = [(d, m, 2000 + i, list(range(i + 1, i + 8)), 47) for i, (d, m, _, _, _) in enumerate(draws[:6])]
+    seven_lines = [list(range(1, 8)), [1, 2, 3, 4, 5, 6, 47], [2, 3, 4, 47, 10, 11, 12]]
+    seed("super7", 2, 1, 1, 6, 0, 7, history(sevens), entry_file(seven_lines))
+    seed("unsorted", 1, 2, 1, 5, 2, 3, history([draws[i] for i in (4, 0, 3, 1, 2, 5)]), entry_file(lines))
+
+
 if __name__ == "__main__":
     results_seeds()
     entry_seeds()
@@ -231,3 +431,11 @@ if __name__ == "__main__":
     wheel_seeds()
     settings_seeds()
     text_seeds()
+    text_import_seeds()
+    draw_import_seeds()
+    downloaded_seeds()
+    download_server_seeds()
+    wheel_group_seeds()
+    statistics_seeds()
+    optimiser_seeds()
+    history_check_seeds()

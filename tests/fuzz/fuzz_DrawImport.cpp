@@ -199,7 +199,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     checkParsed(*parsed, text, gameId);
     checkRoundTrip(*parsed, gameId);
     checkMerge(history, *parsed, gameId);
-    if (flags & 1)
+    if (throughFiles(flags, size))
         checkImportFile(history, text, gameId);
     return 0;
 }

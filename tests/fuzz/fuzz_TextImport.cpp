@@ -125,7 +125,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         if (expected == TextImport::Verdict::Valid)
             checkImportBytes(read.fields, gameId, date);
     }
-    if (flags & 1)
+    if (throughFiles(flags, size))
         checkImportFile(text, read, expected, gameId, date);
     return 0;
 }

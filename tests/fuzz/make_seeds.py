@@ -245,8 +245,20 @@ def csv_operator(draws, count=6):
     return "\r\n".join(rows).encode()
 
 
-# flags: 1 also imports through the files (each read of a source file costs a large buffer, so
-# only a few seeds take that way)
+def through_files(data, pad):
+    """Pads a seed that sets flag 1 to a multiple of eight bytes, the inputs the import targets also
+    take through the files; pad(data) must add a byte that changes nothing."""
+    while len(data) % 8:
+        data = pad(data)
+    return data
+
+
+def blank_before_last_line_end(data):
+    body = data.rstrip(b"\r\n")
+    return body + b" " + data[len(body):]
+
+
+# flags: 1 also imports through the files (see through_files; only a few seeds take that way)
 def text_import_seeds():
     t = "fuzz_TextImport"
     seeds = {
@@ -266,13 +278,15 @@ def text_import_seeds():
         "text-after-quote": (0, 1, b'"03 11 19 27 38 45" junk,01 02 03 04 05 06\n'),
     }
     for name, (flags, game, text) in seeds.items():
-        write(t, name, struct.pack("<BBh", flags, game - 1, 0) + text)
+        data = struct.pack("<BBh", flags, game - 1, 0) + text
+        write(t, name, through_files(data, blank_before_last_line_end) if flags & 1 else data)
 
 
 # flags: 1 also imports through the files, as for the text import
 def draw_import_input(flags, game, history_bytes, text):
     assert len(history_bytes) % 4 == 0 and len(history_bytes) // 4 < 256
-    return bytes([flags, game - 1, len(history_bytes) // 4]) + history_bytes + text
+    data = bytes([flags, game - 1, len(history_bytes) // 4]) + history_bytes + text
+    return through_files(data, lambda d: d + b"\n") if flags & 1 else data
 
 
 def draw_import_seeds():

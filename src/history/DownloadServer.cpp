@@ -36,6 +36,11 @@ std::optional<QUrl> parseBaseAddress(const QString& text, QString* error)
     return url;
 }
 
+QString addressText(const QUrl& base)
+{
+    return QString::fromUtf8(base.toEncoded());
+}
+
 QUrl baseAddress(const QString& appFolder)
 {
     QFile file(AppFolder::pathOf(appFolder, QString::fromLatin1(SettingsFile)));

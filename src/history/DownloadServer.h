@@ -19,6 +19,10 @@ inline constexpr char SettingsFile[] = "download.ini";
 // reason otherwise.
 std::optional<QUrl> parseBaseAddress(const QString& text, QString* error = nullptr);
 
+// The address as the player reads and edits it: fully encoded, so that reading the text back gives
+// the same address (a decoded "%20" would come back as a blank, which a web address cannot hold).
+QString addressText(const QUrl& base);
+
 // The stored base address, or the default when none is stored or the stored one is unusable.
 QUrl baseAddress(const QString& appFolder);
 bool setBaseAddress(const QString& appFolder, const QString& text, QString* error = nullptr);

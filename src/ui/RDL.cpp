@@ -147,7 +147,7 @@ void RDL::changeServerAddress()
 {
     const QString typed = Prompt::askText(this,
                                           tr("Web folder holding the history files (http:// or https://):"),
-                                          DownloadServer::baseAddress(m_appFolder).toString());
+                                          DownloadServer::addressText(DownloadServer::baseAddress(m_appFolder)));
     if (typed.isEmpty())
         return;
     QString error;

@@ -1,0 +1,180 @@
+// Fuzz target for the optimiser and the filter, over damaged draws and entry lines: the input becomes
+// a history, an entry file and the settings. The link table counts each pair once per draw holding
+// both, the best partner is the most linked one left, chained lines are sorted and new, appended
+// lines land after the file's own, and the filters keep no two lines sharing the threshold while
+// the thinned file holds exactly the kept lines.
+#include "EntryDamage.h"
+#include "EntryFilter.h"
+#include "FuzzRecords.h"
+#include "FuzzSupport.h"
+#include "GameCatalogue.h"
+#include "LinkTable.h"
+#include "OptimisedLines.h"
+
+#include <algorithm>
+#include <set>
+
+namespace
+{
+void checkLinks(const LinkTable& table, const std::vector<DrawRecord>& draws, int first, int last, FuzzInput& in)
+{
+    const int k = table.lineLength();
+    const int m = table.highestBall();
+    std::vector<const DrawRecord*> counted;
+    for (int r = std::max(first, 1); r <= std::min<int>(last, static_cast<int>(draws.size())); ++r)
+        counted.push_back(&draws[r - 1]);
+    const auto holds = [k](const DrawRecord* d, int ball) {
+        return std::find(d->numbers.begin(), d->numbers.begin() + k, ball) != d->numbers.begin() + k;
+    };
+    const bool sound = std::all_of(counted.begin(), counted.end(), [k, m](const DrawRecord* d) {
+        const std::set<int> numbers(d->numbers.begin(), d->numbers.begin() + k);
+        return static_cast<int>(numbers.size()) == k && *numbers.begin() >= 1 && *numbers.rbegin() <= m;
+    });
+    for (int a = 1; a <= m; ++a) {
+        for (int b = 1; b <= m; ++b) {
+            const int both = static_cast<int>(std::count_if(counted.begin(), counted.end(), [&](const DrawRecord* d) {
+                return a != b && holds(d, a) && holds(d, b);
+            }));
+            FUZZ_CHECK(table.count(a, b) >= 0 && table.count(a, b) <= k * static_cast<int>(counted.size()));
+            if (sound)
+                FUZZ_CHECK(table.count(a, b) == both);
+        }
+    }
+
+    // The best partner: the highest count, the lowest ball on a tie, never an excluded ball.
+    const int key = in.between(0, 50);
+    std::array<int, 6> excluded{};
+    for (int& ball : excluded)
+        ball = in.between(0, 50);
+    const int used = GameCatalogue::isSuper7(table.gameId()) ? 6 : 5;
+    int best = 0;
+    for (int ball = 1; key >= 1 && key <= m && ball <= m; ++ball) {
+        const bool left = std::find(excluded.begin(), excluded.begin() + used, ball) == excluded.begin() + used;
+        if (left && table.count(key, ball) > (best ? table.count(key, best) : 0))
+            best = ball;
+    }
+    FUZZ_CHECK(table.GetBestFor(key, excluded) == best);
+}
+
+void checkOptimisedLines(const LinkTable& table, RecordFile file, int gameId, const QDate& date)
+{
+    const int k = table.lineLength();
+    const std::vector<EntryNumbers> made = OptimisedLines::makeLines(table);
+    FUZZ_CHECK(made.size() <= static_cast<size_t>(table.highestBall()));
+    for (size_t i = 0; i < made.size(); ++i) {
+        const EntryNumbers& line = made[i];
+        FUZZ_CHECK(line[0] >= 1 && line[k - 1] <= table.highestBall());
+        FUZZ_CHECK(std::adjacent_find(line.begin(), line.begin() + k, std::greater_equal<>()) == line.begin() + k);
+        FUZZ_CHECK(std::all_of(line.begin() + k, line.end(), [](int16_t n) { return n == 0; }));
+        for (size_t j = 0; j < i; ++j)
+            FUZZ_CHECK(!std::equal(line.begin(), line.begin() + 6, made[j].begin()));
+    }
+
+    const int existing = EntryFile::lineCount(file);
+    std::vector<EntryNumbers> before;
+    for (int r = 1; r <= existing; ++r)
+        before.push_back(EntryFile::lineOf(file, r));
+    const QByteArray original = file.bytes();
+    QString error;
+    const bool appended = OptimisedLines::appendLines(file, made, gameId, date, &error);
+    const int total = existing + static_cast<int>(made.size());
+    if (total > EntryFile::MaxLines) {
+        FUZZ_CHECK(!appended && !error.isEmpty() && file.bytes() == original);
+        return;
+    }
+    FUZZ_CHECK(appended && EntryFile::lineCount(file) == total);
+    for (int r = 1; r <= total; ++r) {
+        const EntryNumbers line = EntryFile::lineOf(file, r);
+        if (r <= existing) {
+            FUZZ_CHECK(line == before[r - 1]);
+            continue;
+        }
+        FUZZ_CHECK(std::equal(line.begin(), line.begin() + k, made[r - existing - 1].begin()));
+        const QByteArray record = file.record(r);
+        FUZZ_CHECK(RecordFile::get16(record, 6) == date.day() && RecordFile::get16(record, 8) == date.month()
+                   && RecordFile::get16(record, 10) == date.year());
+    }
+}
+
+void checkRange(const QString& typed, int drawCount)
+{
+    const OptimisedLines::Range range = OptimisedLines::chooseRange(typed, drawCount);
+    using R = OptimisedLines::RangeRefusal;
+    FUZZ_CHECK((range.refusal == R::EmptyText) == typed.isEmpty());
+    FUZZ_CHECK(range.refusal != R::NoDraws || drawCount <= 0);
+    if (range.refusal != R::None)
+        return;
+    FUZZ_CHECK(range.first >= 1 && range.first <= drawCount);
+    bool whole = false;
+    const int n = typed.toInt(&whole);
+    if (whole && !typed.startsWith(QLatin1Char('+')))
+        FUZZ_CHECK(range.first == drawCount - n + 1);
+}
+
+int shared(const EntryNumbers& a, const EntryNumbers& b, int k)
+{
+    int pairs = 0;
+    for (int p = 0; p < k; ++p)
+        pairs += static_cast<int>(std::count(b.begin(), b.begin() + k, a[p]));
+    return pairs;
+}
+
+void checkFilter(const RecordFile& file, int gameId, const EntryFilter::Settings& settings)
+{
+    const int k = GameCatalogue::mainCount(gameId);
+    const std::vector<EntryNumbers> lines = linesOf(file.bytes());
+    const std::optional<EntryFilter::Marks> marks = EntryFilter::check(lines, gameId, settings);
+    FUZZ_CHECK(marks && marks->size() == lines.size());
+    const EntryFilter::SumBand band = EntryFilter::sumBand(gameId, settings.sliderPosition);
+    std::vector<EntryNumbers> kept;
+    for (size_t j = 0; j < lines.size(); ++j) {
+        int sum = 0;
+        for (int i = 0; i < k; ++i)
+            sum += lines[j][i];
+        const bool outside = settings.sumFilter && (sum < band.low || sum > band.high);
+        // Of similar lines the first stays: a line is marked by coverage exactly when an earlier
+        // kept line shares enough with it.
+        const bool covered = settings.coverageFilter && std::any_of(kept.begin(), kept.end(), [&](const auto& e) {
+                                 return shared(e, lines[j], k) >= settings.threshold;
+                             });
+        FUZZ_CHECK((*marks)[j] == (outside || covered));
+        if (!(*marks)[j])
+            kept.push_back(lines[j]);
+    }
+    if (settings.coverageFilter && !lines.empty())
+        FUZZ_CHECK(!EntryFilter::check(lines, gameId, settings, [](int) { return false; }));
+
+    const RecordFile thinned(EntryFile::RecordLength, EntryFilter::thinned(file, *marks));
+    FUZZ_CHECK(linesOf(thinned.bytes()) == kept);
+    if (EntryDamage::describe(file, gameId).isEmpty())
+        FUZZ_CHECK(EntryDamage::describe(thinned, gameId).isEmpty());
+}
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    FuzzInput in(data, size);
+    const int gameId = in.between(1, 7);
+    const int first = in.between(-2, 40);
+    const int last = in.between(-2, 40);
+    EntryFilter::Settings settings;
+    const uint8_t flags = in.byte();
+    settings.sumFilter = flags & 1;
+    settings.coverageFilter = flags & 2;
+    settings.sliderPosition = in.between(0, 6);
+    settings.threshold = in.between(0, 8);
+    const QString typed = QString::fromLatin1(in.take(in.byte() % 8));
+    const QDate date = QDate(2026, 12, 5).addDays(in.int16());
+    const std::vector<DrawRecord> draws = drawsOf(in.take(in.byte() * 8u));
+    const QByteArray keyBytes = in.take(7);
+    const RecordFile entries(EntryFile::RecordLength, in.rest());
+
+    LinkTable table(gameId);
+    table.process(draws, first, last);
+    FuzzInput keys(reinterpret_cast<const uint8_t*>(keyBytes.constData()), keyBytes.size());
+    checkLinks(table, draws, first, last, keys);
+    checkOptimisedLines(table, entries, gameId, date);
+    checkRange(typed, static_cast<int>(draws.size()));
+    checkFilter(entries, gameId, settings);
+    return 0;
+}

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFileSystemWatcher>
+#include <QMouseEvent>
 
 FolderFileList::FolderFileList(const QString& folder, const QString& suffix, QWidget* parent)
     : QListWidget(parent)
@@ -57,4 +58,11 @@ void FolderFileList::refresh()
         emit picked(kept);
     }
     emit refreshed();
+}
+
+void FolderFileList::mouseReleaseEvent(QMouseEvent* event)
+{
+    QListWidget::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && !itemAt(event->position().toPoint()))
+        emit clickedBesideFiles();
 }

@@ -25,6 +25,11 @@ signals:
     void picked(const QString& name);
     // The folder was listed again; the picked file may have changed.
     void refreshed();
+    // A click landed in the list but on no file.
+    void clickedBesideFiles();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     QString m_folder;

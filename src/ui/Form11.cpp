@@ -48,6 +48,13 @@ Form11::Form11(const QString& appFolder, const EntrySet& shown, QWidget* parent)
     // The picked file may have changed behind the window's back; it is shown anew, without a
     // message the player did not ask for.
     connect(m_files, &FolderFileList::refreshed, this, [this] { viewFile(false); });
+    // A click on the list that picks nothing tells the player why nothing is shown.
+    connect(m_files, &FolderFileList::clickedBesideFiles, this, [this] {
+        if (!m_files->pickedName().isEmpty())
+            return;
+        m_contents->clear();
+        Prompt::warn(this, tr("You have not selected a file"));
+    });
     connect(deleteButton, &QPushButton::clicked, this, &Form11::deleteFile);
     connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
 }

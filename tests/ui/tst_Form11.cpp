@@ -46,6 +46,10 @@ void tst_Form11::deleteAFile()
     QCOMPARE(rowTexts(files), QStringList({"Nat64905JAN2003.lot", "StandSuper7.lot", "Western05DEC2026.lot"}));
     CLICK(deletion, "deleteButton");
     QCOMPARE(m_fx->prompts->last(), app + "You have not selected a file for deletion");
+    // A click below the last file picks nothing.
+    const QPoint belowFiles(10, files->viewport()->height() - 5);
+    QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, belowFiles);
+    QCOMPARE(m_fx->prompts->last(), app + "You have not selected a file");
     choose("Western05DEC2026.lot");
     CLICK(deletion, "deleteButton");
     QCOMPARE(m_fx->prompts->last(),

@@ -193,13 +193,3 @@ void BM_WindowCheck(benchmark::State& state)
 }
 BENCHMARK(BM_WindowCheck)->Arg(2500)->Unit(benchmark::kMillisecond);
 } // namespace
-
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -9,7 +9,6 @@
 #include "ResultsFile.h"
 #include "SuggestLines.h"
 
-#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
@@ -179,12 +178,3 @@ void BM_Suggest2500_IntoEntrySetInBatches(benchmark::State& state)
 }
 BENCHMARK(BM_Suggest2500_IntoEntrySetInBatches)->Unit(benchmark::kMillisecond)->Iterations(3);
 } // namespace
-
-int main(int argc, char** argv)
-{
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -32,16 +32,20 @@ NetworkTransfer::~NetworkTransfer()
     drop();
 }
 
-void NetworkTransfer::drop()
+QNetworkReply* NetworkTransfer::takeReply()
 {
-    if (!m_reply)
-        return;
     m_silence.stop();
     QNetworkReply* reply = m_reply;
     m_reply = nullptr;
     reply->disconnect(this);
-    reply->abort();
     reply->deleteLater();
+    return reply;
+}
+
+void NetworkTransfer::drop()
+{
+    if (m_reply)
+        takeReply()->abort();
 }
 
 void NetworkTransfer::start(const QUrl& url)
@@ -120,11 +124,7 @@ void NetworkTransfer::finish()
 {
     if (!m_reply)
         return;
-    m_silence.stop();
-    QNetworkReply* reply = m_reply;
-    m_reply = nullptr;
-    reply->disconnect(this);
-    reply->deleteLater();
+    QNetworkReply* reply = takeReply();
     if (reply->isOpen())
         m_body += reply->read(MaxBody + 1 - m_body.size());
     if (m_body.size() > MaxBody && m_refusal.isEmpty())

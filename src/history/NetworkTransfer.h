@@ -28,6 +28,8 @@ public:
     void cancel() override;
 
 private:
+    // Stops watching the current reply and hands it over; it deletes itself later.
+    QNetworkReply* takeReply();
     void drop();
     void readBody();
     void refuse(const QString& reason);

@@ -10,12 +10,16 @@
 #include "ResultsFile.h"
 
 #include <QApplication>
+#include <QItemSelection>
 #include <QListView>
 #include <QRadioButton>
 #include <QStringListModel>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <benchmark/benchmark.h>
+#include <map>
+#include <memory>
 
 namespace
 {
@@ -49,43 +53,53 @@ void BM_StartUpToMainWindowShown(benchmark::State& state)
 }
 BENCHMARK(BM_StartUpToMainWindowShown)->Unit(benchmark::kMillisecond);
 
-// The newest draw's numbers in every line of the entry file of its date: 32,767 winning lines.
-QTemporaryDir& folderWithWinningEntries()
+// An entry file of 32,767 lines for the newest draw's date. Every `step`-th line holds the draw's
+// numbers and wins; the others hold numbers it missed. Step 1 makes one run of winning rows, step 2
+// the most runs (16,384), the costly case for a selection.
+QTemporaryDir& folderWithWinningEntries(int step)
 {
-    static QTemporaryDir dir;
-    static const bool written = [] {
-        const auto draws = loadRealDraws();
-        const DrawRecord& last = draws.back();
-        RecordFile entries(EntryFile::RecordLength);
-        EntryNumbers line{};
-        std::copy_n(last.numbers.begin(), 6, line.begin());
-        for (int k = 0; k < EntryFile::MaxLines; ++k)
-            EntryFile::appendLine(entries, line, 3);
-        return ResultsFile::writeAll(dir.filePath("CAN2.rtl"), draws)
-               && entries.save(dir.filePath(EntryFile::DatedEntryFileName(3, last.day, last.month, last.year)));
-    }();
-    if (!written)
+    static std::map<int, std::unique_ptr<QTemporaryDir>> folders;
+    std::unique_ptr<QTemporaryDir>& dir = folders[step];
+    if (dir)
+        return *dir;
+    dir = std::make_unique<QTemporaryDir>();
+    const auto draws = loadRealDraws();
+    const DrawRecord& last = draws.back();
+    RecordFile entries(EntryFile::RecordLength);
+    EntryNumbers winner{};
+    std::copy_n(last.numbers.begin(), 6, winner.begin());
+    EntryNumbers loser{};
+    for (int n = 1, k = 0; k < 6; ++n) {
+        if (std::find(last.numbers.begin(), last.numbers.begin() + 6, n) == last.numbers.begin() + 6 && n != last.bonus)
+            loser[k++] = n;
+    }
+    for (int k = 0; k < EntryFile::MaxLines; ++k)
+        EntryFile::appendLine(entries, k % step == 0 ? winner : loser, 3);
+    if (!ResultsFile::writeAll(dir->filePath("CAN2.rtl"), draws)
+        || !entries.save(dir->filePath(EntryFile::DatedEntryFileName(3, last.day, last.month, last.year))))
         qFatal("could not write the benchmark entries");
-    return dir;
+    return *dir;
 }
 
 void BM_StartUpWithMaximumWinningEntryFile(benchmark::State& state)
 {
-    QTemporaryDir& dir = folderWithWinningEntries();
+    const int step = int(state.range(0));
+    QTemporaryDir& dir = folderWithWinningEntries(step);
     FixedClock clock(QDate(2026, 9, 23));
     RecordingPrinter printers;
     SeededRandom random(1);
+    const int winners = (EntryFile::MaxLines + step - 1) / step;
     for (auto _ : state) {
         Form1 main(dir.path(), clock, printers, random);
         main.startUp();
         main.show();
         QApplication::processEvents();
-        if (main.findChild<QListView*>(QStringLiteral("entryList"))->selectionModel()->selectedRows().size()
-            != EntryFile::MaxLines)
-            state.SkipWithError("not every line was selected as a winner");
+        if (main.findChild<QListView*>(QStringLiteral("entryList"))->selectionModel()->selectedIndexes().size()
+            != winners)
+            state.SkipWithError("the winning lines were not all selected");
     }
 }
-BENCHMARK(BM_StartUpWithMaximumWinningEntryFile)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_StartUpWithMaximumWinningEntryFile)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 
 // The baseline: the winning rows selected one at a time, each merged into the growing selection.
 void BM_SelectWinningRowsOneByOne(benchmark::State& state)
@@ -117,6 +131,26 @@ void BM_SelectWinningRowsAtOnce(benchmark::State& state)
 }
 BENCHMARK(BM_SelectWinningRowsAtOnce)->Arg(2000)->Arg(4000)->Arg(32767)->Unit(benchmark::kMillisecond);
 
+// Reading back 16,384 scattered selected rows, as Edit and Delete do after a check: every selected
+// index at once, against Qt's row query (the baseline), which tests every row against every range.
+void BM_ReadScatteredSelection(benchmark::State& state)
+{
+    QStringListModel model(QStringList(EntryFile::MaxLines, QStringLiteral("01 02 03 04 05 06")));
+    QListView view;
+    view.setModel(&model);
+    QItemSelection everyOther;
+    for (int r = 0; r < model.rowCount(); r += 2)
+        everyOther.select(model.index(r), model.index(r));
+    view.selectionModel()->select(everyOther, QItemSelectionModel::Select);
+    const bool byIndexes = state.range(0) == 1;
+    for (auto _ : state) {
+        const auto rows = byIndexes ? view.selectionModel()->selectedIndexes() : view.selectionModel()->selectedRows();
+        if (rows.size() != (EntryFile::MaxLines + 1) / 2)
+            state.SkipWithError("rows missing");
+    }
+}
+BENCHMARK(BM_ReadScatteredSelection)->ArgName("byIndexes")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
 void BM_ReadWholeHistory(benchmark::State& state)
 {
     const QString path = folderWithHistory().filePath("CAN1.rtl");
@@ -136,13 +170,3 @@ void BM_FindLastDrawByDate(benchmark::State& state)
 }
 BENCHMARK(BM_FindLastDrawByDate)->Unit(benchmark::kMicrosecond);
 } // namespace
-
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -1,4 +1,5 @@
 #include "EntryFile.h"
+#include "EntryFileContents.h"
 #include "TestFiles.h"
 
 #include <QDate>
@@ -55,6 +56,7 @@ private slots:
     void failuresAreReportedAndHarmless();
     void removeEmpty();
     void standingCopy();
+    void contentLines();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -204,6 +206,32 @@ void tst_EntryFile::standingCopy()
     QCOMPARE(readFileBytes(standing), rec(1, A));
     QVERIFY(EntryFile::saveStandingCopy(dated, standing));
     QCOMPARE(readFileBytes(standing), datedBytes);
+}
+
+void tst_EntryFile::contentLines()
+{
+    // The deletion window's lines for a file of these bytes; reading must leave the file as it was.
+    const auto shown = [this](const QString& name, const QByteArray& bytes) {
+        const QString path = m_dir->filePath(name);
+        const auto lines = writeFileBytes(path, bytes) ? EntryFileContents::contentLines(path) : std::nullopt;
+        return lines && readFileBytes(path) == bytes ? QStringList(lines->begin(), lines->end()) : QStringList{"?"};
+    };
+    const QByteArray two = rec(2, {3, 11, 24, 30, 41, 49, 7}) + rec(0, B);
+    const QStringList twoLines{"03 11 24 30 41 49 ", "01 02 03 04 05 06 "};
+    QCOMPARE(shown("Nat64905JAN2003.lot", two), twoLines); // no seventh number outside "S" files
+    QCOMPARE(shown("StandSuper7.lot", rec(1, S7)), QStringList{"02 09 16 23 30 37 44 "});
+    // Numbers 6 and 7 show only above 0.
+    QCOMPARE(shown("StandLotto.lot", rec(1, {10, 20, 30, 40, 45, 0, 0})), QStringList{"10 20 30 40 45 "});
+    QCOMPARE(shown("Super713FEB2004.lot", QByteArray()), QStringList{});
+    // The count is not consulted: what a deletion left beyond it shows, up to a zero record.
+    QCOMPARE(shown("Ontario01NOV1999.lot", two + rec(0, {}) + rec(0, C)), twoLines);
+    // A cut-off last record shows what it holds.
+    QCOMPARE(shown("Quebec30JUN2010.lot", two.left(28 + 16)), (QStringList{"03 11 24 30 41 49 ", "01 02 00 00 00 "}));
+
+    // Deleted behind the window's back: nothing to show, and nothing comes back.
+    const QString gone = m_dir->filePath("Nat64912JAN2003.lot");
+    QCOMPARE(EntryFileContents::contentLines(gone), std::optional(std::vector<QString>{}));
+    QVERIFY(!QFile::exists(gone));
 }
 
 QTEST_GUILESS_MAIN(tst_EntryFile)

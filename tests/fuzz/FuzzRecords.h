@@ -1,16 +1,12 @@
-// FuzzRecords: draws and entry lines made from the fuzzer's bytes the way the program reads a
-// history or an entry file, so the logic over them meets damaged records as the program would.
+// FuzzRecords: entry lines made from the fuzzer's bytes the way the program reads an entry file,
+// so the logic over them meets damaged records as the program would. (Draws come the same way
+// from HistoryImage(bytes).draws().)
 #pragma once
 
 #include "EntryFile.h"
-#include "HistoryImage.h"
+#include "GameCatalogue.h"
 
 #include <vector>
-
-inline std::vector<DrawRecord> drawsOf(const QByteArray& bytes)
-{
-    return HistoryImage(bytes).draws();
-}
 
 inline std::vector<EntryNumbers> linesOf(const QByteArray& bytes)
 {
@@ -19,4 +15,13 @@ inline std::vector<EntryNumbers> linesOf(const QByteArray& bytes)
     for (int k = 1; k <= EntryFile::lineCount(file); ++k)
         lines.push_back(EntryFile::lineOf(file, k));
     return lines;
+}
+
+// The main numbers of the lines one after another: six a line, or seven for Super 7.
+inline std::vector<int16_t> mainOf(const std::vector<EntryNumbers>& lines, int gameId)
+{
+    std::vector<int16_t> out;
+    for (const EntryNumbers& line : lines)
+        out.insert(out.end(), line.begin(), line.begin() + GameCatalogue::mainCount(gameId));
+    return out;
 }

@@ -4,13 +4,18 @@
 // only take paths.
 #pragma once
 
+#include "RecordFile.h"
+
 #include <QBuffer>
 #include <QByteArray>
+#include <QDate>
 #include <QFile>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -107,8 +112,51 @@ inline int32_t storedCount(const QString& path)
 {
     const QByteArray bytes = fileBytes(path);
     FUZZ_CHECK(bytes.size() >= 4);
-    return static_cast<int32_t>(uint8_t(bytes[0]) | uint8_t(bytes[1]) << 8 | uint8_t(bytes[2]) << 16
-                                | uint32_t(uint8_t(bytes[3])) << 24);
+    return RecordFile::get32(bytes, 0);
+}
+
+// Runs `look` and checks that it left the file as it was; returns what it found.
+template <class Look> auto leavesFile(const QString& path, Look look)
+{
+    const QByteArray before = fileBytes(path);
+    const auto found = look();
+    FUZZ_CHECK(fileBytes(path) == before);
+    return found;
+}
+
+// A refused change says why and leaves the file as it was.
+inline void checkRefused(bool done, const QString& error, const QString& path, const QByteArray& before)
+{
+    FUZZ_CHECK(!done && !error.isEmpty() && fileBytes(path) == before);
+}
+
+// The boxes with the first n in reverse order: typed values must not depend on the box they are in.
+inline QStringList reversedFront(QStringList boxes, qsizetype n)
+{
+    std::reverse(boxes.begin(), boxes.begin() + std::clamp<qsizetype>(n, 0, boxes.size()));
+    return boxes;
+}
+
+// A line as the program stores it: `count` numbers rising strictly within 1..highest, zeros after.
+template <class Numbers> bool isStoredLine(const Numbers& numbers, int count, int highest)
+{
+    const auto end = numbers.begin() + count;
+    return numbers[0] >= 1 && numbers[count - 1] <= highest
+           && std::adjacent_find(numbers.begin(), end, std::greater_equal<>()) == end
+           && std::all_of(end, numbers.end(), [](int16_t n) { return n == 0; });
+}
+
+// What a draw says, without the position and count that move with it.
+template <class A, class B> bool sameDraw(const A& a, const B& b)
+{
+    return a.day == b.day && a.month == b.month && a.year == b.year && a.numbers == b.numbers && a.bonus == b.bonus;
+}
+
+// Whether an entry record carries the date as the program writes it: day, month, year at 6, 8, 10.
+inline bool datedOn(const QByteArray& record, const QDate& date)
+{
+    return RecordFile::get16(record, 6) == date.day() && RecordFile::get16(record, 8) == date.month()
+           && RecordFile::get16(record, 10) == date.year();
 }
 
 // Files grown to the 32,767-record limit take seconds each under the sanitizers and would starve
@@ -128,11 +176,14 @@ inline bool throughFiles(uint8_t flags, size_t size)
     return (flags & 1) && size % 8 == 0;
 }
 
-// Cuts a record file to whole records, pads it to `records` records with copies of its last one
-// (zeros when it has none) and puts `count` into the first four bytes, so that inputs reach the
-// 32,767-record limit of the formats without megabytes of fuzzer data.
-inline QByteArray growToRecords(QByteArray bytes, int recordLength, int records, int32_t count)
+// Cuts a record file to whole records, pads it to one record below, at or above `limit` records
+// with copies of its last one (zeros when it has none) and puts that count, or one less, into the
+// first four bytes, so that inputs reach the 32,767-record limit of the formats without megabytes
+// of fuzzer data. `choice` picks the size and the count.
+inline QByteArray grownToLimit(QByteArray bytes, int recordLength, int limit, int choice)
 {
+    const int records = limit - 1 + choice % 3;
+    const int32_t count = records - (choice / 3) % 2;
     bytes.truncate(std::min<qsizetype>(bytes.size() - bytes.size() % recordLength, qsizetype(records) * recordLength));
     const QByteArray last = bytes.isEmpty() ? QByteArray(recordLength, '\0') : bytes.right(recordLength);
     bytes.reserve(qsizetype(records) * recordLength);

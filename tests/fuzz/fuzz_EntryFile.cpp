@@ -6,6 +6,7 @@
 #include "EntryFile.h"
 #include "EntryFileContents.h"
 #include "EntryLineText.h"
+#include "FuzzRecords.h"
 #include "FuzzSupport.h"
 #include "GameCatalogue.h"
 
@@ -14,11 +15,6 @@
 
 namespace
 {
-bool sameMain(const EntryNumbers& a, const EntryNumbers& b, int gameId)
-{
-    return std::equal(a.begin(), a.begin() + GameCatalogue::mainCount(gameId), b.begin());
-}
-
 bool inRange(const EntryNumbers& numbers, int gameId)
 {
     return std::all_of(numbers.begin(), numbers.begin() + GameCatalogue::mainCount(gameId), [gameId](int n) {
@@ -26,40 +22,27 @@ bool inRange(const EntryNumbers& numbers, int gameId)
     });
 }
 
-// Whether the damage check finds nothing wrong; looking never changes the file.
 bool undamaged(const QString& path, int gameId)
 {
-    const QByteArray before = fileBytes(path);
-    const bool sound = EntryDamage::describeFile(path, gameId).isEmpty();
-    FUZZ_CHECK(fileBytes(path) == before);
-    return sound;
+    return leavesFile(path, [&] { return EntryDamage::describeFile(path, gameId).isEmpty(); });
 }
 
 std::vector<EntryNumbers> readLines(const QString& path)
 {
-    const QByteArray before = fileBytes(path);
-    const std::optional<std::vector<EntryNumbers>> lines = EntryFile::readAllLines(path);
-    FUZZ_CHECK(lines.has_value());
-    const std::optional<int> count = EntryFile::ReadEntryCount(path);
-    FUZZ_CHECK(count.has_value() && *count == static_cast<int>(lines->size()));
-    FUZZ_CHECK(*count <= EntryFile::MaxLines);
-    FUZZ_CHECK(fileBytes(path) == before);
-    return *lines;
-}
-
-// k runs over 0..n+1, so every operation also meets the two lines that do not exist.
-int lineChoice(int pick, int n)
-{
-    return pick % (n + 2);
+    return leavesFile(path, [&] {
+        const std::optional<std::vector<EntryNumbers>> lines = EntryFile::readAllLines(path);
+        const std::optional<int> count = EntryFile::ReadEntryCount(path);
+        FUZZ_CHECK(lines && count && *count == static_cast<int>(lines->size()) && *count <= EntryFile::MaxLines);
+        return *lines;
+    });
 }
 
 // The deletion window's view of the file agrees with the main list's, and looking at a missing
 // file creates nothing.
 void checkContents(const QString& path, const std::vector<EntryNumbers>& lines)
 {
-    const QByteArray before = fileBytes(path);
-    const std::optional<std::vector<QString>> shown = EntryFileContents::contentLines(path);
-    FUZZ_CHECK(shown && fileBytes(path) == before);
+    const auto shown = leavesFile(path, [&] { return EntryFileContents::contentLines(path); });
+    FUZZ_CHECK(shown.has_value());
     for (size_t k = 0; k < std::min(shown->size(), lines.size()); ++k) {
         if (std::all_of(lines[k].begin(), lines[k].begin() + 6, [](int n) { return n >= 1 && n <= 99; }))
             FUZZ_CHECK((*shown)[k] == FormatEntryLine(lines[k], GameCatalogue::National) + QLatin1Char(' '));
@@ -69,97 +52,29 @@ void checkContents(const QString& path, const std::vector<EntryNumbers>& lines)
     FUZZ_CHECK(!QFile::exists(missing));
 }
 
-void checkReadLine(const QString& path, const std::vector<EntryNumbers>& lines, int pick)
-{
-    const int n = static_cast<int>(lines.size());
-    const int k = lineChoice(pick, n);
-    QString error;
-    const std::optional<EntryNumbers> line = EntryFile::ReadEntryLine(path, k, &error);
-    if (k < 1 || k > n)
-        FUZZ_CHECK(!line && !error.isEmpty());
-    else
-        FUZZ_CHECK(line && *line == lines[k - 1]);
-}
-
-// The changes return the lines the file holds afterwards.
-std::vector<EntryNumbers>
-checkAppend(const QString& path, const std::vector<EntryNumbers>& lines, const EntryNumbers& numbers, int gameId)
+// Runs a change and checks what any change must leave: a refused one says why and keeps the
+// bytes; one made keeps a sound file sound when it writes numbers of the game, and the count stored
+// is the number of lines. Returns the lines afterwards.
+template <class Change>
+std::vector<EntryNumbers> changed(const QString& path,
+                                  const std::vector<EntryNumbers>& lines,
+                                  bool refused,
+                                  bool writesSound,
+                                  int gameId,
+                                  Change change)
 {
     const QByteArray before = fileBytes(path);
     const bool wasSound = undamaged(path, gameId);
     QString error;
-    const std::optional<int> count = EntryFile::AppendEntryLine(path, numbers, gameId, &error);
-    if (lines.size() >= static_cast<size_t>(EntryFile::MaxLines)) {
-        FUZZ_CHECK(!count && !error.isEmpty());
-        FUZZ_CHECK(fileBytes(path) == before);
+    const bool done = change(&error);
+    if (refused) {
+        checkRefused(done, error, path, before);
         return lines;
     }
-    FUZZ_CHECK(count && *count == static_cast<int>(lines.size()) + 1);
+    FUZZ_CHECK(done && (!wasSound || !writesSound || undamaged(path, gameId)));
     const std::vector<EntryNumbers> after = readLines(path);
-    FUZZ_CHECK(after.size() == lines.size() + 1 && storedCount(path) == *count);
-    FUZZ_CHECK(std::equal(lines.begin(), lines.end(), after.begin()));
-    FUZZ_CHECK(sameMain(after.back(), numbers, gameId));
-    FUZZ_CHECK(!wasSound || !inRange(numbers, gameId) || undamaged(path, gameId));
+    FUZZ_CHECK(storedCount(path) == static_cast<int>(after.size()));
     return after;
-}
-
-std::vector<EntryNumbers> checkReplace(
-    const QString& path, const std::vector<EntryNumbers>& lines, int pick, const EntryNumbers& numbers, int gameId)
-{
-    const int n = static_cast<int>(lines.size());
-    const int k = lineChoice(pick, n);
-    const QByteArray before = fileBytes(path);
-    const bool wasSound = undamaged(path, gameId);
-    QString error;
-    const bool replaced = EntryFile::ReplaceEntryLine(path, k, numbers, gameId, &error);
-    if (k < 1 || k > n) {
-        FUZZ_CHECK(!replaced && !error.isEmpty());
-        FUZZ_CHECK(fileBytes(path) == before);
-        return lines;
-    }
-    FUZZ_CHECK(replaced);
-    std::vector<EntryNumbers> expected = lines;
-    expected[k - 1] = numbers;
-    if (!GameCatalogue::isSuper7(gameId))
-        expected[k - 1][6] = 0;
-    FUZZ_CHECK(readLines(path) == expected);
-    FUZZ_CHECK(!wasSound || !inRange(numbers, gameId) || undamaged(path, gameId));
-    return expected;
-}
-
-std::vector<EntryNumbers> checkDelete(const QString& path, const std::vector<EntryNumbers>& lines, int pick, int gameId)
-{
-    const int n = static_cast<int>(lines.size());
-    const int k = lineChoice(pick, n);
-    const QByteArray before = fileBytes(path);
-    const bool wasSound = undamaged(path, gameId);
-    QString error;
-    const std::optional<int> count = EntryFile::DeleteEntryLine(path, k, &error);
-    if (k < 1 || k > n) {
-        FUZZ_CHECK(!count && !error.isEmpty());
-        FUZZ_CHECK(fileBytes(path) == before);
-        return lines;
-    }
-    FUZZ_CHECK(count && *count == n - 1 && storedCount(path) == n - 1);
-    std::vector<EntryNumbers> expected = lines;
-    expected.erase(expected.begin() + (k - 1));
-    FUZZ_CHECK(readLines(path) == expected);
-    FUZZ_CHECK(!wasSound || undamaged(path, gameId));
-    return expected;
-}
-
-void checkStandingCopyAndRemoval(const QString& path, bool empty)
-{
-    const QString standing = scratchPath(QStringLiteral("StandLotto.lot"));
-    FUZZ_CHECK(EntryFile::saveStandingCopy(path, standing));
-    FUZZ_CHECK(fileBytes(standing) == fileBytes(path));
-    QFile::remove(standing);
-
-    const QByteArray before = fileBytes(path);
-    FUZZ_CHECK(EntryFile::RemoveEmptyEntryFile(path));
-    FUZZ_CHECK(QFile::exists(path) == !empty);
-    if (!empty)
-        FUZZ_CHECK(fileBytes(path) == before);
 }
 } // namespace
 
@@ -174,24 +89,69 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         n = in.int16();
     const int sizeChoice = in.byte();
     QByteArray bytes = in.rest();
-    if (growToLimit && (flags & 8)) {
-        const int records = EntryFile::MaxLines - 1 + sizeChoice % 3;
-        bytes = growToRecords(bytes, EntryFile::RecordLength, records, records - (sizeChoice / 3) % 2);
-    }
+    if (growToLimit && (flags & 8))
+        bytes = grownToLimit(bytes, EntryFile::RecordLength, EntryFile::MaxLines, sizeChoice);
 
     const QString path = scratchPath(QStringLiteral("Nat64905JAN2003.lot"));
     putFile(path, bytes);
     std::vector<EntryNumbers> lines = readLines(path);
-    checkReadLine(path, lines, pick);
+    const auto lineChoice = [&] { return pick % (static_cast<int>(lines.size()) + 2); };
+    QString error;
+    const int k = lineChoice();
+    const std::optional<EntryNumbers> line = EntryFile::ReadEntryLine(path, k, &error);
+    FUZZ_CHECK(k >= 1 && k <= static_cast<int>(lines.size()) ? line && *line == lines[k - 1]
+                                                             : !line && !error.isEmpty());
     checkContents(path, lines);
-    if (flags & 1)
-        lines = checkAppend(path, lines, numbers, gameId);
-    if (flags & 2)
-        lines = checkReplace(path, lines, pick, numbers, gameId);
-    if (flags & 4)
-        lines = checkDelete(path, lines, pick, gameId);
-    if (flags & 16)
-        checkStandingCopyAndRemoval(path, lines.empty());
+    // Replacing writes the numbers as given, but 6/49 games clear the seventh.
+    EntryNumbers replaced = numbers;
+    if (!GameCatalogue::isSuper7(gameId))
+        replaced[6] = 0;
+    const bool sound = inRange(numbers, gameId);
+    if (flags & 1) {
+        const bool full = lines.size() >= static_cast<size_t>(EntryFile::MaxLines);
+        const auto after = changed(path, lines, full, sound, gameId, [&](QString* e) {
+            const std::optional<int> count = EntryFile::AppendEntryLine(path, numbers, gameId, e);
+            FUZZ_CHECK(!count || *count == static_cast<int>(lines.size()) + 1);
+            return count.has_value();
+        });
+        FUZZ_CHECK(full
+                   || (after.size() == lines.size() + 1 && std::equal(lines.begin(), lines.end(), after.begin())
+                       && mainOf({after.back()}, gameId) == mainOf({numbers}, gameId)));
+        lines = after;
+    }
+    if (flags & 2) {
+        const int r = lineChoice();
+        const bool missing = r < 1 || r > static_cast<int>(lines.size());
+        std::vector<EntryNumbers> expected = lines;
+        if (!missing)
+            expected[r - 1] = replaced;
+        lines = changed(path, lines, missing, sound, gameId, [&](QString* e) {
+            return EntryFile::ReplaceEntryLine(path, r, numbers, gameId, e);
+        });
+        FUZZ_CHECK(lines == expected);
+    }
+    if (flags & 4) {
+        const int r = lineChoice();
+        const bool missing = r < 1 || r > static_cast<int>(lines.size());
+        std::vector<EntryNumbers> expected = lines;
+        if (!missing)
+            expected.erase(expected.begin() + (r - 1));
+        lines = changed(path, lines, missing, true, gameId, [&](QString* e) {
+            const std::optional<int> count = EntryFile::DeleteEntryLine(path, r, e);
+            FUZZ_CHECK(!count || *count == static_cast<int>(expected.size()));
+            return count.has_value();
+        });
+        FUZZ_CHECK(lines == expected);
+    }
+    if (flags & 16) {
+        const QString standing = scratchPath(QStringLiteral("StandLotto.lot"));
+        FUZZ_CHECK(EntryFile::saveStandingCopy(path, standing) && fileBytes(standing) == fileBytes(path));
+        QFile::remove(standing);
+        // Only a file without lines goes.
+        const QByteArray before = fileBytes(path);
+        FUZZ_CHECK(EntryFile::RemoveEmptyEntryFile(path) && QFile::exists(path) == !lines.empty());
+        FUZZ_CHECK(lines.empty() || fileBytes(path) == before);
+    }
     QFile::remove(path);
     return 0;
 }

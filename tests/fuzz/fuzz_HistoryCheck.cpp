@@ -7,6 +7,7 @@
 #include "FuzzSupport.h"
 #include "GameCatalogue.h"
 #include "HistoryCheck.h"
+#include "HistoryImage.h"
 
 #include <algorithm>
 
@@ -59,28 +60,20 @@ void checkFindRange(const std::vector<DrawRecord>& draws, int startKey, int endK
 {
     const std::optional<HistoryRange> range = HistoryCheck::findRange(draws, startKey, endKey);
     const int n = static_cast<int>(draws.size());
-    if (range)
-        FUZZ_CHECK(range->first >= 1 && range->first <= range->last && range->last <= n);
-    const auto key = [&](int record) { return draws[record - 1].dateKey(); };
+    FUZZ_CHECK(!range || (range->first >= 1 && range->first <= range->last && range->last <= n));
     // In a history in date order, one draw a date, the range is every draw dated from start to end.
-    const bool ordered =
-        std::adjacent_find(draws.begin(),
-                           draws.end(),
-                           [](const DrawRecord& a, const DrawRecord& b) { return a.dateKey() >= b.dateKey(); })
-        == draws.end();
-    if (!ordered)
+    const auto notAfter = [](const DrawRecord& a, const DrawRecord& b) { return a.dateKey() >= b.dateKey(); };
+    if (std::adjacent_find(draws.begin(), draws.end(), notAfter) != draws.end())
         return;
     int first = 0;
     int last = 0;
     for (int r = 1; r <= n; ++r) {
-        if (key(r) >= startKey && key(r) <= endKey) {
+        if (draws[r - 1].dateKey() >= startKey && draws[r - 1].dateKey() <= endKey) {
             first = first ? first : r;
             last = r;
         }
     }
-    FUZZ_CHECK(range.has_value() == (first != 0));
-    if (range)
-        FUZZ_CHECK(range->first == first && range->last == last);
+    FUZZ_CHECK(range.has_value() == (first != 0) && (!range || (range->first == first && range->last == last)));
 }
 } // namespace
 
@@ -94,7 +87,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     range.last = in.between(-1, 40);
     const int startPick = in.byte();
     const int endPick = in.byte();
-    const std::vector<DrawRecord> draws = drawsOf(in.take(in.byte() * 8u));
+    const std::vector<DrawRecord> draws = HistoryImage(in.take(in.byte() * 8u)).draws();
     const std::vector<EntryNumbers> lines = linesOf(in.rest());
 
     // Dates of the history itself, or a day before the first and after the last.

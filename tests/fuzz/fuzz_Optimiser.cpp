@@ -8,6 +8,7 @@
 #include "FuzzRecords.h"
 #include "FuzzSupport.h"
 #include "GameCatalogue.h"
+#include "HistoryImage.h"
 #include "LinkTable.h"
 #include "OptimisedLines.h"
 
@@ -62,37 +63,25 @@ void checkOptimisedLines(const LinkTable& table, RecordFile file, int gameId, co
     const std::vector<EntryNumbers> made = OptimisedLines::makeLines(table);
     FUZZ_CHECK(made.size() <= static_cast<size_t>(table.highestBall()));
     for (size_t i = 0; i < made.size(); ++i) {
-        const EntryNumbers& line = made[i];
-        FUZZ_CHECK(line[0] >= 1 && line[k - 1] <= table.highestBall());
-        FUZZ_CHECK(std::adjacent_find(line.begin(), line.begin() + k, std::greater_equal<>()) == line.begin() + k);
-        FUZZ_CHECK(std::all_of(line.begin() + k, line.end(), [](int16_t n) { return n == 0; }));
+        FUZZ_CHECK(isStoredLine(made[i], k, table.highestBall()));
         for (size_t j = 0; j < i; ++j)
-            FUZZ_CHECK(!std::equal(line.begin(), line.begin() + 6, made[j].begin()));
+            FUZZ_CHECK(!std::equal(made[i].begin(), made[i].begin() + 6, made[j].begin()));
     }
 
-    const int existing = EntryFile::lineCount(file);
-    std::vector<EntryNumbers> before;
-    for (int r = 1; r <= existing; ++r)
-        before.push_back(EntryFile::lineOf(file, r));
+    const std::vector<EntryNumbers> before = linesOf(file.bytes());
     const QByteArray original = file.bytes();
     QString error;
     const bool appended = OptimisedLines::appendLines(file, made, gameId, date, &error);
-    const int total = existing + static_cast<int>(made.size());
-    if (total > EntryFile::MaxLines) {
+    if (before.size() + made.size() > static_cast<size_t>(EntryFile::MaxLines)) {
         FUZZ_CHECK(!appended && !error.isEmpty() && file.bytes() == original);
         return;
     }
-    FUZZ_CHECK(appended && EntryFile::lineCount(file) == total);
-    for (int r = 1; r <= total; ++r) {
-        const EntryNumbers line = EntryFile::lineOf(file, r);
-        if (r <= existing) {
-            FUZZ_CHECK(line == before[r - 1]);
-            continue;
-        }
-        FUZZ_CHECK(std::equal(line.begin(), line.begin() + k, made[r - existing - 1].begin()));
-        const QByteArray record = file.record(r);
-        FUZZ_CHECK(RecordFile::get16(record, 6) == date.day() && RecordFile::get16(record, 8) == date.month()
-                   && RecordFile::get16(record, 10) == date.year());
+    const std::vector<EntryNumbers> after = linesOf(file.bytes());
+    FUZZ_CHECK(appended && after.size() == before.size() + made.size());
+    FUZZ_CHECK(std::equal(before.begin(), before.end(), after.begin()));
+    for (size_t r = before.size(); r < after.size(); ++r) {
+        FUZZ_CHECK(std::equal(after[r].begin(), after[r].begin() + k, made[r - before.size()].begin()));
+        FUZZ_CHECK(datedOn(file.record(static_cast<int>(r) + 1), date));
     }
 }
 
@@ -165,7 +154,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     settings.threshold = in.between(0, 8);
     const QString typed = QString::fromLatin1(in.take(in.byte() % 8));
     const QDate date = QDate(2026, 12, 5).addDays(in.int16());
-    const std::vector<DrawRecord> draws = drawsOf(in.take(in.byte() * 8u));
+    const std::vector<DrawRecord> draws = HistoryImage(in.take(in.byte() * 8u)).draws();
     const QByteArray keyBytes = in.take(7);
     const RecordFile entries(EntryFile::RecordLength, in.rest());
 

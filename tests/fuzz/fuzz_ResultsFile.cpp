@@ -1,7 +1,6 @@
 // Fuzz target for the draw history: the input becomes a history file, damaged ones included, and a
 // draw to find, insert and delete. Reading never changes the file; an insert or a delete moves the
 // count by exactly one, never past 32,767, and leaves every other draw as it was and in its order.
-#include "DateText.h"
 #include "DrawRecord.h"
 #include "FuzzSupport.h"
 #include "GameCatalogue.h"
@@ -17,21 +16,14 @@
 
 namespace
 {
-// What a draw says, without the position and count that move with it.
-bool sameDraw(const DrawRecord& a, const DrawRecord& b)
-{
-    return a.day == b.day && a.month == b.month && a.year == b.year && a.numbers == b.numbers && a.bonus == b.bonus;
-}
-
 bool sameDraws(const std::vector<DrawRecord>& a, const std::vector<DrawRecord>& b)
 {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), sameDraw);
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), sameDraw<DrawRecord, DrawRecord>);
 }
 
 bool inDateOrder(const std::vector<DrawRecord>& draws)
 {
-    return std::is_sorted(
-        draws.begin(), draws.end(), [](const DrawRecord& a, const DrawRecord& b) { return a.dateKey() < b.dateKey(); });
+    return std::is_sorted(draws.begin(), draws.end(), [](auto& a, auto& b) { return a.dateKey() < b.dateKey(); });
 }
 
 bool numberedInOrder(const std::vector<DrawRecord>& draws)
@@ -53,43 +45,38 @@ bool isSound(const DrawRecord& d, int gameId)
 
 bool undamaged(const QString& path, int gameId)
 {
-    const QByteArray before = fileBytes(path);
-    const bool sound = HistoryDamage::describeFile(path, gameId).isEmpty();
-    FUZZ_CHECK(fileBytes(path) == before);
-    return sound;
+    return leavesFile(path, [&] { return HistoryDamage::describeFile(path, gameId).isEmpty(); });
 }
 
-// Reads the history twice over (count and draws) and checks that reading left the file alone.
+// Reads the history twice over (count and draws); reading leaves the file alone.
 std::vector<DrawRecord> readDraws(const QString& path)
 {
-    const QByteArray before = fileBytes(path);
-    const std::optional<std::vector<DrawRecord>> draws = ResultsFile::readAll(path);
-    FUZZ_CHECK(draws.has_value());
-    const std::optional<int> count = ResultsFile::readCount(path);
-    FUZZ_CHECK(count.has_value() && *count == static_cast<int>(draws->size()));
-    FUZZ_CHECK(*count <= ResultsFile::MaxDraws);
-    FUZZ_CHECK(fileBytes(path) == before);
-    return *draws;
+    return leavesFile(path, [&] {
+        const std::optional<std::vector<DrawRecord>> draws = ResultsFile::readAll(path);
+        const std::optional<int> count = ResultsFile::readCount(path);
+        FUZZ_CHECK(draws && count && *count == static_cast<int>(draws->size()) && *count <= ResultsFile::MaxDraws);
+        return *draws;
+    });
 }
 
-// A draw whose fields fit the list's columns makes a line of fixed width.
-void checkListLine(const DrawRecord& draw, int gameId)
+// The change added or removed the draw at k: every other draw is as it was and in its order, and a
+// history in date order, or numbered in order, stays so.
+void checkOthersKept(const std::vector<DrawRecord>& before, const std::vector<DrawRecord>& after, int k)
 {
-    const auto twoDigits = [](int v) { return v >= 0 && v <= 99; };
-    const bool fits = draw.position >= 0 && twoDigits(draw.day) && twoDigits(draw.month) && draw.year >= 1000
-                      && draw.year <= 9999 && twoDigits(draw.bonus)
-                      && std::all_of(draw.numbers.begin(), draw.numbers.end(), twoDigits);
-    if (fits)
-        FUZZ_CHECK(draw.listLine(gameId).size() == (GameCatalogue::isSuper7(gameId) ? 44 : 41));
+    const bool added = after.size() > before.size();
+    std::vector<DrawRecord> others = added ? after : before;
+    others.erase(others.begin() + (k - 1));
+    FUZZ_CHECK(sameDraws(others, added ? before : after));
+    FUZZ_CHECK(!inDateOrder(before) || inDateOrder(after));
+    FUZZ_CHECK(!numberedInOrder(before) || numberedInOrder(after));
 }
 
 void checkFind(const QString& path, const std::vector<DrawRecord>& draws, int day, int month, int year)
 {
     const std::optional<int> found = ResultsFile::findDraw(path, day, month, year);
-    FUZZ_CHECK(found.has_value());
     const auto first =
         std::find_if(draws.begin(), draws.end(), [&](const DrawRecord& d) { return d.isOn(day, month, year); });
-    FUZZ_CHECK(*found == (first == draws.end() ? 0 : static_cast<int>(first - draws.begin()) + 1));
+    FUZZ_CHECK(found && *found == (first == draws.end() ? 0 : static_cast<int>(first - draws.begin()) + 1));
 }
 
 // Returns the draws the file holds afterwards.
@@ -104,36 +91,25 @@ checkInsert(const QString& path, const std::vector<DrawRecord>& draws, const Dra
     QString error;
     const std::optional<int> stored =
         ResultsFile::insertDraw(path, gameId, draw.day, draw.month, draw.year, draw.numbers, draw.bonus, &error);
+    FUZZ_CHECK(imageStored == stored.value_or(0) && image.bytes() == fileBytes(path));
     if (draws.size() >= static_cast<size_t>(ResultsFile::MaxDraws)) {
-        FUZZ_CHECK(imageStored == 0 && image.bytes() == before);
-        FUZZ_CHECK(!stored && !error.isEmpty());
-        FUZZ_CHECK(fileBytes(path) == before);
+        checkRefused(stored.has_value(), error, path, before);
         return draws;
     }
-    FUZZ_CHECK(stored.has_value() && imageStored == *stored);
-    FUZZ_CHECK(image.bytes() == fileBytes(path));
-    FUZZ_CHECK(!wasSound || !isSound(draw, gameId) || undamaged(path, gameId));
-    const int k = *stored;
+    const int k = stored.value_or(0);
     FUZZ_CHECK(k >= 1 && k <= static_cast<int>(draws.size()) + 1);
+    FUZZ_CHECK(!wasSound || !isSound(draw, gameId) || undamaged(path, gameId));
     std::vector<DrawRecord> after = readDraws(path);
     FUZZ_CHECK(after.size() == draws.size() + 1 && storedCount(path) == static_cast<int>(after.size()));
-
     const DrawRecord& added = after[k - 1];
     FUZZ_CHECK(added.isOn(draw.day, draw.month, draw.year) && added.bonus == draw.bonus);
-    for (int i = 0; i < GameCatalogue::mainCount(gameId); ++i)
-        FUZZ_CHECK(added.numbers[i] == draw.numbers[i]);
+    FUZZ_CHECK(std::equal(
+        draw.numbers.begin(), draw.numbers.begin() + GameCatalogue::mainCount(gameId), added.numbers.begin()));
     // It goes after every draw of its date or earlier, before the first later one.
     const int key = draw.dateKey();
-    FUZZ_CHECK(
-        std::all_of(draws.begin(), draws.begin() + (k - 1), [key](const DrawRecord& d) { return d.dateKey() <= key; }));
+    FUZZ_CHECK(std::all_of(draws.begin(), draws.begin() + (k - 1), [key](auto& d) { return d.dateKey() <= key; }));
     FUZZ_CHECK(k - 1 == static_cast<int>(draws.size()) || draws[k - 1].dateKey() > key);
-    const bool sorted = inDateOrder(draws);
-    const bool numbered = numberedInOrder(draws);
-    FUZZ_CHECK(!sorted || inDateOrder(after));
-    FUZZ_CHECK(!numbered || numberedInOrder(after));
-    std::vector<DrawRecord> others = after;
-    others.erase(others.begin() + (k - 1));
-    FUZZ_CHECK(sameDraws(others, draws));
+    checkOthersKept(draws, after, k);
     return after;
 }
 
@@ -145,24 +121,16 @@ void checkDelete(const QString& path, const std::vector<DrawRecord>& draws, int 
     const bool wasSound = undamaged(path, gameId);
     QString error;
     const bool removed = ResultsFile::deleteDraw(path, k, &error);
-    if (k < 1 || k > n) {
-        FUZZ_CHECK(!removed && !error.isEmpty());
-        FUZZ_CHECK(fileBytes(path) == before);
+    if (k < 1 || k > n)
+        return checkRefused(removed, error, path, before);
+    // Deleting the last draw deletes the file.
+    FUZZ_CHECK(removed && QFile::exists(path) == (n > 1));
+    if (n == 1)
         return;
-    }
-    FUZZ_CHECK(removed);
-    if (n == 1) {
-        FUZZ_CHECK(!QFile::exists(path));
-        return;
-    }
     const std::vector<DrawRecord> after = readDraws(path);
-    FUZZ_CHECK(storedCount(path) == n - 1);
+    FUZZ_CHECK(storedCount(path) == n - 1 && after.size() == draws.size() - 1);
     FUZZ_CHECK(!wasSound || undamaged(path, gameId));
-    std::vector<DrawRecord> expected = draws;
-    expected.erase(expected.begin() + (k - 1));
-    FUZZ_CHECK(sameDraws(after, expected));
-    FUZZ_CHECK(!inDateOrder(draws) || inDateOrder(after));
-    FUZZ_CHECK(!numberedInOrder(draws) || numberedInOrder(after));
+    checkOthersKept(draws, after, k);
 }
 
 void checkWriteAll(const std::vector<DrawRecord>& draws, int gameId)
@@ -172,8 +140,7 @@ void checkWriteAll(const std::vector<DrawRecord>& draws, int gameId)
     const std::vector<DrawRecord> back = readDraws(copy);
     FUZZ_CHECK(sameDraws(back, draws) && numberedInOrder(back));
     FUZZ_CHECK(draws.empty() || storedCount(copy) == static_cast<int>(draws.size()));
-    const bool sound =
-        std::all_of(draws.begin(), draws.end(), [gameId](const DrawRecord& d) { return isSound(d, gameId); });
+    const bool sound = std::all_of(draws.begin(), draws.end(), [gameId](auto& d) { return isSound(d, gameId); });
     FUZZ_CHECK(!sound || undamaged(copy, gameId));
     QFile::remove(copy);
 }
@@ -194,10 +161,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const int pick = static_cast<uint16_t>(in.int16());
     const int sizeChoice = in.byte();
     QByteArray bytes = in.rest();
-    if (growToLimit && (flags & 8)) {
-        const int records = ResultsFile::MaxDraws - 1 + sizeChoice % 3;
-        bytes = growToRecords(bytes, DrawRecord::Size, records, records - (sizeChoice / 3) % 2);
-    }
+    if (growToLimit && (flags & 8))
+        bytes = grownToLimit(bytes, DrawRecord::Size, ResultsFile::MaxDraws, sizeChoice);
 
     FUZZ_CHECK(DrawRecord::fromBytes(draw.toBytes()).toBytes() == draw.toBytes());
 
@@ -208,18 +173,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     // Past the first records the grown files only repeat themselves.
     for (size_t i = 0; i < std::min<size_t>(draws.size(), 200); ++i) {
         const qsizetype at = static_cast<qsizetype>(i) * DrawRecord::Size;
-        if (at + DrawRecord::Size <= bytes.size())
-            FUZZ_CHECK(draws[i].toBytes() == bytes.mid(at, DrawRecord::Size));
-        checkListLine(draws[i], gameId);
+        FUZZ_CHECK(at + DrawRecord::Size > bytes.size() || draws[i].toBytes() == bytes.mid(at, DrawRecord::Size));
     }
 
     // Half the searches look for a date the history holds.
-    if (draws.empty() || pick % 2)
-        checkFind(path, draws, draw.day, draw.month, draw.year);
-    else {
-        const DrawRecord& held = draws[(pick / 2) % draws.size()];
-        checkFind(path, draws, held.day, held.month, held.year);
-    }
+    const DrawRecord& sought = draws.empty() || pick % 2 ? draw : draws[(pick / 2) % draws.size()];
+    checkFind(path, draws, sought.day, sought.month, sought.year);
     if (flags & 4)
         checkWriteAll(draws, gameId);
     if (flags & 1)

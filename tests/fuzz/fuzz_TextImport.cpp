@@ -62,9 +62,7 @@ void checkImportBytes(const std::vector<QString>& fields, int gameId, const QDat
         std::vector<int16_t> expected(read.begin(), read.begin() + count);
         std::sort(expected.begin(), expected.end());
         FUZZ_CHECK(std::equal(expected.begin(), expected.end(), stored.begin()));
-        const QByteArray record = file.record(static_cast<int>(k) + 1);
-        FUZZ_CHECK(RecordFile::get16(record, 6) == date.day() && RecordFile::get16(record, 8) == date.month()
-                   && RecordFile::get16(record, 10) == date.year());
+        FUZZ_CHECK(datedOn(file.record(static_cast<int>(k) + 1), date));
     }
 }
 

@@ -33,23 +33,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const bool distinct = std::adjacent_find(rounded.begin(), rounded.end()) == rounded.end();
     FUZZ_CHECK((problem == LineProblem::None) == (inRange && distinct));
 
-    QStringList reversed = boxes;
-    std::reverse(reversed.begin(), reversed.begin() + std::min<qsizetype>(count, reversed.size()));
     EntryNumbers sortedAgain{};
-    const LineProblem again = ValidateLine(reversed, gameId, &sortedAgain);
+    const LineProblem again = ValidateLine(reversedFront(boxes, count), gameId, &sortedAgain);
     FUZZ_CHECK((again == LineProblem::None) == (problem == LineProblem::None));
     if (problem != LineProblem::None)
         return 0;
 
-    FUZZ_CHECK(sortedAgain == sorted);
-    for (int i = 0; i < 7; ++i) {
-        if (i >= count)
-            FUZZ_CHECK(sorted[i] == 0);
-        else
-            FUZZ_CHECK(sorted[i] == rounded[i] && sorted[i] >= 1 && sorted[i] <= highest);
-    }
-    FUZZ_CHECK(std::adjacent_find(sorted.begin(), sorted.begin() + count, std::greater_equal<>())
-               == sorted.begin() + count);
+    FUZZ_CHECK(sortedAgain == sorted && isStoredLine(sorted, count, highest));
+    FUZZ_CHECK(std::equal(rounded.begin(), rounded.end(), sorted.begin()));
 
     const QStringList shown = FormatEntryLine(sorted, gameId).split(QLatin1Char(' '));
     FUZZ_CHECK(shown.size() == count);

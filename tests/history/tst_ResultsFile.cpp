@@ -1,6 +1,6 @@
+#include "DrawParser.h"
 #include "FileBytes.h"
 #include "GameCatalogue.h"
-#include "RealDraws.h"
 #include "RecordFile.h"
 #include "ResultsFile.h"
 
@@ -22,6 +22,8 @@ const Main b{7, 8, 9, 10, 11, 12, 0};
 const Main c{13, 14, 15, 16, 17, 18, 0};
 } // namespace
 
+Q_DECLARE_METATYPE(Main)
+
 class tst_ResultsFile : public QObject
 {
     Q_OBJECT
@@ -37,7 +39,8 @@ private slots:
     void damagedFilesDoNotCrash();
     void listLines_data();
     void listLines();
-    void realHistoryReadsBack();
+    void typedDraw_data();
+    void typedDraw();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -165,20 +168,51 @@ void tst_ResultsFile::listLines()
     QCOMPARE(r.listLine(gameId), line);
 }
 
-void tst_ResultsFile::realHistoryReadsBack()
+void tst_ResultsFile::typedDraw_data()
 {
-    const auto real = loadRealDraws();
-    QVERIFY(ResultsFile::writeAll(m_path, real));
-    const auto back = ResultsFile::readAll(m_path).value();
-    QCOMPARE(back.size(), real.size());
-    for (size_t i = 0; i < real.size(); ++i) {
-        QCOMPARE(back[i].numbers, real[i].numbers);
-        QCOMPARE(back[i].bonus, real[i].bonus);
-        QCOMPARE(back[i].dateKey(), real[i].dateKey());
-        QCOMPARE(back[i].position, int16_t(i + 1));
-    }
-    QCOMPARE(ResultsFile::findDraw(m_path, 23, 9, 2026), std::optional<int>(4453));
-    QCOMPARE(ResultsFile::findDraw(m_path, 12, 6, 1982), std::optional<int>(1));
+    const QString range = QStringLiteral("One or more of your main numbers is not in the correct range");
+    const QString duplicate = QStringLiteral("You have duplicate numbers");
+    QTest::addColumn<int>("gameId");
+    QTest::addColumn<QStringList>("boxes");
+    QTest::addColumn<QString>("refusal");
+    QTest::addColumn<Main>("numbers");
+    QTest::addColumn<int>("bonus");
+    QTest::newRow("sorted, bonus kept") << 3 << QStringList{"49", "12", "3", "30", "7", "22", "15"} << QString()
+                                        << Main{3, 7, 12, 22, 30, 49, 0} << 15;
+    QTest::newRow("super 7") << 2 << QStringList{"47", "1", "20", "33", "2", "9", "14", "5"} << QString()
+                             << Main{1, 2, 9, 14, 20, 33, 47} << 5;
+    QTest::newRow("6/49 takes 48") << 1 << QStringList{"1", "2", "3", "4", "5", "48", "9"} << QString()
+                                   << Main{1, 2, 3, 4, 5, 48, 0} << 9;
+    QTest::newRow("empty box") << 3 << QStringList{"1", "2", "", "4", "5", "6", "7"} << range << Main{} << 0;
+    QTest::newRow("bonus 50") << 3 << QStringList{"1", "2", "3", "4", "5", "6", "50"} << range << Main{} << 0;
+    QTest::newRow("beyond 16 bits") << 3 << QStringList{"1", "2", "3", "4", "5", "6", "70000"} << range << Main{} << 0;
+    QTest::newRow("range before repeats")
+        << 3 << QStringList{"1", "1", "3", "4", "5", "6", "0"} << range << Main{} << 0;
+    QTest::newRow("bonus repeats") << 3 << QStringList{"1", "2", "3", "4", "5", "6", "6"} << duplicate << Main{} << 0;
+    QTest::newRow("7.5 rounds to 8") << 3 << QStringList{"1", "2", "3", "4", "5", "8", "7.5"} << duplicate << Main{}
+                                     << 0;
+    QTest::newRow("super 7 with 48") << 2 << QStringList{"1", "2", "3", "4", "5", "6", "48", "9"} << range << Main{}
+                                     << 0;
+    QTest::newRow("super 7 bonus repeats")
+        << 2 << QStringList{"1", "2", "3", "4", "5", "6", "7", "1"} << duplicate << Main{} << 0;
+}
+
+void tst_ResultsFile::typedDraw()
+{
+    QFETCH(int, gameId);
+    QFETCH(QStringList, boxes);
+    QFETCH(QString, refusal);
+    QFETCH(Main, numbers);
+    QFETCH(int, bonus);
+    QString why;
+    const auto draw = DrawParser::parse(boxes, gameId, QDate(2026, 12, 5), &why);
+    QCOMPARE(why, refusal);
+    QCOMPARE(draw.has_value(), refusal.isEmpty());
+    if (!draw)
+        return;
+    QCOMPARE(draw->numbers, numbers);
+    QCOMPARE(int(draw->bonus), bonus);
+    QCOMPARE(QDate(draw->year, draw->month, draw->day), QDate(2026, 12, 5));
 }
 
 QTEST_GUILESS_MAIN(tst_ResultsFile)

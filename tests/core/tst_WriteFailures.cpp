@@ -1,10 +1,14 @@
 #include "AppFolder.h"
+#include "DownloadServer.h"
+#include "DrawImport.h"
 #include "EntryFile.h"
+#include "EntrySet.h"
 #include "FileSizeLimit.h"
 #include "Printing.h"
 #include "ResultsFile.h"
 #include "TestFiles.h"
 #include "TextImport.h"
+#include "WheelEntrySet.h"
 
 #include <QDir>
 #include <QFile>
@@ -42,6 +46,17 @@ void threeDraws(const QString& path)
 {
     for (int day = 1; day <= 3; ++day)
         ResultsFile::insertDraw(path, 3, day * 7, 11, 2026, {1, 2, 3, 4, 5, int16_t(10 + day), 0}, 40);
+}
+
+// Saves the first three lines of the 6-3-3-10 wheel over a group of ten as the National 6/49 set.
+bool saveWheel(const QString& folder, QString* error = nullptr)
+{
+    const int group[] = {3, 7, 11, 15, 19, 23, 27, 31, 35, 39};
+    const auto result = WheelEntrySet::save(
+        QStringLiteral(WHEELS_DIR "/6-3-3-10.whl"), in(folder, "National-6-3-3.lot"), 6, group, 3, [] { return true; });
+    if (error)
+        *error = result.message;
+    return result.outcome == WheelEntrySet::Outcome::Saved;
 }
 
 QMap<QString, QByteArray> snapshot(const QString& folder)
@@ -116,6 +131,33 @@ void tst_WriteFailures::fails_data()
           [](const QString& f, QString* e) {
               return TextImport::importFile(in(f, "mine.txt"), 3, QDate(2026, 12, 5), in(f, "Western05DEC2026.lot"), e)
                      == TextImport::Verdict::Valid;
+          }}},
+        {"wheel set",
+         {"National-6-3-3.lot",
+          [](const QString& f) { saveWheel(f); },
+          [](const QString& f, QString* e) { return saveWheel(f, e); }}},
+        {"lines removed by the filter",
+         {"Western05DEC2026.lot",
+          [](const QString& f) { fiveLines(in(f, "Western05DEC2026.lot")); },
+          [](const QString& f, QString* e) {
+              EntrySet shown;
+              return shown.open(in(f, "Western05DEC2026.lot"), 3)
+                     && shown.rewrite(readFileBytes(in(f, "Western05DEC2026.lot")).left(EntryFile::RecordLength), e);
+          }}},
+        {"draw history imported",
+         {"CAN2.rtl",
+          [](const QString& f) {
+              threeDraws(in(f, "CAN2.rtl"));
+              writeFileBytes(in(f, "draws.csv"), "2026-11-28,1,2,3,4,5,6,7\n");
+          },
+          [](const QString& f, QString* e) {
+              return DrawImport::importFile(in(f, "draws.csv"), in(f, "CAN2.rtl"), 3, {}, nullptr, e).has_value();
+          }}},
+        {"server address",
+         {"download.ini",
+          [](const QString& f) { DownloadServer::setBaseAddress(f, QStringLiteral("http://example.org/dwnld/")); },
+          [](const QString& f, QString* e) {
+              return DownloadServer::setBaseAddress(f, QStringLiteral("https://example.org/results/"), e);
           }}},
         {"game.dat",
          {"game.dat",

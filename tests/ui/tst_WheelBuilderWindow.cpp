@@ -1,5 +1,4 @@
 #include "MainWindowFixture.h"
-#include "Printing.h"
 #include "ResultsFile.h"
 #include "TestFiles.h"
 #include "UiDriver.h"
@@ -92,7 +91,6 @@ private slots:
         typeBalls(builder, {"07", "12.5", "x"}); // a number prints as a number, anything else as typed
         CLICK(builder, "Command2");
         QCOMPARE(m_printers.jobs.size(), std::size_t(1));
-        QCOMPARE(m_printers.jobs.front().setup.fontFamily, PreparePrinter().fontFamily);
         QCOMPARE(m_printers.jobs.front().lines,
                  (QStringList{"",
                               "",

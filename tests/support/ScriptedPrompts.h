@@ -36,31 +36,19 @@ public:
     {
         shown << title + QStringLiteral(": ") + text;
         noByDefault << defaultNo;
-        if (answers.isEmpty()) {
-            unexpected << text;
-            return false;
-        }
-        return answers.dequeue();
+        return next(answers, text);
     }
 
     QString openFileName(QWidget*, const QString& caption, const QString&, const QString&) override
     {
         shown << QStringLiteral("file: ") + caption;
-        if (fileNames.isEmpty()) {
-            unexpected << caption;
-            return QString();
-        }
-        return fileNames.dequeue();
+        return next(fileNames, caption);
     }
 
     QString askText(QWidget*, const QString&, const QString& label, const QString&) override
     {
         shown << QStringLiteral("text: ") + label;
-        if (typed.isEmpty()) {
-            unexpected << label;
-            return QString();
-        }
-        return typed.dequeue();
+        return next(typed, label);
     }
 
     // Texts only, without titles.
@@ -85,10 +73,20 @@ public:
     // Answers of text questions.
     QQueue<QString> typed;
     QStringList shown;
-    QList<PromptIcon> icons;  // one per OK message
-    QList<bool> noByDefault;  // one per question
+    QList<PromptIcon> icons; // one per OK message
+    QList<bool> noByDefault; // one per question
     QStringList unexpected;
 
 private:
+    // The next scripted answer; none left: the prompt is unexpected, answered No or cancelled.
+    template <typename T> T next(QQueue<T>& script, const QString& prompt)
+    {
+        if (script.isEmpty()) {
+            unexpected << prompt;
+            return T();
+        }
+        return script.dequeue();
+    }
+
     PromptHandler* m_previous;
 };

@@ -49,19 +49,13 @@ inline void clickThroughWindow(QWidget* widget)
     QTest::mouseClick(top->windowHandle(), Qt::LeftButton, {}, widget->mapTo(top, widget->rect().center()));
 }
 
-// Closes every window a test left open and waits until they are gone.
-#define CLOSE_ALL_WINDOWS()                                                                                            \
-    do {                                                                                                               \
-        for (QWidget* w_ : QApplication::topLevelWidgets())                                                            \
-            w_->close();                                                                                               \
-        QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());                                                        \
-    } while (false)
-
-// Ends a test of windows opened on their own (with a fixture holding `prompts`): every window is
-// closed and the script was followed.
+// Ends a test of windows opened on their own (with a fixture holding `prompts`): every window the
+// test left open is closed and gone, and the script was followed.
 #define FINISH_WINDOWS(fixture)                                                                                        \
     do {                                                                                                               \
-        CLOSE_ALL_WINDOWS();                                                                                           \
+        for (QWidget * w_ : QApplication::topLevelWidgets())                                                           \
+            w_->close();                                                                                               \
+        QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());                                                        \
         QVERIFY2((fixture)->prompts.drained(), qPrintable((fixture)->prompts.unexpected.join(" | ")));                 \
     } while (false)
 

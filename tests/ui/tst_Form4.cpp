@@ -18,139 +18,120 @@ class tst_Form4 : public QObject
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-    void gamesAndSortedMode();
-    void sortedBarOpensItsBall();
+    void init()
+    {
+        m_fx = std::make_unique<MainWindowFixture>();
+    }
+
+    void cleanup()
+    {
+        FINISH_MAIN_WINDOW(m_fx);
+        m_fx.reset();
+    }
+
+    void gamesAndSortedMode()
+    {
+        QVERIFY(openStats());
+        QCOMPARE(m_stats->windowTitle(), QStringLiteral("Draw Statistics for National 6/49"));
+        QCOMPARE(bars()->count(), 49);
+        QCOMPARE(bars()->sum(), 6 * 4453);
+
+        // "Use Last Draws": fewer, more than the history, and past what the history can hold.
+        auto* lastDraws = m_stats->findChild<QLineEdit*>("lastDrawsEdit");
+        const QStringList typed{"10", "4454", "32768"};
+        const QList<double> sums{60, 6 * 4453, 6 * 4453};
+        const QStringList messages{
+            "",
+            "Your value for last draws exceed the number of actual draws. Setting to actual draws.",
+            "Use Last Draws accepts at most 32767 draws."};
+        for (int i = 0; i < typed.size(); ++i) {
+            m_fx->prompts->shown.clear();
+            CLICK(m_stats, "clearButton");
+            QTest::keyClicks(lastDraws, typed[i]);
+            CLICK(m_stats, "showButton");
+            QCOMPARE(bars()->sum(), sums[i]);
+            QCOMPARE(m_fx->prompts->texts().value(0), messages[i]);
+        }
+        CLICK(m_stats, "clearButton");
+
+        TRIGGER(m_stats, "actionShowSuper7"); // the seventh number counts, the bonus never
+        QCOMPARE(m_stats->windowTitle(), QStringLiteral("Draw Statistics for Super 7"));
+        QCOMPARE(bars()->count(), 47);
+        QCOMPARE(bars()->at(46), 25.0);
+        m_stats->findChild<QLineEdit*>("ballEdit")->setText("48");
+        CLICK(m_stats, "infoButton");
+        QCOMPARE(m_fx->prompts->last(), "Drawsmith Canada: You must enter a number between 1 and 47");
+
+        TRIGGER(m_stats, "actionShowProvincial"); // no Western history yet: all bars 0, balls in order
+        TRIGGER(m_stats, "actionSortedYes");
+        QCOMPARE(m_stats->windowTitle(), QStringLiteral("Draw Statistics for Western 6/49 (Sorted)"));
+        QCOMPARE(bars()->sum(), 0);
+        QCOMPARE(labels().front(), QStringLiteral(" 1"));
+
+        TRIGGER(m_stats, "actionShowNational"); // still sorted
+        const QString ball = labels().front().trimmed();
+        const int times = static_cast<int>(bars()->at(0));
+        QVERIFY(ball != QStringLiteral("1")); // the bar stands for its ball, not for ball 1
+
+        emit bars()->hovered(true, 0);
+        QCOMPARE(QToolTip::text(), QStringLiteral("Ball %1: %2 times").arg(ball).arg(times));
+
+        // A real click on the middle of the first bar.
+        auto* view = m_stats->findChild<QChartView*>("chartView");
+        QChart* chart = view->chart();
+        const QPointF middle = chart->mapToPosition(QPointF(0, times / 2.0), chart->series().front());
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->mapFromScene(chart->mapToScene(middle)));
+        QWidget* info = openWindow("Form26");
+        QVERIFY(info);
+        QCOMPARE(info->windowTitle(),
+                 QStringLiteral("Draw Statistics for National 6/49 (Sorted) <Ball  %1>").arg(ball));
+        QCOMPARE(fieldText(info, "mainTimesEdit"), QString::number(times));
+
+        // While the ball's window is open the statistics window takes no input.
+        m_stats->findChild<QLineEdit*>("ballEdit")->setText("5");
+        clickThroughWindow(m_stats->findChild<QAbstractButton*>("infoButton"));
+        QCOMPARE(m_stats->findChildren<QWidget*>("Form26").size(), 1);
+        CLICK(info, "closeButton");
+        QTRY_VERIFY(!openWindow("Form26"));
+        clickThroughWindow(m_stats->findChild<QAbstractButton*>("infoButton"));
+        QTRY_VERIFY(openWindow("Form26"));
+        CLICK(openWindow("Form26"), "closeButton");
+
+        CLICK(m_stats, "closeButton");
+        QTRY_VERIFY(m_fx->main->isInputEnabled());
+    }
 
 private:
-    QWidget* openStats(int nationalDraws);
-    QBarSet* bars() const;
-    QStringList labels() const;
+    QWidget* openStats()
+    {
+        std::vector<DrawRecord> super7(25);
+        for (DrawRecord& d : super7) {
+            d.numbers = {1, 2, 3, 4, 5, 6, 47};
+            d.bonus = 46;
+        }
+        if (!ResultsFile::writeAll(m_fx->path("CAN1.rtl"), loadRealDraws())
+            || !ResultsFile::writeAll(m_fx->path("CAN7.rtl"), super7))
+            return nullptr;
+        QTest::mouseClick(m_fx->start()->findChild<QWidget*>("statsButton"), Qt::LeftButton);
+        m_stats = openWindow("Form4");
+        return m_stats && QTest::qWaitForWindowExposed(m_stats) ? m_stats : nullptr;
+    }
+
+    QBarSet* bars() const
+    {
+        const auto series = m_stats->findChild<QChartView*>("chartView")->chart()->series();
+        return series.size() == 1 ? static_cast<QBarSeries*>(series.front())->barSets().value(0) : nullptr;
+    }
+
+    QStringList labels() const
+    {
+        const auto axes = m_stats->findChild<QChartView*>("chartView")->chart()->axes(Qt::Horizontal);
+        return static_cast<QBarCategoryAxis*>(axes.front())->categories();
+    }
 
     std::unique_ptr<MainWindowFixture> m_fx;
     QWidget* m_stats = nullptr;
 };
-
-void tst_Form4::init()
-{
-    m_fx = std::make_unique<MainWindowFixture>();
-}
-
-void tst_Form4::cleanup()
-{
-    FINISH_MAIN_WINDOW(m_fx);
-    m_fx.reset();
-}
-
-QWidget* tst_Form4::openStats(int nationalDraws)
-{
-    const auto real = loadRealDraws();
-    std::vector<DrawRecord> super7(25);
-    for (DrawRecord& d : super7) {
-        d.numbers = {1, 2, 3, 4, 5, 6, 47};
-        d.bonus = 46;
-    }
-    if (!ResultsFile::writeAll(m_fx->path("CAN1.rtl"), {real.begin(), real.begin() + nationalDraws})
-        || !ResultsFile::writeAll(m_fx->path("CAN7.rtl"), super7))
-        return nullptr;
-    QTest::mouseClick(m_fx->start()->findChild<QWidget*>("statsButton"), Qt::LeftButton);
-    m_stats = openWindow("Form4");
-    return m_stats && QTest::qWaitForWindowExposed(m_stats) ? m_stats : nullptr;
-}
-
-QBarSet* tst_Form4::bars() const
-{
-    const auto series = m_stats->findChild<QChartView*>("chartView")->chart()->series();
-    return series.size() == 1 ? static_cast<QBarSeries*>(series.front())->barSets().value(0) : nullptr;
-}
-
-QStringList tst_Form4::labels() const
-{
-    const auto axes = m_stats->findChild<QChartView*>("chartView")->chart()->axes(Qt::Horizontal);
-    return static_cast<QBarCategoryAxis*>(axes.front())->categories();
-}
-
-void tst_Form4::gamesAndSortedMode()
-{
-    QVERIFY(openStats(4453));
-    QVERIFY(!m_fx->main->isInputEnabled());
-    QCOMPARE(m_stats->windowTitle(), QStringLiteral("Draw Statistics for National 6/49"));
-    QCOMPARE(bars()->count(), 49);
-    QCOMPARE(bars()->sum(), 6 * 4453);
-    auto* ball = m_stats->findChild<QLineEdit*>("ballEdit");
-    QTest::keyClicks(ball, "7.4");
-    CLICK(m_stats, "infoButton");
-    QTRY_VERIFY(openWindow("Form26"));
-    QCOMPARE(openWindow("Form26")->windowTitle(), "Draw Statistics for National 6/49 <Ball 7.4>"); // as typed
-    CLICK(openWindow("Form26"), "closeButton");
-
-    // "Use Last Draws": fewer, more than the history, and past what the history can hold.
-    auto* lastDraws = m_stats->findChild<QLineEdit*>("lastDrawsEdit");
-    const QStringList typed{"10", "4454", "32768"};
-    const QList<double> sums{60, 6 * 4453, 6 * 4453};
-    const QStringList messages{"",
-                               "Your value for last draws exceed the number of actual draws. Setting to actual draws.",
-                               "Use Last Draws accepts at most 32767 draws."};
-    for (int i = 0; i < typed.size(); ++i) {
-        m_fx->prompts->shown.clear();
-        CLICK(m_stats, "clearButton");
-        QTest::keyClicks(lastDraws, typed[i]);
-        CLICK(m_stats, "showButton");
-        QCOMPARE(bars()->sum(), sums[i]);
-        QCOMPARE(m_fx->prompts->texts().value(0), messages[i]);
-    }
-    CLICK(m_stats, "clearButton");
-
-    TRIGGER(m_stats, "actionShowSuper7"); // the seventh number counts, the bonus never
-    QCOMPARE(m_stats->windowTitle(), QStringLiteral("Draw Statistics for Super 7"));
-    QCOMPARE(bars()->count(), 47);
-    QCOMPARE(bars()->at(46), 25.0);
-    ball->clear();
-    QTest::keyClicks(ball, "48");
-    CLICK(m_stats, "infoButton");
-    QCOMPARE(m_fx->prompts->last(), "Drawsmith Canada: You must enter a number between 1 and 47");
-
-    TRIGGER(m_stats, "actionShowProvincial"); // no Western history yet: all bars 0, balls in order
-    TRIGGER(m_stats, "actionSortedYes");
-    QCOMPARE(m_stats->windowTitle(), QStringLiteral("Draw Statistics for Western 6/49 (Sorted)"));
-    QCOMPARE(bars()->sum(), 0);
-    QCOMPARE(labels().front(), QStringLiteral(" 1"));
-
-    CLICK(m_stats, "closeButton");
-    QTRY_VERIFY(m_fx->main->isInputEnabled());
-}
-
-void tst_Form4::sortedBarOpensItsBall()
-{
-    QVERIFY(openStats(4453));
-    TRIGGER(m_stats, "actionSortedYes");
-    const QString ball = labels().front().trimmed();
-    const int times = static_cast<int>(bars()->at(0));
-    QVERIFY(ball != QStringLiteral("1")); // the bar stands for its ball, not for ball 1
-
-    emit bars()->hovered(true, 0);
-    QCOMPARE(QToolTip::text(), QStringLiteral("Ball %1: %2 times").arg(ball).arg(times));
-
-    // A real click on the middle of the first bar.
-    auto* view = m_stats->findChild<QChartView*>("chartView");
-    QChart* chart = view->chart();
-    const QPointF middle = chart->mapToPosition(QPointF(0, times / 2.0), chart->series().front());
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->mapFromScene(chart->mapToScene(middle)));
-    QWidget* info = openWindow("Form26");
-    QVERIFY(info);
-    QCOMPARE(info->windowTitle(), QStringLiteral("Draw Statistics for National 6/49 (Sorted) <Ball  %1>").arg(ball));
-    QCOMPARE(fieldText(info, "mainTimesEdit"), QString::number(times));
-
-    // While the ball's window is open the statistics window takes no input.
-    m_stats->findChild<QLineEdit*>("ballEdit")->setText("5");
-    clickThroughWindow(m_stats->findChild<QAbstractButton*>("infoButton"));
-    QCOMPARE(m_stats->findChildren<QWidget*>("Form26").size(), 1);
-    CLICK(info, "closeButton");
-    QTRY_VERIFY(!openWindow("Form26"));
-    clickThroughWindow(m_stats->findChild<QAbstractButton*>("infoButton"));
-    QTRY_VERIFY(openWindow("Form26"));
-}
 
 QTEST_MAIN(tst_Form4)
 #include "tst_Form4.moc"

@@ -18,188 +18,163 @@ class tst_Form6 : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
-    void openingAndRefusals();
-    void pagingAndLimit_data();
-    void pagingAndLimit();
-    void rangesThenCancelAndClose();
+    void initTestCase()
+    {
+        QLocale::setDefault(QLocale::c());
+        m_draws = loadRealDraws();
+    }
+
+    void init()
+    {
+        m_w = std::make_unique<WindowFixture>();
+    }
+
+    void cleanup()
+    {
+        FINISH_WINDOWS(m_w);
+        m_w.reset();
+    }
+
+    void openingAndRefusals()
+    {
+        MainWindowFixture fx;
+        Form1* main = fx.start(); // Western 6/49 in a new folder
+        CLICK(main, "historyCheckButton");
+        QCOMPARE(fx.prompts->last(),
+                 "Drawsmith Canada: You do not have any entries listed to check against the draw history!");
+        QVERIFY(main->entrySet().append({3, 11, 12, 14, 41, 43, 0}));
+        CLICK(main, "historyCheckButton");
+        QCOMPARE(fx.prompts->last(),
+                 "Drawsmith Canada: There are no results in the results file - you cannot do a history check!");
+        QVERIFY(!openWindow("Form6"));
+        QVERIFY(ResultsFile::writeAll(fx.path(GameCatalogue::game(3).resultsFile), m_draws));
+        CLICK(main, "historyCheckButton");
+        auto* form = openWindow<Form6>("Form6");
+        QVERIFY(form);
+        QVERIFY(!main->isInputEnabled());
+        QCOMPARE(form->windowTitle(), QStringLiteral("History Check Against Provincial Entry"));
+        QCOMPARE(form->findChild<QDateEdit*>("startDateEdit")->date(), QDate(1982, 6, 12)); // the oldest draw
+        QCOMPARE(form->findChild<QDateEdit*>("endDateEdit")->date(), fx.today);
+        QVERIFY(!form->findChild<QLabel*>("summaryLabel6")->isVisibleTo(form)); // no 6/49 wins past row 5
+        CLICK(form, "closeButton");
+        QTRY_VERIFY(main->isInputEnabled());
+        FINISH_MAIN_WINDOW(&fx);
+    }
+
+    // 2000 lines against every draw pass the listing's limit: the summary still counts them all.
+    void pagingPastTheLimit()
+    {
+        Form6* form = open(2000);
+        CLICK(form, "checkButton");
+        QTRY_VERIFY(!form->isChecking());
+        QCOMPARE(form->findChild<QLabel*>("statusLabel")->text(),
+                 QStringLiteral("Check 2000 entries against  4453 results."));
+        QCOMPARE(shownCounts(form), expectedCounts(int(m_draws.size())));
+        QCOMPARE(
+            m_w->prompts.last(),
+            "Drawsmith Canada: Please note that not all the entries have been displayed in the list on the left. This "
+            "is due to there being 131000 entries which is the limit. However the summary on the right has been "
+            "completed. If you want details of the missing items you should change the your search dates.");
+        QCOMPARE(form->findChild<QProgressBar*>("progressBar")->value(), 0);
+
+        QCOMPARE(visiblePage(form), 0);
+        QCOMPARE(form->findChild<QListView*>("page0View")->model()->index(0, 0).data().toString(), "12 JUN  1982");
+        for (int page : {1, 2, 3, 3}) {
+            CLICK(form, "moreButton");
+            QCOMPARE(visiblePage(form), page);
+        }
+        for (int page : {2, 1, 0, 0}) {
+            CLICK(form, "backButton");
+            QCOMPARE(visiblePage(form), page);
+        }
+    }
+
+    void rangesThenCancelAndClose()
+    {
+        Form6* form = open(3000);
+        auto* start = form->findChild<QDateEdit*>("startDateEdit");
+        auto* end = form->findChild<QDateEdit*>("endDateEdit");
+        start->setDate(QDate(2003, 1, 8));
+        end->setDate(QDate(2003, 1, 4));
+        CLICK(form, "checkButton");
+        QCOMPARE(m_w->prompts.last(), "Drawsmith Canada: Your start date must be before your end date");
+        start->setDate(QDate(2003, 1, 5)); // between two draws
+        end->setDate(QDate(2003, 1, 7));
+        CLICK(form, "checkButton");
+        QVERIFY(!form->isChecking());
+        QCOMPARE(form->findChild<QLabel*>("statusLabel")->text(), "No results in specified date range");
+        QCOMPARE(fieldText(form, "count1Edit"), QString());
+
+        // The whole history, cancelled at the first step of progress.
+        start->setDate(QDate(1982, 6, 12));
+        end->setDate(m_clock.today());
+        QSignalSpy closed(form, &ChildWindow::closed);
+        int cancelledAt = 0;
+        connect(form->findChild<QProgressBar*>("progressBar"), &QProgressBar::valueChanged, form, [&](int value) {
+            if (value > 0 && cancelledAt == 0) {
+                cancelledAt = value;
+                QTest::mouseClick(form->findChild<QWidget*>("cancelButton"), Qt::LeftButton);
+            }
+        });
+        CLICK(form, "checkButton");
+        QVERIFY(form->isChecking());
+        QVERIFY(!form->close()); // the frame's close button waits for the check
+        QTRY_VERIFY(!form->isChecking());
+        QVERIFY(cancelledAt > 0 && cancelledAt < static_cast<int>(m_draws.size()));
+        QCOMPARE(shownCounts(form), expectedCounts(cancelledAt));
+        QVERIFY(shownCounts(form) != expectedCounts(int(m_draws.size())));
+        QCOMPARE(closed.count(), 0);
+        QVERIFY(form->close());
+        QCOMPARE(closed.count(), 1);
+    }
 
 private:
-    Form6* open(int lineCount);
+    // A window over lineCount seeded lines and the whole real history.
+    Form6* open(int lineCount)
+    {
+        const QString results = m_w->path("CAN1.rtl");
+        if (!ResultsFile::writeAll(results, m_draws) || !m_w->entries.open(m_w->path("StandLotto.lot"), 1)
+            || !m_w->entries.append(distinctLines(lineCount, 649)))
+            qFatal("could not set up the history check files");
+        auto* form = new Form6(GameCatalogue::National, results, m_w->entries, m_clock, nullptr);
+        form->show();
+        return form;
+    }
+
     // The counts the logic finds over records 1..lastRecord, as the summary rows 1..5 show them.
-    QStringList expectedCounts(int lastRecord) const;
-    QStringList shownCounts(Form6* form) const;
-    int visiblePage(Form6* form) const;
+    QStringList expectedCounts(int lastRecord) const
+    {
+        HistoryCheck check(m_w->entries.lines(), m_draws, GameCatalogue::National, {1, lastRecord});
+        check.run();
+        QStringList counts;
+        for (int row = 1; row <= 5; ++row)
+            counts << QString::number(check.count(row));
+        return counts;
+    }
+
+    QStringList shownCounts(Form6* form) const
+    {
+        QStringList counts;
+        for (int row = 1; row <= 5; ++row)
+            counts << fieldText(form, qPrintable(QStringLiteral("count%1Edit").arg(row)));
+        return counts;
+    }
+
+    // The one page shown, or -1 for none and -2 for several.
+    int visiblePage(Form6* form) const
+    {
+        QList<int> shown;
+        for (int page = 0; page < HistoryListing::PageCount; ++page) {
+            if (form->findChild<QListView*>(QStringLiteral("page%1View").arg(page))->isVisible())
+                shown << page;
+        }
+        return shown.size() == 1 ? shown.front() : shown.isEmpty() ? -1 : -2;
+    }
 
     std::vector<DrawRecord> m_draws;
     std::unique_ptr<WindowFixture> m_w;
     FixedClock m_clock{QDate(2026, 12, 5)};
 };
-
-void tst_Form6::initTestCase()
-{
-    QLocale::setDefault(QLocale::c());
-    m_draws = loadRealDraws();
-}
-
-void tst_Form6::init()
-{
-    m_w = std::make_unique<WindowFixture>();
-}
-
-void tst_Form6::cleanup()
-{
-    FINISH_WINDOWS(m_w);
-    m_w.reset();
-}
-
-// A window over lineCount seeded lines and the whole real history.
-Form6* tst_Form6::open(int lineCount)
-{
-    const QString results = m_w->path("CAN1.rtl");
-    if (!ResultsFile::writeAll(results, m_draws) || !m_w->entries.open(m_w->path("StandLotto.lot"), 1)
-        || !m_w->entries.append(distinctLines(lineCount, 649)))
-        qFatal("could not set up the history check files");
-    auto* form = new Form6(GameCatalogue::National, results, m_w->entries, m_clock, nullptr);
-    form->show();
-    return form;
-}
-
-QStringList tst_Form6::expectedCounts(int lastRecord) const
-{
-    HistoryCheck check(m_w->entries.lines(), m_draws, GameCatalogue::National, {1, lastRecord});
-    check.run();
-    QStringList counts;
-    for (int row = 1; row <= 5; ++row)
-        counts << QString::number(check.count(row));
-    return counts;
-}
-
-QStringList tst_Form6::shownCounts(Form6* form) const
-{
-    QStringList counts;
-    for (int row = 1; row <= 5; ++row)
-        counts << fieldText(form, qPrintable(QStringLiteral("count%1Edit").arg(row)));
-    return counts;
-}
-
-// The one page shown, or -1 for none and -2 for several.
-int tst_Form6::visiblePage(Form6* form) const
-{
-    QList<int> shown;
-    for (int page = 0; page < HistoryListing::PageCount; ++page) {
-        if (form->findChild<QListView*>(QStringLiteral("page%1View").arg(page))->isVisible())
-            shown << page;
-    }
-    return shown.size() == 1 ? shown.front() : shown.isEmpty() ? -1 : -2;
-}
-
-void tst_Form6::openingAndRefusals()
-{
-    MainWindowFixture fx;
-    Form1* main = fx.start(); // Western 6/49 in a new folder
-    CLICK(main, "historyCheckButton");
-    QCOMPARE(fx.prompts->last(),
-             "Drawsmith Canada: You do not have any entries listed to check against the draw history!");
-    QVERIFY(main->entrySet().append({3, 11, 12, 14, 41, 43, 0}));
-    CLICK(main, "historyCheckButton");
-    QCOMPARE(fx.prompts->last(),
-             "Drawsmith Canada: There are no results in the results file - you cannot do a history check!");
-    QVERIFY(!openWindow("Form6"));
-    QVERIFY(ResultsFile::writeAll(fx.path(GameCatalogue::game(3).resultsFile), m_draws));
-    CLICK(main, "historyCheckButton");
-    auto* form = openWindow<Form6>("Form6");
-    QVERIFY(form);
-    QVERIFY(!main->isInputEnabled());
-    QCOMPARE(form->windowTitle(), QStringLiteral("History Check Against Provincial Entry"));
-    QCOMPARE(form->findChild<QDateEdit*>("startDateEdit")->date(), QDate(1982, 6, 12)); // the oldest draw
-    QCOMPARE(form->findChild<QDateEdit*>("endDateEdit")->date(), fx.today);
-    QVERIFY(form->findChild<QLabel*>("summaryLabel5")->isVisibleTo(form));
-    QVERIFY(!form->findChild<QLabel*>("summaryLabel6")->isVisibleTo(form)); // no 6/49 wins past row 5
-    CLICK(form, "closeButton");
-    QTRY_VERIFY(main->isInputEnabled());
-    FINISH_MAIN_WINDOW(&fx);
-}
-
-void tst_Form6::pagingAndLimit_data()
-{
-    QTest::addColumn<int>("lineCount");
-    QTest::addColumn<QList<int>>("afterMore"); // the page shown after each press of "More..."
-    QTest::addColumn<bool>("limit");
-    QTest::newRow("past the limit") << 2000 << QList<int>{1, 2, 3, 3} << true;
-    QTest::newRow("within one page") << 10 << QList<int>{1, 1} << false;
-}
-
-void tst_Form6::pagingAndLimit()
-{
-    QFETCH(int, lineCount);
-    QFETCH(QList<int>, afterMore);
-    QFETCH(bool, limit);
-    Form6* form = open(lineCount);
-    CLICK(form, "checkButton");
-    QTRY_VERIFY(!form->isChecking());
-    QCOMPARE(form->findChild<QLabel*>("statusLabel")->text(),
-             QStringLiteral("Check %1 entries against  4453 results.").arg(lineCount));
-    QCOMPARE(shownCounts(form), expectedCounts(int(m_draws.size())));
-    const QString limitText = "Drawsmith Canada: Please note that not all the entries have been displayed in the list "
-                              "on the left. This is due to there being 131000 entries which is the limit. However the "
-                              "summary on the right has been completed. If you want details of the missing items you "
-                              "should change the your search dates.";
-    QCOMPARE(m_w->prompts.last(), limit ? limitText : QString());
-    QCOMPARE(form->findChild<QProgressBar*>("progressBar")->value(), 0);
-
-    QCOMPARE(visiblePage(form), 0);
-    QCOMPARE(form->findChild<QListView*>("page0View")->model()->index(0, 0).data().toString(), "12 JUN  1982");
-    for (int page : afterMore) {
-        CLICK(form, "moreButton");
-        QCOMPARE(visiblePage(form), page);
-    }
-    for (int page = afterMore.back() - 1; page >= -1; --page) {
-        CLICK(form, "backButton");
-        QCOMPARE(visiblePage(form), std::max(page, 0));
-    }
-}
-
-void tst_Form6::rangesThenCancelAndClose()
-{
-    Form6* form = open(3000);
-    auto* start = form->findChild<QDateEdit*>("startDateEdit");
-    auto* end = form->findChild<QDateEdit*>("endDateEdit");
-    start->setDate(QDate(2003, 1, 8));
-    end->setDate(QDate(2003, 1, 4));
-    CLICK(form, "checkButton");
-    QCOMPARE(m_w->prompts.last(), "Drawsmith Canada: Your start date must be before your end date");
-    start->setDate(QDate(2003, 1, 5)); // between two draws
-    end->setDate(QDate(2003, 1, 7));
-    CLICK(form, "checkButton");
-    QVERIFY(!form->isChecking());
-    QCOMPARE(form->findChild<QLabel*>("statusLabel")->text(), "No results in specified date range");
-    QCOMPARE(fieldText(form, "count1Edit"), QString());
-
-    // The whole history, cancelled at the first step of progress.
-    start->setDate(QDate(1982, 6, 12));
-    end->setDate(m_clock.today());
-    QSignalSpy closed(form, &ChildWindow::closed);
-    int cancelledAt = 0;
-    connect(form->findChild<QProgressBar*>("progressBar"), &QProgressBar::valueChanged, form, [&](int value) {
-        if (value > 0 && cancelledAt == 0) {
-            cancelledAt = value;
-            QTest::mouseClick(form->findChild<QWidget*>("cancelButton"), Qt::LeftButton);
-        }
-    });
-    CLICK(form, "checkButton");
-    QVERIFY(form->isChecking());
-    QVERIFY(!form->close()); // the frame's close button waits for the check
-    QTRY_VERIFY(!form->isChecking());
-    QVERIFY(cancelledAt > 0 && cancelledAt < static_cast<int>(m_draws.size()));
-    QCOMPARE(shownCounts(form), expectedCounts(cancelledAt));
-    QVERIFY(shownCounts(form) != expectedCounts(int(m_draws.size())));
-    QCOMPARE(closed.count(), 0);
-    QVERIFY(form->close());
-    QCOMPARE(closed.count(), 1);
-}
 
 QTEST_MAIN(tst_Form6)
 #include "tst_Form6.moc"

@@ -11,6 +11,8 @@
 #include <QNetworkAccessManager>
 #include <QQueue>
 #include <QSignalSpy>
+#include <QSslConfiguration>
+#include <QSslSocket>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -58,6 +60,7 @@ private slots:
     void download_data();
     void download();
     void redirects();
+    void httpsChecksTheCertificate();
     void eachGameOnItsOwn();
     void nothingSelected();
     void serverAddress_data();
@@ -214,6 +217,32 @@ void tst_ResultsDownload::redirects()
     QCOMPARE(readFileBytes(m_path), full);
 }
 
+// https is fetched only from a server whose certificate the system trusts.
+void tst_ResultsDownload::httpsChecksTheCertificate()
+{
+    QVERIFY2(QSslSocket::supportsSsl(), "this Qt has no TLS backend, so https downloads cannot work");
+    const QByteArray full = officialHistory(4453);
+    m_server = std::make_unique<LoopbackHttpServer>(LoopbackHttpServer::Tls::On);
+    m_server->serve("/dwnld/CAN1.rtl", {200, full, Mode::Plain, {}});
+    m_questions.answers << true;
+    run({1}, false);
+    QCOMPARE(m_questions.asked, QStringList{failedNational});
+    QCOMPARE(m_statuses.last(), someFailed);
+    QCOMPARE(m_server->requests, QStringList{});
+    QCOMPARE(readFileBytes(m_path), m_before);
+
+    const QSslConfiguration untrusting = QSslConfiguration::defaultConfiguration();
+    QSslConfiguration trusting = untrusting;
+    trusting.addCaCertificate(LoopbackHttpServer::certificate());
+    QSslConfiguration::setDefaultConfiguration(trusting);
+    m_questions.asked.clear();
+    m_questions.overwriting.clear();
+    run({1}, false);
+    QSslConfiguration::setDefaultConfiguration(untrusting);
+    QCOMPARE(m_statuses.last(), allDone);
+    QCOMPARE(readFileBytes(m_path), full);
+}
+
 // National 6/49 declined, Super 7 replaced, Ontario's history unwritable (a folder stands in its place).
 void tst_ResultsDownload::eachGameOnItsOwn()
 {
@@ -253,7 +282,8 @@ void tst_ResultsDownload::serverAddress_data()
     QTest::newRow("no server") << "http:///dwnld/" << QString();
     QTest::newRow("query") << "http://example.ca/get?file=" << QString();
     QTest::newRow("words") << "results please" << QString();
-    QTest::newRow("encoded blank") << "http://example.ca/my%20draws/" << "http://example.ca/my draws/";
+    QTest::newRow("encoded blank") << "http://example.ca/my%20draws/"
+                                   << "http://example.ca/my draws/";
 }
 
 void tst_ResultsDownload::serverAddress()

@@ -1,4 +1,5 @@
 #include "FileBytes.h"
+#include "FileSizeLimit.h"
 #include "LinkProcess.h"
 #include "MainWindowFixture.h"
 #include "RealDraws.h"
@@ -99,6 +100,16 @@ private slots:
         QCOMPARE(EntryFile::ReadEntryCount(path), std::optional(2));
         QCOMPARE(EntryFile::lineOf(RecordFile(28, two), 2), LastDraw);
         QCOMPARE(two.mid(28 + 6, 6), QByteArray::fromHex("09000300e807")); // 9, 3, 2024
+        {
+            // A full disk: the file keeps its lines and the message names it and the reason.
+            FileSizeLimit limit(two.size());
+            QVERIFY(limit.active);
+            m_w->prompts.answers << true;
+            CLICK(optimiser, "createEntriesButton");
+        }
+        QVERIFY2(m_w->prompts.last().contains("Nat64909MAR2024.lot") && m_w->prompts.last().contains("File too large"),
+                 qPrintable(m_w->prompts.last()));
+        QCOMPARE(fileBytes(path), two);
         QVERIFY(optimiser->close());
     }
 

@@ -12,7 +12,6 @@
 namespace
 {
 constexpr int CountOffset = 0;
-constexpr int FirstNumberOffset = 12;
 constexpr int SeventhNumberOffset = 24;
 
 bool fail(QString* error, const QString& text)
@@ -25,15 +24,6 @@ bool fail(QString* error, const QString& text)
 QString noSuchLine(int k, int count)
 {
     return QStringLiteral("line %1 does not exist (the file holds %2 lines)").arg(k).arg(count);
-}
-
-// The six numbers always; the seventh only for Super 7, so a 6/49 line keeps whatever the
-// record buffer held at offset 24.
-void putNumbers(QByteArray& record, const EntryNumbers& numbers, int gameId)
-{
-    const int count = GameCatalogue::mainCount(gameId);
-    for (int i = 0; i < count; ++i)
-        RecordFile::put16(record, FirstNumberOffset + 2 * i, numbers[i]);
 }
 
 // Runs one in-memory change and saves the file when it succeeded; the change's own reason is
@@ -56,6 +46,20 @@ template <typename Change> bool changeFile(const QString& path, QString* error, 
 
 namespace EntryFile
 {
+void putNumbers(QByteArray& record, const EntryNumbers& numbers, int gameId)
+{
+    const int count = GameCatalogue::mainCount(gameId);
+    for (int i = 0; i < count; ++i)
+        RecordFile::put16(record, FirstNumberOffset + 2 * i, numbers[i]);
+}
+
+void putEntryDate(QByteArray& record, const QDate& date)
+{
+    RecordFile::put16(record, 6, static_cast<int16_t>(date.day()));
+    RecordFile::put16(record, 8, static_cast<int16_t>(date.month()));
+    RecordFile::put16(record, 10, static_cast<int16_t>(date.year()));
+}
+
 QString DatedEntryFileName(int gameId, int day, int month, int year)
 {
     return GameCatalogue::game(gameId).entryWord + NumberText::twoDigits(day) + DateText::MonthAbbrev(month)

@@ -5,6 +5,8 @@
 
 #include "RecordFile.h"
 
+#include <QByteArray>
+#include <QDate>
 #include <QString>
 
 #include <array>
@@ -27,6 +29,14 @@ namespace EntryFile
 constexpr int RecordLength = 28;
 // Counts are 16-bit on disk, so no file holds more lines than this.
 constexpr int MaxLines = 32767;
+// Where a record holds its first number; the others follow, two bytes each.
+constexpr int FirstNumberOffset = 12;
+
+// Writes the game's main numbers into a record (the seventh only for Super 7, so a 6/49 line keeps
+// whatever the record held at offset 24).
+void putNumbers(QByteArray& record, const EntryNumbers& numbers, int gameId);
+// Writes an entry date into a record: day, month and year at offsets 6, 8 and 10.
+void putEntryDate(QByteArray& record, const QDate& date);
 
 QString DatedEntryFileName(int gameId, int day, int month, int year); // "Nat64905JAN2003.lot"
 QString StandingEntryFileName(int gameId);                            // "StandLotto.lot" ...

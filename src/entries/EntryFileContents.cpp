@@ -9,11 +9,9 @@
 
 namespace
 {
-constexpr int FirstNumberOffset = 12;
-
 int16_t numberOf(const QByteArray& record, int n)
 {
-    return RecordFile::get16(record, FirstNumberOffset + 2 * (n - 1));
+    return RecordFile::get16(record, EntryFile::FirstNumberOffset + 2 * (n - 1));
 }
 } // namespace
 

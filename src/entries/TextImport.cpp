@@ -13,10 +13,6 @@
 
 namespace
 {
-constexpr int DayOffset = 6;
-constexpr int MonthOffset = 8;
-constexpr int YearOffset = 10;
-constexpr int FirstNumberOffset = 12;
 constexpr int SlotCount = 7;
 
 bool isLineEnd(char c)
@@ -216,11 +212,8 @@ QByteArray importBytes(const std::vector<QString>& fields, int gameId, const QDa
             }
         }
         QByteArray record(EntryFile::RecordLength, '\0');
-        RecordFile::put16(record, DayOffset, static_cast<int16_t>(date.day()));
-        RecordFile::put16(record, MonthOffset, static_cast<int16_t>(date.month()));
-        RecordFile::put16(record, YearOffset, static_cast<int16_t>(date.year()));
-        for (int i = 0; i < count; ++i)
-            RecordFile::put16(record, FirstNumberOffset + 2 * i, numbers[i]);
+        EntryFile::putEntryDate(record, date);
+        EntryFile::putNumbers(record, numbers, gameId);
         file.setRecord(int(k) + 1, record);
     }
     QByteArray first = file.record(1);

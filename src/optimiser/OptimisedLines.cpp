@@ -7,10 +7,6 @@
 
 namespace
 {
-constexpr int DayOffset = 6;
-constexpr int MonthOffset = 8;
-constexpr int YearOffset = 10;
-constexpr int FirstNumberOffset = 12;
 // Repeats are told apart by the first six numbers only, for Super 7 too.
 constexpr int ComparedNumbers = 6;
 } // namespace
@@ -77,15 +73,11 @@ bool appendLines(
                          .arg(EntryFile::MaxLines - existing);
         return false;
     }
-    const int k = GameCatalogue::mainCount(gameId);
     QByteArray buffer = file.record(1);
     int at = existing;
     for (const EntryNumbers& line : lines) {
-        for (int i = 0; i < k; ++i)
-            RecordFile::put16(buffer, FirstNumberOffset + 2 * i, line[i]);
-        RecordFile::put16(buffer, DayOffset, static_cast<int16_t>(entryDate.day()));
-        RecordFile::put16(buffer, MonthOffset, static_cast<int16_t>(entryDate.month()));
-        RecordFile::put16(buffer, YearOffset, static_cast<int16_t>(entryDate.year()));
+        EntryFile::putNumbers(buffer, line, gameId);
+        EntryFile::putEntryDate(buffer, entryDate);
         file.setRecord(++at, buffer);
     }
     QByteArray first = file.record(1);

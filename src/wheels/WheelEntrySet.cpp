@@ -9,8 +9,6 @@
 
 namespace
 {
-constexpr int FirstNumberOffset = 12;
-
 std::optional<QByteArray>
 fail(WheelEntrySet::Failure kind, const QString& text, WheelEntrySet::Failure* failure, QString* detail)
 {
@@ -48,7 +46,8 @@ build(QIODevice& pattern, int lineSize, std::span<const int> sortedGroup, int li
         QByteArray record(EntryFile::RecordLength, '\0');
         RecordFile::put32(record, 0, lines);
         for (int j = 0; j < lineSize; ++j)
-            RecordFile::put16(record, FirstNumberOffset + 2 * j, static_cast<int16_t>(line.numbers[std::size_t(j)]));
+            RecordFile::put16(
+                record, EntryFile::FirstNumberOffset + 2 * j, static_cast<int16_t>(line.numbers[std::size_t(j)]));
         bytes.replace(qsizetype(r - 1) * EntryFile::RecordLength, EntryFile::RecordLength, record);
     }
     return bytes;

@@ -14,7 +14,7 @@ QString describe(const RecordFile& file, int gameId)
     if (stated != usable)
         return QStringLiteral("the line count says %1 but the file holds %2 lines").arg(stated).arg(usable);
     const int count = GameCatalogue::mainCount(gameId);
-    const int highest = GameCatalogue::highestNumber(gameId);
+    const int highest = GameCatalogue::highestEver(gameId);
     for (int k = 1; k <= usable; ++k) {
         const EntryNumbers line = EntryFile::lineOf(file, k);
         for (int i = 0; i < count; ++i) {

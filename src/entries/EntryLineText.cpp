@@ -18,7 +18,7 @@ QString FormatEntryLine(const EntryNumbers& numbers, int gameId)
 LineProblem ValidateLine(const QStringList& boxes, int gameId, EntryNumbers* sorted)
 {
     const int count = GameCatalogue::mainCount(gameId);
-    const int highest = GameCatalogue::highestNumber(gameId);
+    const int highest = GameCatalogue::highestEver(gameId);
     std::vector<double> values(count, 0.0);
     for (int i = 0; i < count && i < boxes.size(); ++i)
         values[i] = NumberText::leadingValue(boxes[i]);

@@ -150,7 +150,7 @@ Verdict checkLine(QStringView field, int gameId)
 {
     const EntryNumbers numbers = readSlots(field);
     const int count = GameCatalogue::mainCount(gameId);
-    const int highest = GameCatalogue::highestNumber(gameId);
+    const int highest = GameCatalogue::highestEver(gameId);
     for (int i = 0; i < count; ++i) {
         if (numbers[i] < 1 || numbers[i] > highest)
             return Verdict::OutOfRange;

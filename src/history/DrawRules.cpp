@@ -15,7 +15,7 @@ bool isValidDate(int day, int month, int year)
 
 QString numbersProblem(int gameId, const std::array<int16_t, 7>& mainNumbers, int bonus, bool bonusApart)
 {
-    const int highest = GameCatalogue::highestNumber(gameId);
+    const int highest = GameCatalogue::highestEver(gameId);
     std::bitset<64> seen;
     for (int i = 0; i < GameCatalogue::mainCount(gameId); ++i) {
         const int n = mainNumbers[i];

@@ -14,7 +14,7 @@ QString describe(const RecordFile& file, int gameId)
     if (stated != usable)
         return QStringLiteral("the draw count says %1 but the file holds %2 draws").arg(stated).arg(usable);
     const int count = GameCatalogue::mainCount(gameId);
-    const int highest = GameCatalogue::highestNumber(gameId);
+    const int highest = GameCatalogue::highestEver(gameId);
     const auto outside = [highest](int n) { return n < 1 || n > highest; };
     for (int k = 1; k <= usable; ++k) {
         const DrawRecord draw = DrawRecord::fromBytes(file.record(k));

@@ -52,7 +52,7 @@ int LinkTable::gameId() const
 
 int LinkTable::highestBall() const
 {
-    return GameCatalogue::highestNumber(m_gameId);
+    return GameCatalogue::highestEver(m_gameId);
 }
 
 int LinkTable::lineLength() const

@@ -16,7 +16,7 @@ QString BallFigures::drawsSinceText(int drawCount) const
 BallInfo BallInfo::of(const std::vector<DrawRecord>& draws, int gameId, int ball)
 {
     const int perDraw = GameCatalogue::mainCount(gameId);
-    const int highest = GameCatalogue::highestNumber(gameId);
+    const int highest = GameCatalogue::highestEver(gameId);
 
     BallInfo info;
     info.drawCount = static_cast<int>(draws.size());

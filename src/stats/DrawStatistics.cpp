@@ -9,7 +9,7 @@ namespace DrawStatistics
 {
 Frequencies countMainNumbers(const std::vector<DrawRecord>& draws, int gameId, int lastDraws)
 {
-    const int highest = GameCatalogue::highestNumber(gameId);
+    const int highest = GameCatalogue::highestEver(gameId);
     const int perDraw = GameCatalogue::mainCount(gameId);
     const int total = static_cast<int>(draws.size());
 

@@ -35,7 +35,7 @@ public:
     CandidateMaker(const std::vector<DrawRecord>& draws, int gameId, RandomSource& random)
         : m_draws(draws)
         , m_perLine(GameCatalogue::mainCount(gameId))
-        , m_highest(GameCatalogue::highestNumber(gameId))
+        , m_highest(GameCatalogue::highestEver(gameId))
         , m_random(random)
     {
     }

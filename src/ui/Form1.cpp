@@ -465,8 +465,7 @@ void Form1::addDraw()
                         "to change it."));
         return;
     }
-    const int weekday = DateText::weekdayNumber(m_ui.drawDate->date());
-    if (!GameCatalogue::isRegularDrawDay(m_state.gameId, weekday)) {
+    if (!GameCatalogue::isRegularDrawDay(m_state.gameId, m_ui.drawDate->date())) {
         const QString question = GameCatalogue::isSuper7(m_state.gameId)
                                      ? tr("This is not a Friday Date. Do you want to proceed anyway?")
                                      : tr("This is not a Wednesday or Saturday Date. Do you want to proceed anyway?");

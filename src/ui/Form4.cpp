@@ -254,7 +254,7 @@ void Form4::openInfoForTypedBall()
 {
     const QString text = m_ball->text();
     const double value = NumberText::leadingValue(text);
-    const int highest = GameCatalogue::highestNumber(gameId());
+    const int highest = GameCatalogue::highestEver(gameId());
     if (!(value >= 1 && value <= highest)) {
         Prompt::warn(this, tr("You must enter a number between 1 and %1").arg(highest));
         return;

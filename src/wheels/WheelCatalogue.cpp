@@ -184,7 +184,7 @@ bool setWheelContext(AppState& state, int gameId)
     const GameInfo& game = GameCatalogue::game(gameId);
     state.wheelGameWord = game.wheelWord;
     state.wheelResultsName = game.resultsFile;
-    state.wheelHighest = static_cast<int16_t>(GameCatalogue::highestNumber(gameId));
+    state.wheelHighest = static_cast<int16_t>(GameCatalogue::highestEver(gameId));
     // The cover sheet uses the short game title that the game selector shows ("BC 6/49").
     state.wheelGameTitle = game.selectorCaption;
     return true;

@@ -83,7 +83,7 @@ std::vector<EntryNumbers> fixedLines(const std::vector<DrawRecord>& draws, int g
         if (i % 3 == 0 && used < k)
             line[used++] = draw.bonus;
         while (used < k) {
-            const auto n = static_cast<int16_t>(random.between(1, GameCatalogue::highestNumber(gameId)));
+            const auto n = static_cast<int16_t>(random.between(1, GameCatalogue::highestEver(gameId)));
             if (std::count(line.begin(), line.begin() + used, n) == 0
                 && std::count(draw.numbers.begin(), draw.numbers.begin() + k, n) == 0 && n != draw.bonus)
                 line[used++] = n;

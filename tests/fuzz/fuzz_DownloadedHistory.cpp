@@ -39,7 +39,7 @@ void checkBody(const QByteArray& body, int gameId)
 std::vector<DrawRecord> believableDraws(FuzzInput& in, int gameId)
 {
     const int count = GameCatalogue::mainCount(gameId);
-    const int highest = GameCatalogue::highestNumber(gameId);
+    const int highest = GameCatalogue::highestEver(gameId);
     std::vector<DrawRecord> draws(in.byte() % 40 + 1);
     QDate date(1982, 6, 12);
     for (DrawRecord& d : draws) {

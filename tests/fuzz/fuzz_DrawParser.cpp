@@ -16,7 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const QDate date = QDate(1982, 6, 12).addDays(in.int16());
     const QStringList boxes = QString::fromUtf8(in.rest()).split(QLatin1Char('\n'));
     const int count = GameCatalogue::mainCount(gameId);
-    const int highest = GameCatalogue::highestNumber(gameId);
+    const int highest = GameCatalogue::highestEver(gameId);
 
     std::vector<long long> values;
     for (int i = 0; i <= count; ++i)

@@ -18,7 +18,7 @@ namespace
 bool inRange(const EntryNumbers& numbers, int gameId)
 {
     return std::all_of(numbers.begin(), numbers.begin() + GameCatalogue::mainCount(gameId), [gameId](int n) {
-        return n >= 1 && n <= GameCatalogue::highestNumber(gameId);
+        return n >= 1 && n <= GameCatalogue::highestEver(gameId);
     });
 }
 

@@ -38,7 +38,7 @@ bool numberedInOrder(const std::vector<DrawRecord>& draws)
 // A draw the program would store without complaint: a real date and numbers of the game.
 bool isSound(const DrawRecord& d, int gameId)
 {
-    const auto inRange = [gameId](int n) { return n >= 1 && n <= GameCatalogue::highestNumber(gameId); };
+    const auto inRange = [gameId](int n) { return n >= 1 && n <= GameCatalogue::highestEver(gameId); };
     return QDate(d.year, d.month, d.day).isValid() && inRange(d.bonus)
            && std::all_of(d.numbers.begin(), d.numbers.begin() + GameCatalogue::mainCount(gameId), inRange);
 }

@@ -16,7 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const int gameId = in.between(1, 7);
     const QStringList boxes = QString::fromUtf8(in.rest()).split(QLatin1Char('\n'));
     const int count = GameCatalogue::mainCount(gameId);
-    const int highest = GameCatalogue::highestNumber(gameId);
+    const int highest = GameCatalogue::highestEver(gameId);
 
     EntryNumbers sorted{};
     const LineProblem problem = ValidateLine(boxes, gameId, &sorted);

@@ -25,7 +25,7 @@ inline Table linkTable(const RecordFile& history, int gameId, int first, int las
 {
     Table table{};
     const int k = GameCatalogue::mainCount(gameId);
-    for (int b = 1; b <= GameCatalogue::highestNumber(gameId); ++b) {
+    for (int b = 1; b <= GameCatalogue::highestEver(gameId); ++b) {
         for (int r = first; r <= last; ++r) {
             const QByteArray draw = history.record(r);
             bool drawn = false;

@@ -68,7 +68,7 @@ void tst_wheelcatalogue::paths()
              QStringLiteral("/app/Super7-7-7-5.lot"));
     // An unknown game leaves the context as it was.
     QVERIFY(!WheelCatalogue::setWheelContext(state, 0));
-    QVERIFY(!WheelCatalogue::setWheelContext(state, 8));
+    QVERIFY(!WheelCatalogue::setWheelContext(state, 9));
     QCOMPARE(state.wheelGameWord, QStringLiteral("Super7"));
     QCOMPARE(int(state.wheelHighest), 47);
 }

@@ -739,16 +739,9 @@ void Form1::openOptimiser()
 {
     const QString history = m_state.pathOf(GameCatalogue::game(m_state.gameId).resultsFile);
     auto* optimiser = new LinkProcess(m_state.gameId, history, m_state.appFolder, m_clock, this);
-    // The optimiser leaves this window usable; one of them at a time is enough.
-    auto* create = findChild<QAction*>(QStringLiteral("actionCreateOptimised"));
-    create->setEnabled(false);
     connect(optimiser, &LinkProcess::entryFileWritten, this, &Form1::reloadWrittenFile);
-    connect(optimiser, &ChildWindow::closed, this, [this, create] {
-        create->setEnabled(true);
-        raise();
-        activateWindow();
-    });
-    optimiser->show();
+    // Blocking like every other child: it works for the game it opened with.
+    openChild(optimiser);
 }
 
 void Form1::openFilter()
@@ -858,8 +851,23 @@ void Form1::showAbout()
 
 void Form1::closeEvent(QCloseEvent* event)
 {
-    RemoveEmptyEntryFile();
+    // Each window with work to lose asks once; if one keeps its work, nothing closes.
+    const QList<ChildWindow*> children = findChildren<ChildWindow*>();
+    for (ChildWindow* child : children) {
+        if (child->isVisible() && !child->mayClose()) {
+            event->ignore();
+            return;
+        }
+    }
     event->accept();
-    // Every window of the program closes with the main window.
+    // Innermost first (a ball's window before its statistics window); none of them asks again.
+    QList<QPointer<ChildWindow>> closing(children.rbegin(), children.rend());
+    for (const QPointer<ChildWindow>& child : closing) {
+        if (child)
+            child->closeAgreed();
+    }
+    // After the children, whose follow-ups may read the shown file once more.
+    RemoveEmptyEntryFile();
+    // Every other window of the program closes with the main window.
     QApplication::closeAllWindows();
 }

@@ -837,16 +837,26 @@ void Form1::showHelpContents()
         Prompt::warn(this, tr("Cannot find Help file in the installation directory"));
         return;
     }
-    // Help stays open beside the program, so it is not a blocking child.
-    auto* viewer = new HelpViewer(helpFile, this);
-    viewer->show();
+    // Help stays open beside the program, so it is not a blocking child; one is enough.
+    if (!m_help)
+        m_help = new HelpViewer(helpFile, this);
+    showInFront(m_help);
 }
 
 void Form1::showAbout()
 {
-    auto* about = new frmAbout(this);
-    about->setWindowTitle(Prompt::shortTitle());
-    about->show();
+    if (!m_about) {
+        m_about = new frmAbout(this);
+        m_about->setWindowTitle(Prompt::shortTitle());
+    }
+    showInFront(m_about);
+}
+
+void Form1::showInFront(QWidget* window)
+{
+    window->show();
+    window->raise();
+    window->activateWindow();
 }
 
 void Form1::closeEvent(QCloseEvent* event)

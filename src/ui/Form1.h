@@ -9,6 +9,7 @@
 #include "Form1Layout.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QSet>
 
 #include <functional>
@@ -16,9 +17,11 @@
 class ChildWindow;
 class Clock;
 class DrawRecord;
+class HelpViewer;
 class PrinterSystem;
 class QAction;
 class RandomSource;
+class frmAbout;
 struct WheelKind;
 
 class Form1 : public QMainWindow
@@ -112,6 +115,7 @@ private:
     void openFilter();
     void showHelpContents();
     void showAbout();
+    static void showInFront(QWidget* window);
 
     AppState m_state;
     EntrySet m_entries;
@@ -124,4 +128,6 @@ private:
     QSet<QString> m_checkedFiles;
     QList<QAction*> m_wheels6;
     QList<QAction*> m_wheels7;
+    QPointer<HelpViewer> m_help;
+    QPointer<frmAbout> m_about;
 };

@@ -46,6 +46,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QStringListModel>
 #include <QStyle>
 #include <QToolButton>
@@ -114,6 +115,8 @@ void Form1::buildWindow()
     connect(m_ui.addButton, &QPushButton::clicked, this, &Form1::OpenAddWindow);
     connect(m_ui.editButton, &QPushButton::clicked, this, &Form1::OpenEditWindow);
     connect(m_ui.deleteButton, &QPushButton::clicked, this, &Form1::DeleteSelectedLines);
+    auto* deleteKey = new QShortcut(QKeySequence::Delete, m_ui.entryList, nullptr, nullptr, Qt::WidgetShortcut);
+    connect(deleteKey, &QShortcut::activated, this, &Form1::DeleteSelectedLines);
     connect(m_ui.checkButton, &QPushButton::clicked, this, &Form1::CheckEntries);
     connect(m_ui.historyCheck, &QPushButton::clicked, this, &Form1::OpenHistoryCheck);
     connect(m_ui.printEntries, &QPushButton::clicked, this, [this] {

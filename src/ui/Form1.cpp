@@ -130,6 +130,7 @@ void Form1::buildWindow()
     // whichever window made it.
     connect(&m_entries, &QAbstractItemModel::modelReset, this, [this] {
         entriesChanged();
+        showSetName();
         checkOnce(m_entries.path(), [this] { return EntryDamage::describeFile(m_entries.path(), m_entries.gameId()); });
     });
     connect(&m_entries, &QAbstractItemModel::rowsRemoved, this, &Form1::entriesChanged);
@@ -198,7 +199,11 @@ void Form1::buildMenus()
     QMenu* open = wheels->addMenu(tr("&Open"));
     open->setObjectName(QStringLiteral("mnuWheelOpen"));
     for (const WheelKind* kind : WheelCatalogue::openMenuKinds()) {
-        QAction* a = addMenuAction(open, kind->menuName, kind->menuCaption, [this, kind] { openWheelKind(*kind); });
+        // The captions differ only in two digits, so the entries are numbered for their access
+        // keys, as a list of recent files is: 1 to 9, then 10 with the key 0.
+        const QString key = kind->type < 10 ? QStringLiteral("&%1 ").arg(kind->type) : QStringLiteral("1&0 ");
+        QAction* a =
+            addMenuAction(open, kind->menuName, key + kind->menuCaption, [this, kind] { openWheelKind(*kind); });
         (kind->builder == WheelBuilder::Super7 ? m_wheels7 : m_wheels6).append(a);
     }
 
@@ -416,6 +421,17 @@ void Form1::entriesChanged()
     m_ui.entryCount->setText(QString::number(m_entries.count()));
     // Winning lines belong to the lines as they were checked; a changed set must be checked again.
     clearWinningLines();
+}
+
+void Form1::showSetName()
+{
+    QString name;
+    if (m_entries.kind() == EntryKind::Standing)
+        name = tr("Standing Entry");
+    else if (m_entries.kind() == EntryKind::Wheel)
+        name = WheelCatalogue::shownSetName(m_entries.gameId(), m_entries.selectedWheel());
+    m_ui.setName->setText(name);
+    m_ui.setName->setVisible(!name.isEmpty());
 }
 
 void Form1::reportError(const QString& error)

@@ -95,6 +95,8 @@ private:
     void showDraw(int record, const DrawRecord& draw);
     void clearWinningLines();
     void entriesChanged();
+    // Names the shown set when it is no dated one: "Standing Entry", "National 6-4-3 wheel".
+    void showSetName();
     // Wheel sets lose their guarantee when changed, so the player is asked first.
     bool confirmWheelChange(const QString& question);
     static QString modifyWheelQuestion();

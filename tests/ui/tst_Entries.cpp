@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QItemSelectionModel>
+#include <QLabel>
 #include <QLineEdit>
 #include <QSignalSpy>
 
@@ -218,6 +219,7 @@ private slots:
         QVERIFY(!QFile::exists(emptyDated));
         QCOMPARE(m_main->entrySet().path(), standing);
         QCOMPARE(count(), QStringLiteral("3"));
+        QCOMPARE(setName()->text(), QStringLiteral("Standing Entry"));
         QWidget* add = openAdd(); // no weekday question for a standing entry
         QCOMPARE(add->windowTitle(), QStringLiteral("Standing Entry"));
         add->close();
@@ -226,6 +228,7 @@ private slots:
 
         CLICK(m_main, "datedEntryButton");
         QVERIFY(!m_main->findChild<QWidget*>("datedEntryButton")->isVisible());
+        QVERIFY(!setName()->isVisible()); // a dated list names itself by its date
         QCOMPARE(m_main->entrySet().path(), emptyDated);
     }
 
@@ -278,6 +281,11 @@ private:
     QAbstractItemView* entries() const
     {
         return m_main->findChild<QAbstractItemView*>("entryList");
+    }
+
+    QLabel* setName() const
+    {
+        return m_main->findChild<QLabel*>("setNameLabel");
     }
 
     QString count() const

@@ -9,6 +9,7 @@
 #include "Form1Layout.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QSet>
 
 #include <functional>
@@ -16,9 +17,11 @@
 class ChildWindow;
 class Clock;
 class DrawRecord;
+class HelpViewer;
 class PrinterSystem;
 class QAction;
 class RandomSource;
+class frmAbout;
 struct WheelKind;
 
 class Form1 : public QMainWindow
@@ -92,6 +95,8 @@ private:
     void showDraw(int record, const DrawRecord& draw);
     void clearWinningLines();
     void entriesChanged();
+    // Names the shown set when it is no dated one: "Standing Entry", "National 6-4-3 wheel".
+    void showSetName();
     // Wheel sets lose their guarantee when changed, so the player is asked first.
     bool confirmWheelChange(const QString& question);
     static QString modifyWheelQuestion();
@@ -112,6 +117,7 @@ private:
     void openFilter();
     void showHelpContents();
     void showAbout();
+    static void showInFront(QWidget* window);
 
     AppState m_state;
     EntrySet m_entries;
@@ -124,4 +130,6 @@ private:
     QSet<QString> m_checkedFiles;
     QList<QAction*> m_wheels6;
     QList<QAction*> m_wheels7;
+    QPointer<HelpViewer> m_help;
+    QPointer<frmAbout> m_about;
 };

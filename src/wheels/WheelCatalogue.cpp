@@ -177,6 +177,14 @@ QString savedSetName(const WheelKind& kind, int gameId, int province)
     return game == 0 ? QString() : GameCatalogue::game(game).wheelWord + kind.entrySetSuffix;
 }
 
+QString shownSetName(int gameId, int type)
+{
+    const WheelKind* shown = kind(builderForGame(gameId), type);
+    if (!shown || !GameCatalogue::isValidGame(gameId))
+        return QString();
+    return GameCatalogue::game(gameId).wheelWord + QLatin1Char(' ') + shown->shortForm() + QStringLiteral(" wheel");
+}
+
 bool setWheelContext(AppState& state, int gameId)
 {
     if (!GameCatalogue::isValidGame(gameId))

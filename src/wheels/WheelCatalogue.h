@@ -56,6 +56,10 @@ QString WheelEntrySetPath(const AppState& state, const WheelKind& kind);
 // the province's game ("Ontario-6-5-4.lot"). "" for a province outside 1..5.
 QString savedSetName(const WheelKind& kind, int gameId, int province);
 
+// How the main window names a game's shown set of a type: "National 6-4-3 wheel", "Super7 7-7-5
+// wheel". "" for a type the game's builder does not have.
+QString shownSetName(int gameId, int type);
+
 // Fills wheelGameWord, wheelResultsName, wheelHighest and wheelGameTitle for a game. Returns false
 // and leaves the state unchanged for an unknown game id.
 bool setWheelContext(AppState& state, int gameId);

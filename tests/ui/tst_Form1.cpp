@@ -191,6 +191,8 @@ private slots:
                  QStringLiteral("Drawsmith Canada: Cannot find Help file in the installation directory"));
         QVERIFY(QFile::copy(HELP_FILE, m_fx->path("DRAWSMITH.HLP")));
         TRIGGER(m_main, "actionHelpContents");
+        TRIGGER(m_main, "actionHelpContents"); // the one help window again
+        QCOMPARE(m_main->findChildren<QWidget*>("HelpViewer").size(), 1);
         auto* help = openWindow("HelpViewer");
         QVERIFY(help);
         auto* browser = help->findChild<QTextBrowser*>("helpBrowser");
@@ -198,6 +200,8 @@ private slots:
         CLICK(help, "closeButton");
 
         TRIGGER(m_main, "actionAbout");
+        TRIGGER(m_main, "actionAbout");
+        QCOMPARE(m_main->findChildren<QWidget*>("frmAbout").size(), 1);
         auto* about = openWindow("frmAbout");
         QVERIFY(about);
         QCOMPARE(about->findChild<QLabel*>("versionLabel")->text(), QStringLiteral("Version 8.6.0"));

@@ -80,12 +80,15 @@ private slots:
     // Over 20 copies of one draw, which yield one line and then nothing new.
     void suggestionsStop_data()
     {
-        QTest::addColumn<QString>("stop"); // pressed as soon as the run lets events through
+        // Pressed as soon as the run lets events through; "enter": none, the run starts by Enter.
+        QTest::addColumn<QString>("stop");
         QTest::addColumn<QString>("message");
-        QTest::newRow("no further line") << QString()
-                                         << "1 of 5 lines were added. No further line was found in 200000 attempts";
+        const QString noFurther = "1 of 5 lines were added. No further line was found in 200000 attempts";
+        QTest::newRow("no further line") << QString() << noFurther;
         QTest::newRow("cancel keeps the line made") << "suggestCancelButton" << QString();
         QTest::newRow("closing stops, then closes") << "close" << QString();
+        // Enter presses the button of the frame typed in, and only that one.
+        QTest::newRow("Enter in Enter No") << "enter" << noFurther;
     }
 
     void suggestionsStop()
@@ -96,15 +99,22 @@ private slots:
         Form5* add = open(1, QStringLiteral("StandLotto.lot"));
         QSignalSpy closed(add, &ChildWindow::closed);
         CLICK(add, "suggestCancelButton"); // a Cancel while nothing runs stops no later run
-        QTest::keyClicks(add->findChild<QLineEdit*>("suggestCountEdit"), "5");
+        auto* count = add->findChild<QLineEdit*>("suggestCountEdit");
+        QTest::keyClicks(count, "5");
         QTest::mouseClick(add->findChild<QWidget*>("additionalRadio"), Qt::LeftButton);
         if (stop == "close")
             QTimer::singleShot(0, add, &QWidget::close);
-        else if (!stop.isEmpty())
+        else if (stop.endsWith("Button"))
             QTimer::singleShot(0, add, [&] { QTest::mouseClick(add->findChild<QPushButton*>(stop), Qt::LeftButton); });
-        CLICK(add, "suggestAddButton");
+        if (stop == "enter") {
+            QTest::mouseClick(count, Qt::LeftButton);
+            QTest::keyClick(count, Qt::Key_Return);
+        } else {
+            CLICK(add, "suggestAddButton");
+        }
         QCOMPARE(EntryFile::ReadEntryCount(m_w->entries.path()), std::optional<int>(1));
         QCOMPARE(m_w->prompts.texts().value(0).left(message.size()), message);
+        QCOMPARE(m_w->prompts.shown.size(), message.isEmpty() ? 0 : 1);
         QCOMPARE(closed.count(), stop == "close" ? 1 : 0);
         if (closed.isEmpty()) {
             for (const char* name : {"addButton", "clearButton", "closeButton", "suggestAddButton"})

@@ -8,6 +8,7 @@
 #include "TestFiles.h"
 #include "UiDriver.h"
 
+#include <QComboBox>
 #include <QDateEdit>
 #include <QDir>
 #include <QFile>
@@ -75,11 +76,16 @@ private slots:
         QVERIFY(!QFile::exists(m_fx->path("BC05DEC2026.lot")));
 
         m_fx->main.reset();
-        m_fx->printers.names = {"Office", "Home"};
+        m_fx->printers.names = {"Office", "Home", "Lab"};
+        m_fx->printers.defaultName = "Home";
         m_main = m_fx->start(); // the next start opens on the stored province
         QCOMPARE(m_main->state().gameId, int16_t(4));
         QCOMPARE(m_main->findChild<QRadioButton*>("provincialRadio")->text(), QStringLiteral("BC 6/49"));
         QVERIFY(m_main->findChild<QWidget*>("printEntriesButton")->isEnabled());
+        // No printer chosen yet: printing goes to the system's default, and Printer Selection says so.
+        TRIGGER(m_main, "actionSelectPrinter");
+        QCOMPARE(openWindow("Form30")->findChild<QComboBox*>("printerCombo")->currentText(), "Home");
+        CLICK(openWindow("Form30"), "closeButton");
     }
 
     void gameSwitchKeepsTheLayoutAndChecks()

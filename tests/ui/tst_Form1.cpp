@@ -17,6 +17,7 @@
 #include <QListWidget>
 #include <QRadioButton>
 #include <QTextBrowser>
+#include <QTimer>
 
 namespace
 {
@@ -210,6 +211,24 @@ private slots:
         QVERIFY(!about->findChild<QLabel*>("logoLabel")->pixmap().isNull()); // the program's icon
         CLICK(about, "okButton");
         QTRY_VERIFY(!openWindow("frmAbout"));
+    }
+
+    void messageBoxHoldsItsTitle()
+    {
+        // The real box, with a text much shorter than its title and the title bar's buttons.
+        PromptHandler* scripted = Prompt::setHandler(nullptr);
+        int width = 0;
+        QTimer::singleShot(0, [&width] {
+            QWidget* box = QApplication::activeModalWidget();
+            width = box->width();
+            box->close();
+        });
+        Prompt::inform(nullptr, "Done");
+        Prompt::setHandler(scripted);
+        QFont titleFont = QApplication::font("QMdiSubWindowTitleBar");
+        titleFont.setBold(true);
+        QVERIFY2(width > QFontMetrics(titleFont).horizontalAdvance(Prompt::appTitle()) + 100,
+                 qPrintable(QString::number(width)));
     }
 
     void unusableFilesAreReported()

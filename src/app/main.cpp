@@ -1,6 +1,8 @@
 // The program's entry point: one main window over the real clock, printers and random numbers.
+#include "AppFolderLock.h"
 #include "Clock.h"
 #include "Form1.h"
+#include "Prompt.h"
 #include "QtPrinterSystem.h"
 #include "RandomSource.h"
 
@@ -19,6 +21,11 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("Drawsmith Canada"));
     QApplication::setApplicationVersion(QStringLiteral(DRAWSMITH_VERSION));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/drawsmith.png")));
+    AppFolderLock folderLock(QApplication::applicationDirPath());
+    if (QString refusal; !folderLock.acquire(&refusal)) {
+        Prompt::warn(nullptr, refusal);
+        return 1;
+    }
     SystemClock clock;
     QtPrinterSystem printers;
     SeededRandom random;

@@ -22,9 +22,13 @@ QPushButton* makeButton(QWidget* parent, const QString& objectName, const QStrin
     return button;
 }
 
+// The refusal's own text, then the file and the cause when there is one to tell.
 QString problemText(TextImport::Verdict verdict, const QString& error)
 {
-    return verdict == TextImport::Verdict::FileError ? error : TextImport::refusalText(verdict);
+    const QString refusal = TextImport::refusalText(verdict);
+    if (error.isEmpty())
+        return refusal;
+    return refusal.isEmpty() ? error : refusal + QStringLiteral("\n\n") + error;
 }
 } // namespace
 

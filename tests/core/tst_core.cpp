@@ -1,10 +1,13 @@
 #include "AppFolder.h"
+#include "AppFolderLock.h"
 #include "DateText.h"
 #include "GameCatalogue.h"
 #include "NumberText.h"
 #include "RecordFile.h"
 #include "TestFiles.h"
 
+#include <QProcess>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -19,6 +22,7 @@ private slots:
     void rootRule_data();
     void rootRule();
     void gameDatCreatedAndRemembered();
+    void oneCopyPerFolder();
     void recordPastEndReadsZeros();
     void damagedCountIsClamped_data();
     void damagedCountIsClamped();
@@ -87,6 +91,26 @@ void tst_core::gameDatCreatedAndRemembered()
     QVERIFY(AppFolder::updatesavedgame(dir.path(), 4));
     QCOMPARE(readFileBytes(dir.filePath("game.dat")), QByteArray("\x04\x00", 2));
     QCOMPARE(AppFolder::readSavedProvince(dir.path()), std::optional<int>(4));
+}
+
+void tst_core::oneCopyPerFolder()
+{
+    QTemporaryDir dir;
+    // A crashed copy left its lock: it names a process of this host that has ended.
+    QProcess ended;
+    ended.start(QStringLiteral("true"));
+    QVERIFY(ended.waitForStarted());
+    const qint64 pid = ended.processId();
+    QVERIFY(ended.waitForFinished());
+    QVERIFY(writeFileBytes(dir.filePath("Drawsmith.lock"),
+                           QByteArray::number(pid) + "\ndrawsmith\n" + QSysInfo::machineHostName().toUtf8() + "\n"));
+    AppFolderLock first(dir.path());
+    QVERIFY(first.acquire());
+
+    AppFolderLock second(dir.path() + "/");
+    QString refusal;
+    QVERIFY(!second.acquire(&refusal));
+    QCOMPARE(refusal, "Drawsmith Canada is already running with this folder:\n" + dir.path() + "/");
 }
 
 void tst_core::recordPastEndReadsZeros()

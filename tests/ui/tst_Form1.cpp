@@ -8,6 +8,7 @@
 #include "TestFiles.h"
 #include "UiDriver.h"
 
+#include <QComboBox>
 #include <QDateEdit>
 #include <QDir>
 #include <QFile>
@@ -16,6 +17,7 @@
 #include <QListWidget>
 #include <QRadioButton>
 #include <QTextBrowser>
+#include <QTimer>
 
 namespace
 {
@@ -75,11 +77,16 @@ private slots:
         QVERIFY(!QFile::exists(m_fx->path("BC05DEC2026.lot")));
 
         m_fx->main.reset();
-        m_fx->printers.names = {"Office", "Home"};
+        m_fx->printers.names = {"Office", "Home", "Lab"};
+        m_fx->printers.defaultName = "Home";
         m_main = m_fx->start(); // the next start opens on the stored province
         QCOMPARE(m_main->state().gameId, int16_t(4));
         QCOMPARE(m_main->findChild<QRadioButton*>("provincialRadio")->text(), QStringLiteral("BC 6/49"));
         QVERIFY(m_main->findChild<QWidget*>("printEntriesButton")->isEnabled());
+        // No printer chosen yet: printing goes to the system's default, and Printer Selection says so.
+        TRIGGER(m_main, "actionSelectPrinter");
+        QCOMPARE(openWindow("Form30")->findChild<QComboBox*>("printerCombo")->currentText(), "Home");
+        CLICK(openWindow("Form30"), "closeButton");
     }
 
     void gameSwitchKeepsTheLayoutAndChecks()
@@ -208,6 +215,24 @@ private slots:
         QVERIFY(!about->findChild<QLabel*>("logoLabel")->pixmap().isNull()); // the program's icon
         CLICK(about, "okButton");
         QTRY_VERIFY(!openWindow("frmAbout"));
+    }
+
+    void messageBoxHoldsItsTitle()
+    {
+        // The real box, with a text much shorter than its title and the title bar's buttons.
+        PromptHandler* scripted = Prompt::setHandler(nullptr);
+        int width = 0;
+        QTimer::singleShot(0, [&width] {
+            QWidget* box = QApplication::activeModalWidget();
+            width = box->width();
+            box->close();
+        });
+        Prompt::inform(nullptr, "Done");
+        Prompt::setHandler(scripted);
+        QFont titleFont = QApplication::font("QMdiSubWindowTitleBar");
+        titleFont.setBold(true);
+        QVERIFY2(width > QFontMetrics(titleFont).horizontalAdvance(Prompt::appTitle()) + 100,
+                 qPrintable(QString::number(width)));
     }
 
     void unusableFilesAreReported()

@@ -7,6 +7,7 @@
 #include "editEntry.h"
 
 #include <QDir>
+#include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTimer>
@@ -52,10 +53,23 @@ private slots:
 
     void failedWritesChangeNothing()
     {
-        // The file turns into a folder behind the edit window's back, which no one can write as a file.
         const QString name = QStringLiteral("Ontario05DEC2026.lot");
         QVERIFY(m_w->entries.open(m_w->path(name), 6));
-        QVERIFY(m_w->entries.append({1, 2, 3, 4, 5, 6, 0}));
+        QVERIFY(m_w->entries.append({{1, 2, 3, 4, 5, 6, 0}, {7, 8, 9, 10, 11, 12, 0}}));
+        // Another copy of the program deletes the line being edited: nothing is changed, and the
+        // window closes on the lines shown afresh.
+        QPointer<editEntry> stale = new editEntry(m_w->entries, 0, m_w->entries.lines()[0], nullptr);
+        stale->show();
+        QVERIFY(EntryFile::DeleteEntryLine(m_w->entries.path(), 1));
+        TYPE_BOXES(stale, {"40", "41", "42", "43", "44", "45"});
+        CLICK(stale, "changeButton");
+        QVERIFY2(m_w->prompts.last().contains("changed outside the program"), qPrintable(m_w->prompts.last()));
+        QVERIFY(!stale || !stale->isVisible());
+        QCOMPARE(EntryFile::readAllLines(m_w->entries.path()),
+                 std::optional(std::vector<EntryNumbers>{{7, 8, 9, 10, 11, 12, 0}}));
+        QCOMPARE(m_w->entries.count(), 1);
+
+        // The file turns into a folder behind the edit window's back, which no one can write as a file.
         auto* editor = new editEntry(m_w->entries, 0, m_w->entries.lines()[0], nullptr);
         editor->show();
         QDir folder(m_w->dir.path());
@@ -64,7 +78,7 @@ private slots:
         CLICK(editor, "changeButton");
         QVERIFY2(m_w->prompts.last().contains(name), qPrintable(m_w->prompts.last()));
         QVERIFY(editor->isVisible());
-        QCOMPARE(m_w->entries.index(0).data().toString(), QStringLiteral("01 02 03 04 05 06"));
+        QCOMPARE(m_w->entries.index(0).data().toString(), QStringLiteral("07 08 09 10 11 12"));
         editor->close();
 
         QVERIFY(folder.mkdir("StandBC.lot"));

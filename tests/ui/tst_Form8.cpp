@@ -18,7 +18,7 @@ private slots:
         QLocale::setDefault(QLocale(QLocale::French, QLocale::Canada)); // a French desktop
         m_fx = std::make_unique<MainWindowFixture>();
         QVERIFY(writeFileBytes(m_fx->path("lines.txt"), "49 01 25 13 07 30\r\n03 11 24 30 41 49\r\n"));
-        QVERIFY(writeFileBytes(m_fx->path("notes.TXT"), "hello\n"));
+        QVERIFY(writeFileBytes(m_fx->path("notes.TXT"), QByteArray("hel\0lo\n", 7)));
         m_main = m_fx->start();
         TRIGGER(m_main, "actionImportText");
         m_import = openWindow("Form8");
@@ -71,6 +71,10 @@ private slots:
     {
         CLICK(m_import, "validateButton");
         QCOMPARE(m_fx->prompts->last(), app + "You have not selected a file");
+        clickRow(m_import->findChild<QListWidget*>("fileList"), 1);
+        CLICK(m_import, "validateButton");
+        QCOMPARE(m_fx->prompts->last(),
+                 app + "Your txt file is not valid\n\n" + m_fx->path("notes.TXT") + ": byte 4 is not text");
 
         // The main window's date already holds a line.
         QVERIFY(m_main->entrySet().append({1, 2, 3, 4, 5, 6, 0}));

@@ -1,6 +1,7 @@
 // The program's entry point: one main window over the real clock, printers and random numbers.
 #include "Clock.h"
 #include "Form1.h"
+#include "ProgramFolders.h"
 #include "QtPrinterSystem.h"
 #include "RandomSource.h"
 
@@ -22,7 +23,8 @@ int main(int argc, char* argv[])
     SystemClock clock;
     QtPrinterSystem printers;
     SeededRandom random;
-    Form1 main(QApplication::applicationDirPath(), clock, printers, random);
+    const ProgramFolders folders = ProgramFolders::forThisBuild(QApplication::applicationDirPath());
+    Form1 main(folders, clock, printers, random);
     main.startUp();
     main.show();
     return QApplication::exec();

@@ -27,5 +27,10 @@ int main(int argc, char* argv[])
     Form1 main(folders, clock, printers, random);
     main.startUp();
     main.show();
+    // The installation check: start as a player would, end at once, say whether the files were found.
+    if (QApplication::arguments().contains(QStringLiteral("--check-install"))) {
+        main.close();
+        return folders.reportInstallation();
+    }
     return QApplication::exec();
 }

@@ -69,9 +69,10 @@ QItemSelection rowSelection(const QAbstractItemModel& model, const std::vector<i
 }
 } // namespace
 
-Form1::Form1(const QString& programFolder, Clock& clock, PrinterSystem& printers, RandomSource& random, QWidget* parent)
+Form1::Form1(
+    const ProgramFolders& folders, Clock& clock, PrinterSystem& printers, RandomSource& random, QWidget* parent)
     : QMainWindow(parent)
-    , m_programFolder(programFolder)
+    , m_folders(folders)
     , m_clock(clock)
     , m_printers(printers)
     , m_random(random)
@@ -221,7 +222,8 @@ void Form1::buildMenus()
 
 void Form1::importDrawHistory()
 {
-    const QString source = HistoryImport::chooseFile(this, m_state.gameId, m_state.appFolder);
+    // A new player's histories are empty: the dialog opens where the bundled ones are.
+    const QString source = HistoryImport::chooseFile(this, m_state.gameId, m_folders.histories);
     if (source.isEmpty())
         return;
     auto* import =
@@ -240,7 +242,8 @@ void Form1::startUp()
         m_ui.drawDate->setDate(today);
         m_ui.entryDate->setDate(today);
     }
-    m_state.appFolder = AppFolder::rootRule(m_programFolder);
+    m_state.appFolder = AppFolder::rootRule(m_folders.app);
+    m_state.shareFolder = AppFolder::rootRule(m_folders.share);
     m_ui.strip->hideBalls();
     QString printerError;
     m_state.printerAvailable = ReadPrinterChoice(m_printers, m_state.appFolder, &printerError);
@@ -851,7 +854,7 @@ void Form1::openImport()
 
 void Form1::showHelpContents()
 {
-    const QString helpFile = m_state.pathOf(QStringLiteral("DRAWSMITH.HLP"));
+    const QString helpFile = AppFolder::pathOf(m_state.shareFolder, QStringLiteral("DRAWSMITH.HLP"));
     if (!QFile::exists(helpFile)) {
         Prompt::warn(this, tr("Cannot find Help file in the installation directory"));
         return;

@@ -7,6 +7,7 @@
 #include "AppState.h"
 #include "EntrySet.h"
 #include "Form1Layout.h"
+#include "ProgramFolders.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -29,7 +30,7 @@ class Form1 : public QMainWindow
     Q_OBJECT
 
 public:
-    Form1(const QString& programFolder,
+    Form1(const ProgramFolders& folders,
           Clock& clock,
           PrinterSystem& printers,
           RandomSource& random,
@@ -121,7 +122,7 @@ private:
 
     AppState m_state;
     EntrySet m_entries;
-    QString m_programFolder;
+    ProgramFolders m_folders;
     Clock& m_clock;
     PrinterSystem& m_printers;
     RandomSource& m_random;

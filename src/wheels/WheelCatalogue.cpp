@@ -159,9 +159,9 @@ QString WheelFileName(int lineSize, int drawn, int match, int balls)
     return QStringLiteral("%1-%2-%3-%4.whl").arg(lineSize).arg(drawn).arg(match).arg(balls);
 }
 
-QString WheelFilePath(const QString& appFolder, int lineSize, int drawn, int match, int balls)
+QString WheelFilePath(const QString& shareFolder, int lineSize, int drawn, int match, int balls)
 {
-    return AppFolder::pathOf(appFolder, QStringLiteral("wheels/") + WheelFileName(lineSize, drawn, match, balls));
+    return AppFolder::pathOf(shareFolder, QStringLiteral("wheels/") + WheelFileName(lineSize, drawn, match, balls));
 }
 
 QString WheelEntrySetPath(const AppState& state, const WheelKind& kind)

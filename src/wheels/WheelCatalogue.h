@@ -46,8 +46,8 @@ std::vector<int> GroupSizes(WheelBuilder builder, int type);
 
 // "L-K-M-N.whl", decimal without leading zeros.
 QString WheelFileName(int lineSize, int drawn, int match, int balls);
-// The pattern file in the "wheels" folder of the application folder.
-QString WheelFilePath(const QString& appFolder, int lineSize, int drawn, int match, int balls);
+// The pattern file in the "wheels" folder of the share folder.
+QString WheelFilePath(const QString& shareFolder, int lineSize, int drawn, int match, int balls);
 // The game's saved set of a kind: appFolder + "/" + wheelGameWord + suffix ("National-6-4-3.lot").
 QString WheelEntrySetPath(const AppState& state, const WheelKind& kind);
 

@@ -3,11 +3,13 @@
 #include "DateText.h"
 #include "GameCatalogue.h"
 #include "NumberText.h"
+#include "ProgramFolders.h"
 #include "RecordFile.h"
 #include "TestFiles.h"
 
 #include <QProcess>
 #include <QSysInfo>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -23,6 +25,7 @@ private slots:
     void rootRule();
     void gameDatCreatedAndRemembered();
     void oneCopyPerFolder();
+    void packagedFolders();
     void recordPastEndReadsZeros();
     void damagedCountIsClamped_data();
     void damagedCountIsClamped();
@@ -111,6 +114,32 @@ void tst_core::oneCopyPerFolder()
     QString refusal;
     QVERIFY(!second.acquire(&refusal));
     QCOMPARE(refusal, "Drawsmith Canada is already running with this folder:\n" + dir.path() + "/");
+}
+
+void tst_core::packagedFolders()
+{
+    QTemporaryDir root;
+    const QByteArray home = qgetenv("HOME");
+    qputenv("HOME", root.filePath("home").toUtf8());
+    qunsetenv("XDG_DATA_HOME");
+    qputenv("DRAWSMITH_HOME", root.filePath("my draws").toUtf8());
+    ProgramFolders folders = ProgramFolders::packaged(root.filePath("usr/bin"));
+    QCOMPARE(folders.app, root.filePath("my draws"));
+    QVERIFY(QFileInfo(folders.app).isDir());
+    QCOMPARE(folders.share, root.filePath("usr/share/drawsmith"));
+    QCOMPARE(folders.histories, folders.share);
+    QCOMPARE(folders.missingShippedFiles().size(), 3);
+    QVERIFY(QDir().mkpath(folders.share + "/wheels"));
+    for (const char* name : {"DRAWSMITH.HLP", "wheels/6-4-3-9.whl", "649-official.csv"})
+        QVERIFY(writeFileBytes(folders.share + '/' + name, "x"));
+    QCOMPARE(folders.missingShippedFiles(), QStringList());
+
+    // Without DRAWSMITH_HOME: the application's folder in the user's data folder, made on first start.
+    qunsetenv("DRAWSMITH_HOME");
+    folders = ProgramFolders::packaged(root.filePath("usr/bin"));
+    qputenv("HOME", home);
+    QCOMPARE(folders.app, root.filePath("home/.local/share/") + QCoreApplication::applicationName());
+    QVERIFY(QFileInfo(folders.app).isDir());
 }
 
 void tst_core::recordPastEndReadsZeros()

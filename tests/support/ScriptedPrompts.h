@@ -39,9 +39,10 @@ public:
         return next(answers, text);
     }
 
-    QString openFileName(QWidget*, const QString& caption, const QString&, const QString&) override
+    QString openFileName(QWidget*, const QString& caption, const QString& folder, const QString&) override
     {
         shown << QStringLiteral("file: ") + caption;
+        fileFolders << folder;
         return next(fileNames, caption);
     }
 
@@ -73,6 +74,7 @@ public:
     // Answers of text questions.
     QQueue<QString> typed;
     QStringList shown;
+    QStringList fileFolders; // the folder each file chooser opened in
     QList<PromptIcon> icons; // one per OK message
     QList<bool> noByDefault; // one per question
     QStringList unexpected;

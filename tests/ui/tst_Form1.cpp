@@ -190,13 +190,17 @@ private slots:
         QCOMPARE(shownBalls(), QList<int16_t>({5, 7, 18, 30, 37, 46, 19}));
     }
 
+    // Help comes from the program's share folder, which a package keeps apart from the player's files.
     void helpAndAbout()
     {
+        m_fx->folders.share = m_fx->path("share");
+        QVERIFY(QDir().mkpath(m_fx->folders.share));
+        QVERIFY(QFile::copy(HELP_FILE, m_fx->path("DRAWSMITH.HLP")));
         m_main = m_fx->start();
         TRIGGER(m_main, "actionHelpContents");
         QCOMPARE(m_fx->prompts->last(),
                  QStringLiteral("Drawsmith Canada: Cannot find Help file in the installation directory"));
-        QVERIFY(QFile::copy(HELP_FILE, m_fx->path("DRAWSMITH.HLP")));
+        QVERIFY(QFile::copy(HELP_FILE, m_fx->path("share/DRAWSMITH.HLP")));
         TRIGGER(m_main, "actionHelpContents");
         TRIGGER(m_main, "actionHelpContents"); // the one help window again
         QCOMPARE(m_main->findChildren<QWidget*>("HelpViewer").size(), 1);

@@ -156,6 +156,8 @@ private slots:
         QCOMPARE(ResultsFile::readCount(m_history), std::optional<int>(4453));
         QTRY_VERIFY(m_main->isInputEnabled());
         QVERIFY(m_main->isDrawShown()); // the newest draw, now in the history
+        // The chooser opens where the program's own real histories are installed.
+        QCOMPARE(m_fx->prompts->fileFolders, QStringList(2, m_fx->path("history")));
     }
 
 private:

@@ -206,15 +206,7 @@ namespace DrawImport
 {
 std::optional<QByteArray> readSource(const QString& path, QString* error)
 {
-    QFile source(path);
-    if (!source.open(QIODevice::ReadOnly))
-        return refuse<QByteArray>(error, fileErrorText(path, source.errorString()));
-    const QByteArray text = source.read(MaxFileSize + 1);
-    if (text.size() > MaxFileSize)
-        return refuse<QByteArray>(error, fileErrorText(path, QStringLiteral("too large for a draw history")));
-    if (text.isEmpty() && source.error() != QFileDevice::NoError)
-        return refuse<QByteArray>(error, fileErrorText(path, source.errorString()));
-    return text;
+    return WholeFile::read(path, MaxFileSize, error);
 }
 
 std::optional<Parsed>

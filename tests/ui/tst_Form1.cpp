@@ -17,6 +17,8 @@
 #include <QRadioButton>
 #include <QTextBrowser>
 
+#include <sys/stat.h>
+
 namespace
 {
 const QDate saturday(2026, 12, 5);
@@ -208,14 +210,19 @@ private slots:
 
     void unusableFilesAreReported()
     {
-        // Folders standing where the files should be cannot be opened as files, whoever runs the test.
-        for (const char* name : {"game.dat", "CAN2.rtl", "print.dat"})
+        // Folders standing where the files should be cannot be opened as files, whoever runs the test;
+        // a pipe would never answer and a link to an endless device would never end.
+        for (const char* name : {"game.dat", "print.dat"})
             QVERIFY(QDir(m_fx->dir->path()).mkdir(name));
+        QCOMPARE(mkfifo(QFile::encodeName(m_fx->path("CAN2.rtl")).constData(), 0600), 0);
+        QVERIFY(QFile::link("/dev/zero", m_fx->path("Western05DEC2026.lot")));
         m_main = m_fx->start();
         QCOMPARE(m_main->state().gameId, int16_t(3)); // still starts, on Western
         const QString shown = m_fx->prompts->shown.join(" | ");
         QVERIFY2(m_fx->prompts->texts().filter("game.dat").size() >= 1, qPrintable(shown));
-        QVERIFY2(m_fx->prompts->texts().filter("CAN2.rtl").size() >= 1, qPrintable(shown));
+        QVERIFY2(m_fx->prompts->texts().filter("CAN2.rtl: not a plain file").size() >= 1, qPrintable(shown));
+        QVERIFY2(m_fx->prompts->texts().filter("Western05DEC2026.lot: not a plain file").size() >= 1,
+                 qPrintable(shown));
         QVERIFY2(m_fx->prompts->texts().filter("print.dat").size() == 1, qPrintable(shown));
     }
 

@@ -134,7 +134,8 @@ private slots:
     void importCancelledThenDone()
     {
         const QByteArray before = readFileBytes(m_history);
-        m_fx->prompts->fileNames << testDataPath("649-official.csv") << testDataPath("649-official.csv");
+        m_fx->prompts->fileNames << testDataPath("649-official.csv") << testDataPath("lotto649.csv")
+                                 << testDataPath("649-official.csv");
         // Cancel is pressed as soon as the import first lets the window take a click.
         QTimer::singleShot(0, this, [] {
             if (auto* import = openWindow("HistoryImport"))
@@ -146,6 +147,16 @@ private slots:
         QCOMPARE(readFileBytes(m_history), before);
         QTRY_VERIFY(m_main->isInputEnabled());
         QVERIFY(!m_main->isDrawShown());
+
+        // A plain file names no game: it goes in only after a Yes, and No is the default answer.
+        m_fx->prompts->answers << false;
+        TRIGGER(m_main, "actionImportDrawHistory");
+        QCOMPARE(m_fx->prompts->texts().mid(3),
+                 (QStringList{"Import 4453 draws into National 6/49?",
+                              "The import was cancelled. The draw history was not changed."}));
+        QCOMPARE(m_fx->prompts->noByDefault, QList<bool>{true});
+        QCOMPARE(readFileBytes(m_history), before);
+        QTRY_VERIFY(m_main->isInputEnabled());
 
         m_fx->prompts->shown.clear();
         TRIGGER(m_main, "actionImportDrawHistory");

@@ -115,8 +115,12 @@ void tst_ResultsDownload::verify_data()
     const QByteArray full = officialHistory(4453);
     const QByteArray seven = super7History(60);
     QTest::newRow("official history") << 1 << full << "";
-    QTest::newRow("stale record after the count, same date twice")
-        << 1 << with16(with16(full, 2, 6, 12), 2, 8, 6) + full.left(28) << "";
+    const QByteArray page = "<html><body>Not Found</body></html>";
+    QTest::newRow("stale record after the count") << 1 << full + full.left(28) << "";
+    QTest::newRow("same date twice") << 1 << with16(with16(full, 2, 6, 12), 2, 8, 6) << "record 2: not dated after";
+    QTest::newRow("a sound draw, then a web page") << 1 << officialHistory(1) + page << "63 bytes are not whole";
+    QTest::newRow("a sound draw, then a page of whole records")
+        << 1 << officialHistory(1) + page.leftJustified(56) << "record 2: no such date";
     QTest::newRow("super 7") << 2 << seven << "";
     QTest::newRow("empty") << 1 << QByteArray() << "0 bytes";
     QTest::newRow("count 0") << 1 << with16(full, 1, 0, 0) << "a count of 0";
@@ -124,7 +128,7 @@ void tst_ResultsDownload::verify_data()
     QTest::newRow("cut short") << 1 << full.left(full.size() - 1) << "4453 draws announced";
     QTest::newRow("30 February deep inside")
         << 1 << with16(with16(full, 3000, 6, 30), 3000, 8, 2) << "record 3000: no such date";
-    QTest::newRow("dated before the one above") << 1 << with16(full, 4000, 10, 1990) << "record 4000: dated before";
+    QTest::newRow("dated before the one above") << 1 << with16(full, 4000, 10, 1990) << "record 4000: not dated after";
     QTest::newRow("6/49 number 50") << 1 << with16(full, 200, 22, 50) << "record 200: the number 50";
     QTest::newRow("6/49 number twice") << 1 << with16(full, 201, 14, RecordFile::get16(full, 200 * 28 + 12))
                                        << "record 201: the number";

@@ -237,6 +237,10 @@ private slots:
         for (int i = 0; i < noise.size(); ++i)
             noise[i] = char((i * 97 + 13) % 251);
         QVERIFY(writeFileBytes(m_fx->path("Western05DEC2026.lot"), noise));
+        // National 6/49's two draws are stored newest first.
+        QVERIFY(ResultsFile::writeAll(
+            m_fx->path("CAN1.rtl"),
+            {draw(saturday, {1, 2, 3, 4, 5, 6, 0}, 9), draw(saturday.addDays(-3), {1, 2, 3, 4, 5, 7, 0}, 9)}));
         m_main = m_fx->start();
         QVERIFY(m_main->isDrawShown());
         QCOMPARE(m_fx->prompts->texts().filter("CAN2.rtl: draw 2 holds numbers outside 1..49").size(), 1);
@@ -244,7 +248,8 @@ private slots:
         QVERIFY(m_main->entrySet().count() > 0);
         QTest::mouseClick(m_main->findChild<QWidget*>("nationalRadio"), Qt::LeftButton);
         QTest::mouseClick(m_main->findChild<QWidget*>("provincialRadio"), Qt::LeftButton);
-        QCOMPARE(m_fx->prompts->texts().filter("has not been changed").size(), 2);
+        QCOMPARE(m_fx->prompts->texts().filter("CAN1.rtl: draw 2 is not dated after draw 1").size(), 1);
+        QCOMPARE(m_fx->prompts->texts().filter("has not been changed").size(), 3);
         QCOMPARE(readFileBytes(m_fx->path("Western05DEC2026.lot")), noise);
     }
 

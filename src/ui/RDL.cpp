@@ -138,21 +138,39 @@ void RDL::downloadResults()
         if (m_games[id - 1]->isChecked())
             games.push_back(id);
     }
+    QString error;
+    auto base = DownloadServer::baseAddress(m_appFolder, &error);
+    if (!base) {
+        // A damaged download.ini must not send the player to a server they never chose.
+        Prompt::warn(this, error);
+        base = askServerAddress(QString::fromLatin1(DownloadServer::DefaultBaseAddress));
+        if (!base)
+            return;
+    }
     setRunning(true);
-    if (!m_download.start(m_appFolder, DownloadServer::baseAddress(m_appFolder), games, m_checkYes->isChecked()))
+    if (!m_download.start(m_appFolder, *base, games, m_checkYes->isChecked()))
         setRunning(false);
 }
 
 void RDL::changeServerAddress()
 {
-    const QString typed = Prompt::askText(this,
-                                          tr("Web folder holding the history files (http:// or https://):"),
-                                          DownloadServer::addressText(DownloadServer::baseAddress(m_appFolder)));
-    if (typed.isEmpty())
-        return;
-    QString error;
-    if (!DownloadServer::setBaseAddress(m_appFolder, typed, &error))
+    const auto stored = DownloadServer::baseAddress(m_appFolder);
+    askServerAddress(stored ? DownloadServer::addressText(*stored)
+                            : QString::fromLatin1(DownloadServer::DefaultBaseAddress));
+}
+
+std::optional<QUrl> RDL::askServerAddress(QString text)
+{
+    // A refused address comes back as typed, to be corrected rather than typed again.
+    for (;;) {
+        text = Prompt::askText(this, tr("Web folder holding the history files (http:// or https://):"), text);
+        if (text.isEmpty())
+            return std::nullopt;
+        QString error;
+        if (DownloadServer::setBaseAddress(m_appFolder, text, &error))
+            return DownloadServer::parseBaseAddress(text);
         Prompt::warn(this, error);
+    }
 }
 
 void RDL::showProgress(int percent)

@@ -9,6 +9,7 @@
 #include <QNetworkAccessManager>
 
 #include <array>
+#include <optional>
 
 class QAction;
 class QCheckBox;
@@ -33,6 +34,8 @@ private:
     void buildMenus(QMenuBar* bar);
     void downloadResults();
     void changeServerAddress();
+    // Asks for the server address until one is stored; nullopt when the player cancels.
+    std::optional<QUrl> askServerAddress(QString text);
     void showProgress(int percent);
     void setRunning(bool running);
     bool ask(const QString& question, bool overwrites) override;

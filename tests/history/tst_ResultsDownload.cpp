@@ -16,6 +16,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+
 using Mode = LoopbackHttpServer::Mode;
 using namespace DownloadMessages;
 
@@ -65,6 +67,8 @@ private slots:
     void nothingSelected();
     void serverAddress_data();
     void serverAddress();
+    void damagedSettings_data();
+    void damagedSettings();
 
 private:
     // Runs the downloader over the games until it ends.
@@ -296,10 +300,39 @@ void tst_ResultsDownload::serverAddress()
     QFETCH(QString, stored);
     QString error;
     QCOMPARE(DownloadServer::setBaseAddress(m_dir->path(), typed, &error), !stored.isEmpty());
-    const QUrl after = DownloadServer::baseAddress(m_dir->path());
+    const QUrl after = DownloadServer::baseAddress(m_dir->path()).value();
     QCOMPARE(after.toString(), stored.isEmpty() ? QString(DownloadServer::DefaultBaseAddress) : stored);
     // The address window offers the stored address for editing; confirming it must keep it.
     QCOMPARE(DownloadServer::parseBaseAddress(DownloadServer::addressText(after)), std::optional<QUrl>(after));
+}
+
+void tst_ResultsDownload::damagedSettings_data()
+{
+    QTest::addColumn<QByteArray>("ini"); // null: a pipe stands in its place
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("junk") << QByteArray("GIF89a\xff\xfe") << "the file names no server address.";
+    QTest::newRow("control characters") << QByteArray("[download]\x01\nbase=http://example.ca/dwnld/\n")
+                                        << "the file holds control characters.";
+    QTest::newRow("ftp") << QByteArray("base=ftp://example.ca/dwnld/")
+                         << "The address must start with http:// or https://.";
+    QTest::newRow("file") << QByteArray("base=file:///etc/\n") << "The address must start with http:// or https://.";
+    QTest::newRow("pipe") << QByteArray() << "not a plain file";
+}
+
+// A download.ini the program did not write as it stands names no server: it is reported, never
+// replaced by the default address.
+void tst_ResultsDownload::damagedSettings()
+{
+    QFETCH(QByteArray, ini);
+    QFETCH(QString, reason);
+    const QString path = m_dir->filePath(DownloadServer::SettingsFile);
+    if (ini.isNull())
+        QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    else
+        QVERIFY(writeFileBytes(path, ini));
+    QString error;
+    QCOMPARE(DownloadServer::baseAddress(m_dir->path(), &error), std::nullopt);
+    QCOMPARE(error, QDir::toNativeSeparators(path) + ": " + reason);
 }
 
 QTEST_GUILESS_MAIN(tst_ResultsDownload)

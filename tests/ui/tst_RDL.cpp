@@ -54,11 +54,22 @@ private slots:
         QVERIFY(downloader->findChild<QCheckBox*>("modemCheckBox")->isHidden());
         QVERIFY(!downloader->findChild<QWidget*>("cancelButton")->isEnabled());
         QVERIFY(downloader->findChild<QAction*>("actionCheckYes")->isChecked());
-        // Only web addresses are taken, and a refused one is not stored.
-        m_fx->prompts->typed << "ftp://results.example.ca/dwnld/";
+        // Only web addresses are taken; a refused one is not stored and comes back as typed.
+        m_fx->prompts->typed << "ftp://results.example.ca/dwnld/"
+                             << "";
         TRIGGER(downloader, "actionChangeServerAddress");
-        QCOMPARE(m_fx->prompts->last(), title + "The address must start with http:// or https://.");
+        QCOMPARE(m_fx->prompts->shown.at(1), title + "The address must start with http:// or https://.");
+        QCOMPARE(m_fx->prompts->offered,
+                 (QStringList{"http://localhost:8000/dwnld/", "ftp://results.example.ca/dwnld/"}));
         QVERIFY(!QFile::exists(m_fx->path("download.ini")));
+        // A damaged download.ini is named, and the address is asked for before anything is fetched.
+        QVERIFY(writeFileBytes(m_fx->path("download.ini"), "base=file:///etc/\n"));
+        m_fx->prompts->typed << "";
+        CLICK(downloader, "downloadButton");
+        QCOMPARE(m_fx->prompts->texts().mid(3),
+                 (QStringList{m_fx->path("download.ini") + ": The address must start with http:// or https://.",
+                              "Web folder holding the history files (http:// or https://):"}));
+        QVERIFY(downloader->findChild<QWidget*>("downloadButton")->isEnabled());
         CLICK(downloader, "closeButton");
         QTRY_VERIFY(m_main->isInputEnabled());
     }

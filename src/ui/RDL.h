@@ -50,6 +50,7 @@ private:
     QCheckBox* m_modem = nullptr;
     QLineEdit* m_downloading = nullptr;
     QLabel* m_status = nullptr;
+    QLabel* m_reason = nullptr; // why the last game failed
     QProgressBar* m_progress = nullptr;
     QPushButton* m_downloadButton = nullptr;
     QPushButton* m_cancelButton = nullptr;

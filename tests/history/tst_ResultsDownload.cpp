@@ -72,12 +72,16 @@ private slots:
 
 private:
     // Runs the downloader over the games until it ends.
-    void run(const std::vector<int>& games, bool checkBeforeOverwriting, int timeoutMs = 5000);
+    void run(const std::vector<int>& games,
+             bool checkBeforeOverwriting,
+             int timeoutMs = 5000,
+             int deadlineMs = NetworkTransfer::DefaultDeadlineMs);
 
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<LoopbackHttpServer> m_server;
     ScriptedQuestions m_questions;
     QStringList m_statuses;
+    QString m_reason;
     QString m_path; // the National 6/49 history, first holding m_before
     QByteArray m_before;
 };
@@ -93,12 +97,13 @@ void tst_ResultsDownload::init()
     QVERIFY(writeFileBytes(m_path, m_before));
 }
 
-void tst_ResultsDownload::run(const std::vector<int>& games, bool checkBeforeOverwriting, int timeoutMs)
+void tst_ResultsDownload::run(const std::vector<int>& games, bool checkBeforeOverwriting, int timeoutMs, int deadlineMs)
 {
     QNetworkAccessManager network;
-    NetworkTransfer transfer(network, timeoutMs);
+    NetworkTransfer transfer(network, timeoutMs, deadlineMs);
     ResultsDownload download(transfer, m_questions);
     connect(&download, &ResultsDownload::statusChanged, this, [this](const QString& s) { m_statuses << s; });
+    connect(&download, &ResultsDownload::detailChanged, this, [this](const QString& s) { m_reason = s; });
     QSignalSpy finished(&download, &ResultsDownload::finished);
     const qsizetype scripted = m_questions.answers.size();
     QCOMPARE(download.start(m_dir->path(), m_server->base(), games, checkBeforeOverwriting), !games.empty());
@@ -155,22 +160,29 @@ void tst_ResultsDownload::download_data()
 {
     addDownloadColumns();
     const QByteArray full = officialHistory(4453);
+    const QString tooLarge =
+        QStringLiteral("National 6/49: The file is too large: the server sent more than a history file can hold.");
     // As many draws as the player has, so the question names the date; a stale record tells the files apart.
     QTest::newRow("same count asks about the date")
         << 200 << Mode::Plain << officialHistory(100) + full.mid(100 * 28, 28) << true << QList<bool>{true}
         << QStringList{"Do you want to replace your current results for National 6/49 with those up to 5/5/1984"}
-        << true << allDone;
+        << true << allDone << "";
     QTest::newRow("one bad record deep inside")
         << 200 << Mode::Chunked << with16(full, 4000, 18, 0) << true << QList<bool>{false}
-        << QStringList{corruptNational} << false << stoppedCorrupt;
+        << QStringList{corruptNational} << false << stoppedCorrupt
+        << "National 6/49: record 4000: the number 0 is not within 1 to 49";
     QTest::newRow("larger than any history, chunked")
         << 200 << Mode::Chunked << full.repeated(8) << false << QList<bool>{false} << QStringList{failedNational}
-        << false << stoppedFailed;
+        << false << stoppedFailed << tooLarge;
     QTest::newRow("larger than any history, with length")
         << 200 << Mode::Plain << full.repeated(8) << false << QList<bool>{true} << QStringList{failedNational} << false
-        << someFailed;
-    QTest::newRow("silent server times out") << 200 << Mode::Silent << QByteArray() << true << QList<bool>{true}
-                                             << QStringList{failedNational} << false << someFailed;
+        << someFailed << tooLarge;
+    QTest::newRow("silent server times out")
+        << 200 << Mode::Silent << QByteArray() << true << QList<bool>{true} << QStringList{failedNational} << false
+        << someFailed << "National 6/49: The server did not answer within 0.3 seconds.";
+    QTest::newRow("trickling server meets the deadline")
+        << 200 << Mode::Trickle << full << true << QList<bool>{true} << QStringList{failedNational} << false
+        << someFailed << "National 6/49: The server did not send the whole file within 0.3 seconds.";
 }
 
 void tst_ResultsDownload::download()
@@ -178,10 +190,14 @@ void tst_ResultsDownload::download()
     const DownloadCase c = fetchDownloadCase();
     m_server->serve("/dwnld/CAN1.rtl", c.answer);
     m_questions.answers << c.answers;
-    run({1}, c.checkBefore, c.answer.mode == Mode::Silent ? 300 : 5000);
+    run({1},
+        c.checkBefore,
+        c.answer.mode == Mode::Silent ? 300 : 5000,
+        c.answer.mode == Mode::Trickle ? 300 : NetworkTransfer::DefaultDeadlineMs);
     QCOMPARE(m_questions.asked, c.questions);
     QCOMPARE(readFileBytes(m_path), c.replaced ? c.answer.body : m_before);
     QCOMPARE(m_statuses.last(), c.finalStatus);
+    QCOMPARE(m_reason, c.reason);
     QCOMPARE(m_server->requests, QStringList{"/dwnld/CAN1.rtl"});
     if (!c.replaced)
         return;

@@ -79,13 +79,13 @@ private slots:
         addDownloadColumns();
         QTest::newRow("replaced after the date question")
             << 200 << Mode::Plain << officialHistory(4453) << true << QList<bool>{true} << QStringList{replaceNational}
-            << true << allDone;
+            << true << allDone << "";
         QTest::newRow("Check Before Overwriting No: no question")
-            << 200 << Mode::Plain << officialHistory(4453) << false << QList<bool>{} << QStringList{} << true
-            << allDone;
+            << 200 << Mode::Plain << officialHistory(4453) << false << QList<bool>{} << QStringList{} << true << allDone
+            << "";
         QTest::newRow("404, player says No: run stopped")
             << 404 << Mode::Plain << QByteArray("Not here") << true << QList<bool>{false} << QStringList{failedNational}
-            << false << stoppedFailed;
+            << false << stoppedFailed << "National 6/49: The server replied 404 Not Found.";
     }
 
     void download()
@@ -104,12 +104,14 @@ private slots:
         QStringList expected;
         QList<bool> noByDefault; // a question whose Yes overwrites the history defaults to No
         for (const QString& q : c.questions) {
-            expected << title + q;
-            noByDefault << !q.endsWith("continue downloading the other results?");
+            const bool failure = q.endsWith("continue downloading the other results?");
+            expected << title + q + (failure ? "\n\n" + c.reason : QString()); // a failure says why
+            noByDefault << !failure;
         }
         QCOMPARE(m_fx->prompts->shown, expected);
         QCOMPARE(m_fx->prompts->noByDefault, noByDefault);
         QCOMPARE(downloader->findChild<QLabel*>("statusLabel")->text(), c.finalStatus);
+        QCOMPARE(downloader->findChild<QLabel*>("reasonLabel")->text(), c.reason);
         QCOMPARE(fieldText(downloader, "downloadingEdit"), QStringLiteral("Downloading National 6/49"));
         QCOMPARE(readFileBytes(m_history), c.replaced ? c.answer.body : before);
         // A failed transfer leaves no full bar behind, whatever the error page held.
@@ -136,7 +138,8 @@ private slots:
         m_fx->prompts->answers << false;
         CLICK(downloader, "cancelButton");
         QTRY_VERIFY(downloader->findChild<QWidget*>("closeButton")->isEnabled());
-        QCOMPARE(m_fx->prompts->shown, QStringList{title + failedNational});
+        QCOMPARE(m_fx->prompts->shown,
+                 QStringList{title + failedNational + "\n\nNational 6/49: The download was cancelled."});
         QCOMPARE(readFileBytes(m_history), before);
         CLICK(downloader, "closeButton");
     }

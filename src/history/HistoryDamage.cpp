@@ -22,7 +22,7 @@ QString describe(const RecordFile& file, int gameId)
         if (!QDate(draw.year, draw.month, draw.day).isValid())
             return QStringLiteral("draw %1 has no valid date").arg(k);
         // Lookups, ranges and "the last N draws" all count on one draw a date, oldest first.
-        if (draw.dateKey() <= previousKey)
+        if (k > 1 && draw.dateKey() <= previousKey)
             return QStringLiteral("draw %1 is not dated after draw %2").arg(k).arg(k - 1);
         previousKey = draw.dateKey();
         bool out = outside(draw.bonus);

@@ -61,8 +61,9 @@ std::optional<QByteArray> build(const QString& patternPath,
                                 QString* detail)
 {
     QFile file(patternPath);
-    if (!file.open(QIODevice::ReadOnly))
-        return fail(Failure::CannotRead, fileErrorText(patternPath, file.errorString()), failure, detail);
+    QString reason;
+    if (!WholeFile::openToRead(file, &reason))
+        return fail(Failure::CannotRead, reason, failure, detail);
     QString where;
     std::optional<QByteArray> bytes = build(file, lineSize, sortedGroup, lines, failure, &where);
     if (!bytes && detail)
@@ -78,15 +79,11 @@ QString failureMessage(Failure failure)
 
 std::optional<int> savedLines(const QString& setPath, QString* error)
 {
-    QFile file(setPath);
-    if (!file.exists())
+    if (!QFile::exists(setPath))
         return 0;
     RecordFile set(EntryFile::RecordLength);
-    if (!file.open(QIODevice::ReadOnly) || !set.load(file)) {
-        if (error)
-            *error = fileErrorText(setPath, file.errorString());
+    if (!set.load(setPath, error))
         return std::nullopt;
-    }
     return EntryFile::lineCount(set);
 }
 

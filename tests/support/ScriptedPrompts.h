@@ -46,9 +46,10 @@ public:
         return next(fileNames, caption);
     }
 
-    QString askText(QWidget*, const QString&, const QString& label, const QString&) override
+    QString askText(QWidget*, const QString&, const QString& label, const QString& text) override
     {
         shown << QStringLiteral("text: ") + label;
+        offered << text;
         return next(typed, label);
     }
 
@@ -73,6 +74,7 @@ public:
     QQueue<QString> fileNames;
     // Answers of text questions.
     QQueue<QString> typed;
+    QStringList offered; // the starting text of each text question
     QStringList shown;
     QStringList fileFolders; // the folder each file chooser opened in
     QList<PromptIcon> icons; // one per OK message

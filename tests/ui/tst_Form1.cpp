@@ -19,6 +19,8 @@
 #include <QTextBrowser>
 #include <QTimer>
 
+#include <sys/stat.h>
+
 namespace
 {
 const QDate saturday(2026, 12, 5);
@@ -241,14 +243,19 @@ private slots:
 
     void unusableFilesAreReported()
     {
-        // Folders standing where the files should be cannot be opened as files, whoever runs the test.
-        for (const char* name : {"game.dat", "CAN2.rtl", "print.dat"})
+        // Folders standing where the files should be cannot be opened as files, whoever runs the test;
+        // a pipe would never answer and a link to an endless device would never end.
+        for (const char* name : {"game.dat", "print.dat"})
             QVERIFY(QDir(m_fx->dir->path()).mkdir(name));
+        QCOMPARE(mkfifo(QFile::encodeName(m_fx->path("CAN2.rtl")).constData(), 0600), 0);
+        QVERIFY(QFile::link("/dev/zero", m_fx->path("Western05DEC2026.lot")));
         m_main = m_fx->start();
         QCOMPARE(m_main->state().gameId, int16_t(3)); // still starts, on Western
         const QString shown = m_fx->prompts->shown.join(" | ");
         QVERIFY2(m_fx->prompts->texts().filter("game.dat").size() >= 1, qPrintable(shown));
-        QVERIFY2(m_fx->prompts->texts().filter("CAN2.rtl").size() >= 1, qPrintable(shown));
+        QVERIFY2(m_fx->prompts->texts().filter("CAN2.rtl: not a plain file").size() >= 1, qPrintable(shown));
+        QVERIFY2(m_fx->prompts->texts().filter("Western05DEC2026.lot: not a plain file").size() >= 1,
+                 qPrintable(shown));
         QVERIFY2(m_fx->prompts->texts().filter("print.dat").size() == 1, qPrintable(shown));
     }
 
@@ -263,6 +270,10 @@ private slots:
         for (int i = 0; i < noise.size(); ++i)
             noise[i] = char((i * 97 + 13) % 251);
         QVERIFY(writeFileBytes(m_fx->path("Western05DEC2026.lot"), noise));
+        // National 6/49's two draws are stored newest first.
+        QVERIFY(ResultsFile::writeAll(
+            m_fx->path("CAN1.rtl"),
+            {draw(saturday, {1, 2, 3, 4, 5, 6, 0}, 9), draw(saturday.addDays(-3), {1, 2, 3, 4, 5, 7, 0}, 9)}));
         m_main = m_fx->start();
         QVERIFY(m_main->isDrawShown());
         QCOMPARE(m_fx->prompts->texts().filter("CAN2.rtl: draw 2 holds numbers outside 1..49").size(), 1);
@@ -270,7 +281,8 @@ private slots:
         QVERIFY(m_main->entrySet().count() > 0);
         QTest::mouseClick(m_main->findChild<QWidget*>("nationalRadio"), Qt::LeftButton);
         QTest::mouseClick(m_main->findChild<QWidget*>("provincialRadio"), Qt::LeftButton);
-        QCOMPARE(m_fx->prompts->texts().filter("has not been changed").size(), 2);
+        QCOMPARE(m_fx->prompts->texts().filter("CAN1.rtl: draw 2 is not dated after draw 1").size(), 1);
+        QCOMPARE(m_fx->prompts->texts().filter("has not been changed").size(), 3);
         QCOMPARE(readFileBytes(m_fx->path("Western05DEC2026.lot")), noise);
     }
 

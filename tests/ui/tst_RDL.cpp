@@ -182,7 +182,7 @@ private slots:
         QTRY_VERIFY(m_main->isInputEnabled());
         QVERIFY(m_main->isDrawShown()); // the newest draw, now in the history
         // The chooser opens where the program's own real histories are installed.
-        QCOMPARE(m_fx->prompts->fileFolders, QStringList(2, m_fx->path("history")));
+        QCOMPARE(m_fx->prompts->fileFolders, QStringList(3, m_fx->path("history")));
     }
 
 private:

@@ -19,7 +19,7 @@ void BM_ImportOfficialFile(benchmark::State& state)
     const QString history = dir.filePath("CAN1.rtl");
     for (auto _ : state) {
         QFile::remove(history);
-        const auto summary = DrawImport::importFile(official, history, 1);
+        const auto summary = DrawImport::importFile(official, history, 1, {});
         if (!summary || summary->added != 4453)
             state.SkipWithError("the import did not add the whole history");
     }

@@ -44,7 +44,7 @@ void BM_StartUpToMainWindowShown(benchmark::State& state)
     RecordingPrinter printers;
     SeededRandom random(1);
     for (auto _ : state) {
-        Form1 main(dir.path(), clock, printers, random);
+        Form1 main(ProgramFolders::oneFolder(dir.path()), clock, printers, random);
         main.startUp();
         main.show();
         QApplication::processEvents();
@@ -90,7 +90,7 @@ void BM_StartUpWithMaximumWinningEntryFile(benchmark::State& state)
     SeededRandom random(1);
     const int winners = (EntryFile::MaxLines + step - 1) / step;
     for (auto _ : state) {
-        Form1 main(dir.path(), clock, printers, random);
+        Form1 main(ProgramFolders::oneFolder(dir.path()), clock, printers, random);
         main.startUp();
         main.show();
         QApplication::processEvents();

@@ -3,7 +3,7 @@
 # arguments (tools/fuzz.sh adds clang) are installed the same way.
 set -euo pipefail
 packages=(build-essential cmake qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev libxkbcommon-dev
-          libbenchmark-dev poppler-utils fonts-dejavu-core qt6-qpa-plugins "$@")
+          libbenchmark-dev poppler-utils fonts-dejavu-core qt6-qpa-plugins desktop-file-utils appstream "$@")
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

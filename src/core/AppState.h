@@ -1,5 +1,5 @@
 // AppState: the values the main window shares with the windows it opens: the selected game and
-// province, the application folder, the draw shown, the printer flag and the wheel context. It
+// province, the application and share folders, the draw shown, the printer flag and the wheel context. It
 // holds values, never hand-offs between windows: a window reports back through its own signals,
 // and the shown entry set has its own owner (EntrySet).
 #pragma once
@@ -13,7 +13,8 @@ struct AppState
 {
     int16_t gameId = 0;   // 0 before the first game switch
     int16_t province = 0; // ProvinceCode 1..5
-    QString appFolder;    // no trailing separator
+    QString appFolder;    // the player's files; no trailing separator
+    QString shareFolder;  // the program's own files: wheel patterns and help
 
     int16_t drawDay = 0;
     int16_t drawMonth = 0;

@@ -26,11 +26,18 @@ RecordFile::RecordFile(int recordLength, QByteArray bytes)
 bool RecordFile::load(const QString& path, QString* error)
 {
     QFile file(path);
-    // Opening for read and write creates a missing file, as a random-access open does.
-    const QIODevice::OpenMode mode = file.exists() ? QIODevice::ReadOnly : QIODevice::ReadWrite;
-    if (!file.open(mode))
-        return fail(error, fileErrorText(path, file.errorString()));
-    return load(file, error) || fail(error, fileErrorText(path, file.errorString()));
+    if (!file.exists()) {
+        // Opening for read and write creates a missing file, as a random-access open does.
+        if (!file.open(QIODevice::ReadWrite))
+            return fail(error, fileErrorText(path, file.errorString()));
+        m_bytes.clear();
+        return true;
+    }
+    auto bytes = WholeFile::read(path, qint64(MaxRecords) * m_recordLength, error);
+    if (!bytes)
+        return false;
+    m_bytes = std::move(*bytes);
+    return true;
 }
 
 bool RecordFile::load(QIODevice& device, QString* error)

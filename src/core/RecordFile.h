@@ -15,6 +15,10 @@
 class RecordFile
 {
 public:
+    // No file of records is longer: counts and record numbers are 16-bit. A longer file, or
+    // anything but a regular file, is refused by name when loaded.
+    static constexpr int MaxRecords = 32768;
+
     explicit RecordFile(int recordLength, QByteArray bytes = {});
 
     // Opens (creating it empty when missing) and reads the whole file.

@@ -1,6 +1,8 @@
 #include "WholeFile.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 QString fileErrorText(const QString& path, const QString& reason)
@@ -38,5 +40,40 @@ bool write(const QString& path, const QByteArray& bytes, QString* error)
         return false;
     }
     return true;
+}
+
+bool openToRead(QFile& file, QString* error)
+{
+    const QFileInfo info(file.fileName());
+    // Checked before opening: opening a pipe for reading already waits for a writer.
+    if (info.exists() && !info.isFile()) {
+        if (error)
+            *error = fileErrorText(file.fileName(), QStringLiteral("not a plain file"));
+        return false;
+    }
+    if (file.open(QIODevice::ReadOnly))
+        return true;
+    if (error)
+        *error = fileErrorText(file.fileName(), file.errorString());
+    return false;
+}
+
+std::optional<QByteArray> read(const QString& path, qint64 maxBytes, QString* error)
+{
+    QFile file(path);
+    if (!openToRead(file, error))
+        return std::nullopt;
+    // One byte more than allowed tells a file that is too large without reading all of it.
+    QByteArray bytes = file.read(maxBytes + 1);
+    QString reason;
+    if (file.error() != QFileDevice::NoError)
+        reason = file.errorString();
+    else if (bytes.size() > maxBytes)
+        reason = QStringLiteral("too large: more than %1 bytes").arg(maxBytes);
+    if (reason.isEmpty())
+        return bytes;
+    if (error)
+        *error = fileErrorText(path, reason);
+    return std::nullopt;
 }
 } // namespace WholeFile

@@ -217,20 +217,13 @@ bool RemoveEmptyEntryFile(const QString& path, QString* error)
 
 bool saveStandingCopy(const QString& source, const QString& standingPath, QString* error)
 {
-    QFile in(source);
-    if (!in.open(QIODevice::ReadOnly))
-        return fail(error, fileErrorText(source, in.errorString()));
-    const QByteArray bytes = in.readAll();
-    if (in.error() != QFileDevice::NoError)
-        return fail(error, fileErrorText(source, in.errorString()));
-    in.close();
-
-    return WholeFile::write(standingPath, bytes, error);
+    const auto bytes = WholeFile::read(source, qint64(RecordFile::MaxRecords) * RecordLength, error);
+    return bytes && WholeFile::write(standingPath, *bytes, error);
 }
 
 bool fileExists(const QString& path)
 {
     QFile file(path);
-    return file.open(QIODevice::ReadOnly);
+    return WholeFile::openToRead(file);
 }
 } // namespace EntryFile

@@ -19,16 +19,11 @@ namespace EntryFileContents
 {
 std::optional<RecordFile> readRecords(const QString& path, QString* error)
 {
-    const QFileInfo info(path);
-    if (!info.exists())
+    if (!QFileInfo::exists(path))
         return RecordFile(EntryFile::RecordLength);
     QFile file(path);
-    // A pipe or a device behind a .lot name could block or never end.
-    if (!info.isFile() || !file.open(QIODevice::ReadOnly)) {
-        if (error)
-            *error = fileErrorText(path, info.isFile() ? file.errorString() : QStringLiteral("not a plain file"));
+    if (!WholeFile::openToRead(file, error))
         return std::nullopt;
-    }
     const QByteArray bytes = file.read(qint64(EntryFile::MaxLines) * EntryFile::RecordLength);
     if (file.error() != QFileDevice::NoError) {
         if (error)

@@ -155,7 +155,13 @@ std::optional<int> EntrySet::append(const std::vector<EntryNumbers>& lines, QStr
 
 bool EntrySet::replace(int row, const EntryNumbers& numbers, QString* error)
 {
-    if (!EntryFile::ReplaceEntryLine(m_path, row + 1, numbers, m_gameId, error))
+    RecordFile file(EntryFile::RecordLength);
+    if (!file.load(m_path, error) || !stillShown(file, {row}, error))
+        return false;
+    QString reason;
+    if (!EntryFile::replaceLine(file, row + 1, numbers, m_gameId, &reason))
+        return fail(error, fileErrorText(m_path, reason));
+    if (!file.save(m_path, error))
         return false;
     if (row < 0 || row >= count())
         return reload(error);
@@ -173,7 +179,7 @@ bool EntrySet::removeLines(QList<int> rows, QString* error)
     if (rows.isEmpty())
         return true;
     RecordFile file(EntryFile::RecordLength);
-    if (!file.load(m_path, error))
+    if (!file.load(m_path, error) || !stillShown(file, rows, error))
         return false;
     // Each deletion moves the later lines up by one, so the k-th chosen row has moved up k places.
     for (qsizetype k = 0; k < rows.size(); ++k) {
@@ -193,6 +199,28 @@ bool EntrySet::removeLines(QList<int> rows, QString* error)
     }
     if (count() != EntryFile::lineCount(file))
         show(linesOf(file));
+    return true;
+}
+
+bool EntrySet::stillShown(const RecordFile& file, const QList<int>& rows, QString* error)
+{
+    // Another copy of the program, or any other writer, may have changed the file since it was
+    // read: a change by line number would then hit a line the player never chose.
+    const int onDisk = EntryFile::lineCount(file);
+    const int numbers = GameCatalogue::mainCount(m_gameId);
+    for (int row : rows) {
+        if (row < 0 || row >= count())
+            continue;
+        const EntryNumbers shown = m_lines[row];
+        const EntryNumbers held = EntryFile::lineOf(file, row + 1);
+        if (row >= onDisk || !std::equal(shown.begin(), shown.begin() + numbers, held.begin())) {
+            show(linesOf(file));
+            return fail(error,
+                        fileErrorText(m_path,
+                                      QStringLiteral("the file changed outside the program since it was shown. "
+                                                     "Nothing was written; the list now shows what the file holds.")));
+        }
+    }
     return true;
 }
 

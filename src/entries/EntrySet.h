@@ -45,6 +45,8 @@ public:
     std::optional<int> append(const EntryNumbers& numbers, QString* error = nullptr);
     // Appends several lines in one write: all of them or, when the write fails, none.
     std::optional<int> append(const std::vector<EntryNumbers>& lines, QString* error = nullptr);
+    // Replacing and deleting write nothing when a chosen line is no longer on disk where it is
+    // shown (the file was changed outside the program): the set then shows the file as it is.
     bool replace(int row, const EntryNumbers& numbers, QString* error = nullptr);
     // Deletes the rows (0-based) as deleting them one after another would, in a single write.
     bool removeLines(QList<int> rows, QString* error = nullptr);
@@ -56,6 +58,9 @@ public:
 
 private:
     void show(std::vector<EntryNumbers> lines);
+    // False, with the lines of the file shown instead, when a row's line is no longer where the
+    // file holds it.
+    bool stillShown(const RecordFile& file, const QList<int>& rows, QString* error);
 
     QString m_path;
     int m_gameId = 0;

@@ -22,6 +22,8 @@ public:
 
     // Device names of the installed printers, in the order the system lists them.
     virtual QStringList printerNames() const = 0;
+    // The printer the system itself prints to when none is chosen; "" when it has none.
+    virtual QString defaultPrinter() const = 0;
     virtual QString currentPrinter() const = 0;
     virtual void setCurrentPrinter(const QString& name) = 0;
     // Prints the lines top to bottom as one job on the current printer.

@@ -67,6 +67,10 @@ bool ReadPrinterChoice(PrinterSystem& printers, const QString& appFolder, QStrin
         exists = true;
         storedMet = name == stored;
     }
+    // With no choice of the player's own, printing goes where the system's other programs print.
+    const QString systemDefault = printers.defaultPrinter();
+    if (stored.isEmpty() && !systemDefault.isEmpty() && printers.printerNames().contains(systemDefault))
+        printers.setCurrentPrinter(systemDefault);
     return exists;
 }
 

@@ -15,7 +15,8 @@ QString readStoredPrinter(const QString& appFolder, QString* error = nullptr);
 // Stores the name as print.dat's one 255-byte record: Latin-1, blank padded, cut at 255.
 bool storePrinter(const QString& appFolder, const QString& name, QString* error = nullptr);
 
-// Makes the stored printer current when it is installed, otherwise the last installed one.
+// Makes the stored printer current when it is installed; with none stored, the system's default
+// printer; otherwise (or when the system has no default) the last installed one.
 // Returns whether any printer exists. An unreadable print.dat only means no remembered choice;
 // its reason comes back in *error.
 bool ReadPrinterChoice(PrinterSystem& printers, const QString& appFolder, QString* error = nullptr);

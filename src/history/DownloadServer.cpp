@@ -3,11 +3,15 @@
 #include "AppFolder.h"
 #include "WholeFile.h"
 
-#include <QFile>
+#include <QFileInfo>
+
+#include <algorithm>
 
 namespace
 {
 const QString key = QStringLiteral("base=");
+// A settings file is a few lines; more than that is not ours.
+constexpr qint64 MaxSettingsBytes = 4096;
 
 std::optional<QUrl> refuse(QString* error, const QString& text)
 {
@@ -41,21 +45,29 @@ QString addressText(const QUrl& base)
     return QString::fromUtf8(base.toEncoded());
 }
 
-QUrl baseAddress(const QString& appFolder)
+std::optional<QUrl> baseAddress(const QString& appFolder, QString* error)
 {
-    QFile file(AppFolder::pathOf(appFolder, QString::fromLatin1(SettingsFile)));
-    if (file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        // A settings file is a few lines; more than that is not ours.
-        const QList<QByteArray> lines = file.read(4096).split('\n');
-        for (const QByteArray& line : lines) {
-            const QString text = QString::fromUtf8(line).trimmed();
-            if (text.startsWith(key)) {
-                if (const auto url = parseBaseAddress(text.mid(key.size())))
-                    return *url;
-            }
+    const QString path = AppFolder::pathOf(appFolder, QString::fromLatin1(SettingsFile));
+    if (!QFileInfo::exists(path))
+        return parseBaseAddress(QString::fromLatin1(DefaultBaseAddress));
+    const auto bytes = WholeFile::read(path, MaxSettingsBytes, error);
+    if (!bytes)
+        return std::nullopt;
+    const auto damaged = [&](const QString& reason) { return refuse(error, fileErrorText(path, reason)); };
+    const bool control = std::any_of(bytes->begin(), bytes->end(), [](char c) {
+        return static_cast<unsigned char>(c) < 0x20 && c != '\n' && c != '\r' && c != '\t';
+    });
+    if (control)
+        return damaged(QStringLiteral("the file holds control characters."));
+    for (const QByteArray& line : bytes->split('\n')) {
+        const QString text = QString::fromUtf8(line).trimmed();
+        if (text.startsWith(key)) {
+            QString reason;
+            const auto url = parseBaseAddress(text.mid(key.size()), &reason);
+            return url ? url : damaged(reason);
         }
     }
-    return *parseBaseAddress(QString::fromLatin1(DefaultBaseAddress));
+    return damaged(QStringLiteral("the file names no server address."));
 }
 
 bool setBaseAddress(const QString& appFolder, const QString& text, QString* error)

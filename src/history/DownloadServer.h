@@ -23,8 +23,10 @@ std::optional<QUrl> parseBaseAddress(const QString& text, QString* error = nullp
 // the same address (a decoded "%20" would come back as a blank, which a web address cannot hold).
 QString addressText(const QUrl& base);
 
-// The stored base address, or the default when none is stored or the stored one is unusable.
-QUrl baseAddress(const QString& appFolder);
+// The stored base address, or the default when download.ini is missing. nullopt, and in error the
+// file and what is wrong with it, when the file is there but damaged (junk, control characters,
+// an address that is not http or https): the player chooses the server, never the program.
+std::optional<QUrl> baseAddress(const QString& appFolder, QString* error = nullptr);
 bool setBaseAddress(const QString& appFolder, const QString& text, QString* error = nullptr);
 
 // The address of one history file: the base followed by the file name.

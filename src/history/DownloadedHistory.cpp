@@ -26,22 +26,28 @@ std::optional<Accepted> verify(const QByteArray& body, int gameId, QString* reas
         return refuse(reason, QStringLiteral("a count of %1 draws").arg(count));
     if (body.size() < qsizetype(count) * DrawRecord::Size)
         return refuse(reason, QStringLiteral("%1 draws announced, %2 bytes received").arg(count).arg(body.size()));
+    // Records after the count are stale draws a deletion left behind; anything else there (a web
+    // page after a sound first part) means the body is not a history file.
+    if (body.size() % DrawRecord::Size != 0)
+        return refuse(reason, QStringLiteral("%1 bytes are not whole records").arg(body.size()));
 
     const RecordFile file(DrawRecord::Size, body);
     int previousKey = 0;
-    DrawRecord r;
-    for (int k = 1; k <= count; ++k) {
-        r = DrawRecord::fromBytes(file.record(k));
+    DrawRecord newest;
+    for (int k = 1; k <= file.recordsPresent(); ++k) {
+        const DrawRecord r = DrawRecord::fromBytes(file.record(k));
         if (!DrawRules::isValidDate(r.day, r.month, r.year))
             return refuse(
                 reason, QStringLiteral("record %1: no such date %2/%3/%4").arg(k).arg(r.day).arg(r.month).arg(r.year));
-        if (r.dateKey() < previousKey)
-            return refuse(reason, QStringLiteral("record %1: dated before the record above it").arg(k));
+        if (k <= count && r.dateKey() <= previousKey)
+            return refuse(reason, QStringLiteral("record %1: not dated after the record above it").arg(k));
         previousKey = r.dateKey();
         const QString problem = DrawRules::numbersProblem(gameId, r.numbers, r.bonus, false);
         if (!problem.isEmpty())
             return refuse(reason, QStringLiteral("record %1: %2").arg(k).arg(problem));
+        if (k == count)
+            newest = r;
     }
-    return Accepted{count, r};
+    return Accepted{count, newest};
 }
 } // namespace DownloadedHistory

@@ -4,10 +4,11 @@
 #include "DrawRules.h"
 #include "GameCatalogue.h"
 #include "HistoryImage.h"
+#include "RecordFile.h"
 #include "ResultsFile.h"
 #include "WholeFile.h"
 
-#include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QStringList>
 
@@ -19,8 +20,35 @@ namespace
 // Progress is reported, and the cancel flag read, once per this many rows.
 constexpr int ProgressStep = 256;
 
+// The operator's PRODUCT of each game it publishes draws of; a game's product is one row here.
+struct Product
+{
+    const char* name;
+    int gameId;
+};
+constexpr Product products[] = {
+    {"649", GameCatalogue::National},
+};
+
+// The game whose draws a PRODUCT cell names; 0 for a product the program does not know.
+int gameOfProduct(const QString& cell)
+{
+    for (const Product& p : products) {
+        if (cell.compare(QLatin1String(p.name), Qt::CaseInsensitive) == 0)
+            return p.gameId;
+    }
+    return 0;
+}
+
+// "1 field", "8 fields".
+QString counted(qsizetype n, const QString& noun)
+{
+    return QStringLiteral("%1 %2%3").arg(n).arg(noun, n == 1 ? QString() : QStringLiteral("s"));
+}
+
 struct Layout
 {
+    bool hasProduct = false; // the operator's layout, whose first column is the PRODUCT
     int fields = 0;
     int dateColumn = 0;
     std::vector<int> numberColumns;
@@ -73,9 +101,8 @@ template <typename T> std::optional<T> refuse(QString* error, const QString& tex
 
 QString sizeMismatch(int found, int gameId)
 {
-    return QStringLiteral("This file holds draws of %1 numbers; %2 draws %3.")
-        .arg(found)
-        .arg(GameCatalogue::game(gameId).name)
+    return QStringLiteral("This file holds draws of %1; %2 draws %3.")
+        .arg(counted(found, QStringLiteral("number")), GameCatalogue::game(gameId).name)
         .arg(GameCatalogue::mainCount(gameId));
 }
 
@@ -85,6 +112,7 @@ std::optional<Layout> operatorLayout(const QStringList& cells, int gameId, QStri
     for (const QString& cell : cells)
         header << cell.toUpper();
     Layout layout;
+    layout.hasProduct = true;
     layout.fields = static_cast<int>(header.size());
     layout.dateColumn = static_cast<int>(header.indexOf(QStringLiteral("DRAW DATE")));
     layout.bonusColumn = static_cast<int>(header.indexOf(QStringLiteral("BONUS NUMBER")));
@@ -133,8 +161,10 @@ readRow(const QStringList& cells, const Layout& layout, int gameId, int line, QS
 {
     using DrawImport::ImportedDraw;
     if (cells.size() != layout.fields)
-        return refuse<ImportedDraw>(
-            reason, QStringLiteral("%1 fields where %2 were expected").arg(cells.size()).arg(layout.fields));
+        return refuse<ImportedDraw>(reason,
+                                    QStringLiteral("%1 where %2 were expected")
+                                        .arg(counted(cells.size(), QStringLiteral("field")))
+                                        .arg(layout.fields));
     static const QRegularExpression isoDate(QStringLiteral("^([0-9]{4})-([0-9]{1,2})-([0-9]{1,2})$"));
     const QString& dateText = cells[layout.dateColumn];
     const auto date = isoDate.match(dateText);
@@ -206,15 +236,7 @@ namespace DrawImport
 {
 std::optional<QByteArray> readSource(const QString& path, QString* error)
 {
-    QFile source(path);
-    if (!source.open(QIODevice::ReadOnly))
-        return refuse<QByteArray>(error, fileErrorText(path, source.errorString()));
-    const QByteArray text = source.read(MaxFileSize + 1);
-    if (text.size() > MaxFileSize)
-        return refuse<QByteArray>(error, fileErrorText(path, QStringLiteral("too large for a draw history")));
-    if (text.isEmpty() && source.error() != QFileDevice::NoError)
-        return refuse<QByteArray>(error, fileErrorText(path, source.errorString()));
-    return text;
+    return WholeFile::read(path, MaxFileSize, error);
 }
 
 std::optional<Parsed>
@@ -224,6 +246,7 @@ parse(const QByteArray& text, int gameId, const Progress& progress, const bool* 
     const int total = static_cast<int>(lines.size());
     std::optional<Layout> layout;
     bool headerSeen = false;
+    bool ownProduct = true;
     Parsed parsed;
     for (int i = 0; i < total; ++i) {
         if (i % ProgressStep == 0) {
@@ -254,6 +277,15 @@ parse(const QByteArray& text, int gameId, const Progress& progress, const bool* 
             if (!layout)
                 return std::nullopt;
         }
+        if (layout->hasProduct) {
+            // A file of another game's draws would mix silently into this game's history.
+            const int fileGame = gameOfProduct(cells[0]);
+            if (fileGame != 0 && fileGame != gameId)
+                return refuse<Parsed>(error,
+                                      QStringLiteral("This file holds draws of %1, not of %2. Nothing was imported.")
+                                          .arg(GameCatalogue::game(fileGame).name, GameCatalogue::game(gameId).name));
+            ownProduct = ownProduct && fileGame == gameId;
+        }
         QString reason;
         if (auto draw = readRow(cells, *layout, gameId, i + 1, &reason)) {
             parsed.draws.push_back(*draw);
@@ -264,6 +296,7 @@ parse(const QByteArray& text, int gameId, const Progress& progress, const bool* 
     }
     if (parsed.draws.empty() && parsed.refused == 0)
         return refuse<Parsed>(error, QStringLiteral("The file holds no draws."));
+    parsed.ownProduct = layout->hasProduct && ownProduct;
     return parsed;
 }
 
@@ -337,6 +370,7 @@ std::optional<Merged> merge(const QByteArray& history,
 std::optional<Summary> importFile(const QString& sourcePath,
                                   const QString& historyPath,
                                   int gameId,
+                                  const Confirm& confirm,
                                   const Progress& progress,
                                   const bool* cancel,
                                   QString* error)
@@ -357,29 +391,33 @@ std::optional<Summary> importFile(const QString& sourcePath,
     const auto parsed = parse(*text, gameId, parsing, cancel, error);
     if (!parsed)
         return std::nullopt;
-    if (cancelled(cancel)) {
+    // A file that does not say it holds this game's draws goes in only when the player agrees.
+    const auto declined = [&] {
+        return !parsed->ownProduct && !parsed->draws.empty()
+               && !(confirm && confirm(importQuestion(static_cast<int>(parsed->draws.size()), gameId)));
+    };
+    if (cancelled(cancel) || declined()) {
         Summary stopped;
         stopped.cancelled = true;
         return stopped;
     }
 
-    QByteArray history;
-    QFile current(historyPath);
-    if (current.exists()) {
-        if (!current.open(QIODevice::ReadOnly))
-            return refuse<Summary>(error, fileErrorText(historyPath, current.errorString()));
-        history = current.readAll();
-        if (current.error() != QFileDevice::NoError)
-            return refuse<Summary>(error, fileErrorText(historyPath, current.errorString()));
-        current.close();
-    }
-    const auto merged = merge(history, *parsed, gameId, merging, cancel, error);
+    RecordFile current(DrawRecord::Size);
+    if (QFileInfo::exists(historyPath) && !current.load(historyPath, error))
+        return std::nullopt;
+    const auto merged = merge(current.bytes(), *parsed, gameId, merging, cancel, error);
     if (!merged)
         return std::nullopt;
     if (merged->summary.added > 0 && !merged->summary.cancelled
         && !WholeFile::write(historyPath, merged->history, error))
         return std::nullopt;
     return merged->summary;
+}
+
+QString importQuestion(int draws, int gameId)
+{
+    return QStringLiteral("Import %1 into %2?")
+        .arg(counted(draws, QStringLiteral("draw")), GameCatalogue::game(gameId).name);
 }
 
 QString summaryText(const Summary& summary)

@@ -41,6 +41,8 @@ struct Parsed
     std::vector<ImportedDraw> draws;
     int refused = 0;
     std::vector<Problem> firstRefused;
+    // Every row names the game's own product: the file says it is this game's history.
+    bool ownProduct = false;
 };
 
 struct Summary
@@ -62,12 +64,15 @@ struct Merged
 
 // Called now and then with the work done so far out of the total.
 using Progress = std::function<void(int done, int total)>;
+// Asks the player a question before the import goes on; true for Yes.
+using Confirm = std::function<bool(const QString& question)>;
 
 // The whole text of a draw-history file, refused when larger than MaxFileSize.
 std::optional<QByteArray> readSource(const QString& path, QString* error = nullptr);
 
 // Reads the rows of a file for the game. nullopt and error when the file as a whole is not a draw
-// history of the game (an unknown layout, or draws of another size); empty when cancelled.
+// history of the game (an unknown layout, draws of another size, or rows whose product is another
+// game's); empty when cancelled.
 std::optional<Parsed> parse(const QByteArray& text,
                             int gameId,
                             const Progress& progress = {},
@@ -85,13 +90,19 @@ std::optional<Merged> merge(const QByteArray& history,
                             QString* error = nullptr);
 
 // Imports a file into the history file at historyPath: the history is written once, and only when
-// a draw was added and the import was not cancelled.
+// a draw was added and the import was not cancelled. A file that does not name the game's own
+// product (a plain file, or a product the program does not know) is imported only when confirm
+// answers Yes to importQuestion; No ends it as cancelled.
 std::optional<Summary> importFile(const QString& sourcePath,
                                   const QString& historyPath,
                                   int gameId,
+                                  const Confirm& confirm,
                                   const Progress& progress = {},
                                   const bool* cancel = nullptr,
                                   QString* error = nullptr);
+
+// "Import 120 draws into Ontario 6/49?"
+QString importQuestion(int draws, int gameId);
 
 // The summary as the player reads it: the four counts, then the first refused rows and conflicts.
 QString summaryText(const Summary& summary);

@@ -16,10 +16,15 @@ QString describe(const RecordFile& file, int gameId)
     const int count = GameCatalogue::mainCount(gameId);
     const int highest = GameCatalogue::highestEver(gameId);
     const auto outside = [highest](int n) { return n < 1 || n > highest; };
+    int previousKey = 0;
     for (int k = 1; k <= usable; ++k) {
         const DrawRecord draw = DrawRecord::fromBytes(file.record(k));
         if (!QDate(draw.year, draw.month, draw.day).isValid())
             return QStringLiteral("draw %1 has no valid date").arg(k);
+        // Lookups, ranges and "the last N draws" all count on one draw a date, oldest first.
+        if (k > 1 && draw.dateKey() <= previousKey)
+            return QStringLiteral("draw %1 is not dated after draw %2").arg(k).arg(k - 1);
+        previousKey = draw.dateKey();
         bool out = outside(draw.bonus);
         for (int i = 0; i < count; ++i)
             out = out || outside(draw.numbers[i]);

@@ -8,16 +8,34 @@ namespace
 {
 QString tooLarge()
 {
-    return QStringLiteral("The server sent more than a history file can hold.");
+    return QStringLiteral("The file is too large: the server sent more than a history file can hold.");
 }
 
 QString silentText(int timeoutMs)
 {
     return QStringLiteral("The server did not answer within %1 seconds.").arg(timeoutMs / 1000.0);
 }
+
+QString lateText(int deadlineMs)
+{
+    const QString time = deadlineMs < 60000 ? QStringLiteral("%1 seconds").arg(deadlineMs / 1000.0)
+                                            : QStringLiteral("%1 minutes").arg(deadlineMs / 60000.0);
+    return QStringLiteral("The server did not send the whole file within %1.").arg(time);
+}
+
+// Why a reply failed, in the player's words: the server's own answer when it gave one.
+QString failureText(QNetworkReply& reply)
+{
+    const QVariant status = reply.attribute(QNetworkRequest::HttpStatusCodeAttribute);
+    if (!status.isValid() || status.toInt() < 400)
+        return reply.errorString();
+    const QString phrase = reply.attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString();
+    return QStringLiteral("The server replied %1.")
+        .arg(QStringLiteral("%1 %2").arg(status.toInt()).arg(phrase).trimmed());
+}
 } // namespace
 
-NetworkTransfer::NetworkTransfer(QNetworkAccessManager& network, int timeoutMs, QObject* parent)
+NetworkTransfer::NetworkTransfer(QNetworkAccessManager& network, int timeoutMs, int deadlineMs, QObject* parent)
     : ResultsTransfer(parent)
     , m_network(network)
     , m_timeoutMs(timeoutMs)
@@ -25,6 +43,9 @@ NetworkTransfer::NetworkTransfer(QNetworkAccessManager& network, int timeoutMs, 
     m_silence.setSingleShot(true);
     m_silence.setInterval(timeoutMs);
     connect(&m_silence, &QTimer::timeout, this, [this] { refuse(silentText(m_timeoutMs)); });
+    m_deadline.setSingleShot(true);
+    m_deadline.setInterval(deadlineMs);
+    connect(&m_deadline, &QTimer::timeout, this, [this] { refuse(lateText(m_deadline.interval())); });
 }
 
 NetworkTransfer::~NetworkTransfer()
@@ -35,6 +56,7 @@ NetworkTransfer::~NetworkTransfer()
 QNetworkReply* NetworkTransfer::takeReply()
 {
     m_silence.stop();
+    m_deadline.stop();
     QNetworkReply* reply = m_reply;
     m_reply = nullptr;
     reply->disconnect(this);
@@ -63,6 +85,7 @@ void NetworkTransfer::start(const QUrl& url)
     emit statusChanged(static_cast<int>(TransferStatus::LookingUp));
     m_reply = m_network.get(request);
     QNetworkReply* reply = m_reply;
+    reply->setReadBufferSize(ReadBufferSize);
     connect(reply, &QNetworkReply::socketStartedConnecting, this, [this] {
         emit statusChanged(static_cast<int>(TransferStatus::Connecting));
     });
@@ -93,6 +116,7 @@ void NetworkTransfer::start(const QUrl& url)
     connect(reply, &QNetworkReply::readyRead, this, restart);
     connect(reply, &QNetworkReply::redirected, this, restart);
     m_silence.start();
+    m_deadline.start();
 }
 
 void NetworkTransfer::cancel()
@@ -140,7 +164,7 @@ void NetworkTransfer::finish()
     if (error.isEmpty() && reply->error() == QNetworkReply::OperationCanceledError && !m_cancelled)
         error = silentText(m_timeoutMs);
     if (error.isEmpty())
-        error = reply->errorString();
+        error = m_cancelled ? QStringLiteral("The download was cancelled.") : failureText(*reply);
     // A cancelled transfer is the player's own doing, not a communication error.
     if (!m_cancelled)
         emit statusChanged(static_cast<int>(TransferStatus::Error));

@@ -44,6 +44,7 @@ bool ResultsDownload::start(const QString& appFolder,
     m_checkBeforeOverwriting = checkBeforeOverwriting;
     m_failed = false;
     m_running = true;
+    emit detailChanged({});
     beginGame();
     return true;
 }
@@ -79,10 +80,9 @@ void ResultsDownload::transferFinished(bool ok, const QByteArray& body, const QS
     if (!m_running)
         return;
     if (!ok) {
-        m_failed = true;
         // An error page's bytes are no progress: a failed game's bar goes back to empty.
         emit progressChanged(0);
-        emit detailChanged(error);
+        failed(error);
         if (!m_questions.ask(DownloadTexts::failedQuestion(m_gameId), false))
             return end(DownloadTexts::stoppedAfterFailure());
         return nextGame();
@@ -98,8 +98,7 @@ bool ResultsDownload::replace(const QByteArray& body)
     QString reason;
     const auto history = DownloadedHistory::verify(body, m_gameId, &reason);
     if (!history) {
-        m_failed = true;
-        emit detailChanged(reason);
+        failed(reason);
         return m_questions.ask(DownloadTexts::corruptQuestion(m_gameId), false);
     }
     if (m_checkBeforeOverwriting) {
@@ -114,11 +113,16 @@ bool ResultsDownload::replace(const QByteArray& body)
     }
     QString error;
     if (!WholeFile::write(historyPath(), body, &error)) {
-        m_failed = true;
-        emit detailChanged(error);
+        failed(error);
         m_questions.warn(error);
     }
     return true;
+}
+
+void ResultsDownload::failed(const QString& reason)
+{
+    m_failed = true;
+    emit detailChanged(DownloadTexts::messageName(m_gameId) + QStringLiteral(": ") + reason);
 }
 
 void ResultsDownload::nextGame()

@@ -41,7 +41,8 @@ signals:
     void downloadingChanged(const QString& text);
     // 0..100, or -1 while the server has not said how long the file is.
     void progressChanged(int percent);
-    // Why the last transfer or check failed, for a closer look than the status gives.
+    // Why the last transfer or check failed, with the game's name ("" when a run starts): the
+    // status texts say only that it failed.
     void detailChanged(const QString& text);
     void finished();
 
@@ -51,6 +52,7 @@ private:
     // False when the player stopped the whole run.
     bool replace(const QByteArray& body);
     void nextGame();
+    void failed(const QString& reason);
     void end(const QString& status);
     QString historyPath() const;
 

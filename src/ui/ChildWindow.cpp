@@ -3,6 +3,10 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QPushButton>
+#include <QScreen>
+#include <QWindow>
+
+#include <algorithm>
 
 ChildWindow::ChildWindow(QWidget* parent, Qt::WindowFlags extraFlags)
     : QWidget(parent, Qt::Window | extraFlags)
@@ -15,9 +19,20 @@ bool ChildWindow::canClose()
     return true;
 }
 
+bool ChildWindow::mayClose()
+{
+    return canClose();
+}
+
+void ChildWindow::closeAgreed()
+{
+    m_closeAgreed = true;
+    close();
+}
+
 void ChildWindow::closeEvent(QCloseEvent* event)
 {
-    if (!canClose()) {
+    if (!m_closeAgreed && !canClose()) {
         event->ignore();
         return;
     }
@@ -30,6 +45,44 @@ void ChildWindow::closeEvent(QCloseEvent* event)
     emit closed();
 }
 
+void ChildWindow::showEvent(QShowEvent* event)
+{
+    QWidget* opener = parentWidget() ? parentWidget()->window() : nullptr;
+    if (!m_placed && opener && windowHandle()) {
+        m_placed = true;
+        // The window system keeps it in front of its opener, even a maximised one, so a window
+        // that blocks its opener is never hidden behind it.
+        windowHandle()->setTransientParent(opener->windowHandle());
+        QRect place(QPoint(), size());
+        place.moveCenter(opener->geometry().center());
+        // A window larger than its opener still shows its title bar.
+        const QRect screen = opener->screen()->availableGeometry();
+        place.moveTopLeft(QPoint(std::max(place.left(), screen.left()), std::max(place.top(), screen.top())));
+        setGeometry(place);
+    }
+    QWidget::showEvent(event);
+}
+
+QPushButton* ChildWindow::enterButton() const
+{
+    // The innermost frame around the focus that holds a default button decides; a frame whose
+    // button is disabled (its work running) presses nothing rather than another frame's button.
+    for (QWidget* area = focusWidget() ? focusWidget() : const_cast<ChildWindow*>(this); area;
+         area = area == this ? nullptr : area->parentWidget()) {
+        bool found = false;
+        for (QPushButton* button : area->findChildren<QPushButton*>()) {
+            if (!button->isDefault() || !button->isVisible() || button->window() != this)
+                continue;
+            if (button->isEnabled())
+                return button;
+            found = true;
+        }
+        if (found)
+            return nullptr;
+    }
+    return nullptr;
+}
+
 void ChildWindow::keyPressEvent(QKeyEvent* event)
 {
     switch (event->key()) {
@@ -38,13 +91,10 @@ void ChildWindow::keyPressEvent(QKeyEvent* event)
         return;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        for (QPushButton* button : findChildren<QPushButton*>()) {
-            if (button->isDefault() && button->isVisible() && button->isEnabled()) {
-                button->click();
-                return;
-            }
-        }
-        break;
+        // A text box passes Enter on to its window; it ends here, so one button is pressed.
+        if (QPushButton* button = enterButton())
+            button->click();
+        return;
     default:
         break;
     }

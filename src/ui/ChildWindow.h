@@ -1,10 +1,13 @@
 // ChildWindow: the base of every window the program opens from another. It is a window of its
 // own that goes away when closed and says so through closed(), however it was closed (its own
-// button, the frame, Escape, or the program ending). Enter presses the window's default button and
-// Escape closes it, as players expect of any dialog.
+// button, the frame, Escape, or the program ending). It opens over the middle of its opener and
+// stays in front of it. Enter presses the default button of the frame being typed in (or else the
+// window's) and Escape closes it, as players expect of any dialog.
 #pragma once
 
 #include <QWidget>
+
+class QPushButton;
 
 class ChildWindow : public QWidget
 {
@@ -12,6 +15,11 @@ class ChildWindow : public QWidget
 
 public:
     explicit ChildWindow(QWidget* parent, Qt::WindowFlags extraFlags = {});
+
+    // Whether the window may close now; it asks the player where work would be lost.
+    bool mayClose();
+    // Closes a window whose mayClose() already agreed, without asking again.
+    void closeAgreed();
 
 signals:
     void closed();
@@ -21,7 +29,12 @@ protected:
     virtual bool canClose();
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
+    QPushButton* enterButton() const;
+
     bool m_closed = false;
+    bool m_closeAgreed = false;
+    bool m_placed = false;
 };

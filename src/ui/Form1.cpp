@@ -46,6 +46,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QStringListModel>
 #include <QStyle>
 #include <QToolButton>
@@ -68,9 +69,10 @@ QItemSelection rowSelection(const QAbstractItemModel& model, const std::vector<i
 }
 } // namespace
 
-Form1::Form1(const QString& programFolder, Clock& clock, PrinterSystem& printers, RandomSource& random, QWidget* parent)
+Form1::Form1(
+    const ProgramFolders& folders, Clock& clock, PrinterSystem& printers, RandomSource& random, QWidget* parent)
     : QMainWindow(parent)
-    , m_programFolder(programFolder)
+    , m_folders(folders)
     , m_clock(clock)
     , m_printers(printers)
     , m_random(random)
@@ -114,6 +116,8 @@ void Form1::buildWindow()
     connect(m_ui.addButton, &QPushButton::clicked, this, &Form1::OpenAddWindow);
     connect(m_ui.editButton, &QPushButton::clicked, this, &Form1::OpenEditWindow);
     connect(m_ui.deleteButton, &QPushButton::clicked, this, &Form1::DeleteSelectedLines);
+    auto* deleteKey = new QShortcut(QKeySequence::Delete, m_ui.entryList, nullptr, nullptr, Qt::WidgetShortcut);
+    connect(deleteKey, &QShortcut::activated, this, &Form1::DeleteSelectedLines);
     connect(m_ui.checkButton, &QPushButton::clicked, this, &Form1::CheckEntries);
     connect(m_ui.historyCheck, &QPushButton::clicked, this, &Form1::OpenHistoryCheck);
     connect(m_ui.printEntries, &QPushButton::clicked, this, [this] {
@@ -127,6 +131,7 @@ void Form1::buildWindow()
     // whichever window made it.
     connect(&m_entries, &QAbstractItemModel::modelReset, this, [this] {
         entriesChanged();
+        showSetName();
         checkOnce(m_entries.path(), [this] { return EntryDamage::describeFile(m_entries.path(), m_entries.gameId()); });
     });
     connect(&m_entries, &QAbstractItemModel::rowsRemoved, this, &Form1::entriesChanged);
@@ -195,7 +200,11 @@ void Form1::buildMenus()
     QMenu* open = wheels->addMenu(tr("&Open"));
     open->setObjectName(QStringLiteral("mnuWheelOpen"));
     for (const WheelKind* kind : WheelCatalogue::openMenuKinds()) {
-        QAction* a = addMenuAction(open, kind->menuName, kind->menuCaption, [this, kind] { openWheelKind(*kind); });
+        // The captions differ only in two digits, so the entries are numbered for their access
+        // keys, as a list of recent files is: 1 to 9, then 10 with the key 0.
+        const QString key = kind->type < 10 ? QStringLiteral("&%1 ").arg(kind->type) : QStringLiteral("1&0 ");
+        QAction* a =
+            addMenuAction(open, kind->menuName, key + kind->menuCaption, [this, kind] { openWheelKind(*kind); });
         (kind->builder == WheelBuilder::Super7 ? m_wheels7 : m_wheels6).append(a);
     }
 
@@ -213,7 +222,8 @@ void Form1::buildMenus()
 
 void Form1::importDrawHistory()
 {
-    const QString source = HistoryImport::chooseFile(this, m_state.gameId, m_state.appFolder);
+    // A new player's histories are empty: the dialog opens where the bundled ones are.
+    const QString source = HistoryImport::chooseFile(this, m_state.gameId, m_folders.histories);
     if (source.isEmpty())
         return;
     auto* import =
@@ -232,7 +242,8 @@ void Form1::startUp()
         m_ui.drawDate->setDate(today);
         m_ui.entryDate->setDate(today);
     }
-    m_state.appFolder = AppFolder::rootRule(m_programFolder);
+    m_state.appFolder = AppFolder::rootRule(m_folders.app);
+    m_state.shareFolder = AppFolder::rootRule(m_folders.share);
     m_ui.strip->hideBalls();
     QString printerError;
     m_state.printerAvailable = ReadPrinterChoice(m_printers, m_state.appFolder, &printerError);
@@ -413,6 +424,17 @@ void Form1::entriesChanged()
     m_ui.entryCount->setText(QString::number(m_entries.count()));
     // Winning lines belong to the lines as they were checked; a changed set must be checked again.
     clearWinningLines();
+}
+
+void Form1::showSetName()
+{
+    QString name;
+    if (m_entries.kind() == EntryKind::Standing)
+        name = tr("Standing Entry");
+    else if (m_entries.kind() == EntryKind::Wheel)
+        name = WheelCatalogue::shownSetName(m_entries.gameId(), m_entries.selectedWheel());
+    m_ui.setName->setText(name);
+    m_ui.setName->setVisible(!name.isEmpty());
 }
 
 void Form1::reportError(const QString& error)
@@ -738,16 +760,9 @@ void Form1::openOptimiser()
 {
     const QString history = m_state.pathOf(GameCatalogue::game(m_state.gameId).resultsFile);
     auto* optimiser = new LinkProcess(m_state.gameId, history, m_state.appFolder, m_clock, this);
-    // The optimiser leaves this window usable; one of them at a time is enough.
-    auto* create = findChild<QAction*>(QStringLiteral("actionCreateOptimised"));
-    create->setEnabled(false);
     connect(optimiser, &LinkProcess::entryFileWritten, this, &Form1::reloadWrittenFile);
-    connect(optimiser, &ChildWindow::closed, this, [this, create] {
-        create->setEnabled(true);
-        raise();
-        activateWindow();
-    });
-    optimiser->show();
+    // Blocking like every other child: it works for the game it opened with.
+    openChild(optimiser);
 }
 
 void Form1::openFilter()
@@ -838,27 +853,52 @@ void Form1::openImport()
 
 void Form1::showHelpContents()
 {
-    const QString helpFile = m_state.pathOf(QStringLiteral("DRAWSMITH.HLP"));
+    const QString helpFile = AppFolder::pathOf(m_state.shareFolder, QStringLiteral("DRAWSMITH.HLP"));
     if (!QFile::exists(helpFile)) {
         Prompt::warn(this, tr("Cannot find Help file in the installation directory"));
         return;
     }
-    // Help stays open beside the program, so it is not a blocking child.
-    auto* viewer = new HelpViewer(helpFile, this);
-    viewer->show();
+    // Help stays open beside the program, so it is not a blocking child; one is enough.
+    if (!m_help)
+        m_help = new HelpViewer(helpFile, this);
+    showInFront(m_help);
 }
 
 void Form1::showAbout()
 {
-    auto* about = new frmAbout(this);
-    about->setWindowTitle(Prompt::shortTitle());
-    about->show();
+    if (!m_about) {
+        m_about = new frmAbout(this);
+        m_about->setWindowTitle(Prompt::shortTitle());
+    }
+    showInFront(m_about);
+}
+
+void Form1::showInFront(QWidget* window)
+{
+    window->show();
+    window->raise();
+    window->activateWindow();
 }
 
 void Form1::closeEvent(QCloseEvent* event)
 {
-    RemoveEmptyEntryFile();
+    // Each window with work to lose asks once; if one keeps its work, nothing closes.
+    const QList<ChildWindow*> children = findChildren<ChildWindow*>();
+    for (ChildWindow* child : children) {
+        if (child->isVisible() && !child->mayClose()) {
+            event->ignore();
+            return;
+        }
+    }
     event->accept();
-    // Every window of the program closes with the main window.
+    // Innermost first (a ball's window before its statistics window); none of them asks again.
+    QList<QPointer<ChildWindow>> closing(children.rbegin(), children.rend());
+    for (const QPointer<ChildWindow>& child : closing) {
+        if (child)
+            child->closeAgreed();
+    }
+    // After the children, whose follow-ups may read the shown file once more.
+    RemoveEmptyEntryFile();
+    // Every other window of the program closes with the main window.
     QApplication::closeAllWindows();
 }

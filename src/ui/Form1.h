@@ -7,8 +7,10 @@
 #include "AppState.h"
 #include "EntrySet.h"
 #include "Form1Layout.h"
+#include "ProgramFolders.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QSet>
 
 #include <functional>
@@ -16,9 +18,11 @@
 class ChildWindow;
 class Clock;
 class DrawRecord;
+class HelpViewer;
 class PrinterSystem;
 class QAction;
 class RandomSource;
+class frmAbout;
 struct WheelKind;
 
 class Form1 : public QMainWindow
@@ -26,7 +30,7 @@ class Form1 : public QMainWindow
     Q_OBJECT
 
 public:
-    Form1(const QString& programFolder,
+    Form1(const ProgramFolders& folders,
           Clock& clock,
           PrinterSystem& printers,
           RandomSource& random,
@@ -92,6 +96,8 @@ private:
     void showDraw(int record, const DrawRecord& draw);
     void clearWinningLines();
     void entriesChanged();
+    // Names the shown set when it is no dated one: "Standing Entry", "National 6-4-3 wheel".
+    void showSetName();
     // Wheel sets lose their guarantee when changed, so the player is asked first.
     bool confirmWheelChange(const QString& question);
     static QString modifyWheelQuestion();
@@ -112,10 +118,11 @@ private:
     void openFilter();
     void showHelpContents();
     void showAbout();
+    static void showInFront(QWidget* window);
 
     AppState m_state;
     EntrySet m_entries;
-    QString m_programFolder;
+    ProgramFolders m_folders;
     Clock& m_clock;
     PrinterSystem& m_printers;
     RandomSource& m_random;
@@ -124,4 +131,6 @@ private:
     QSet<QString> m_checkedFiles;
     QList<QAction*> m_wheels6;
     QList<QAction*> m_wheels7;
+    QPointer<HelpViewer> m_help;
+    QPointer<frmAbout> m_about;
 };

@@ -64,8 +64,17 @@ Form10::Form10(EntrySet& entries, PrinterSystem& printers, bool printerAvailable
     m_slider->setRange(1, 5);
     m_slider->setPageStep(1);
     m_slider->setTickPosition(QSlider::TicksBelow);
+    // The slider's five steps mean nothing alone; the band they stand for is shown beside them.
+    auto* band = new QLabel(sum);
+    band->setObjectName(QStringLiteral("sumBandLabel"));
+    const auto showBand = [this, band](int position) {
+        const EntryFilter::SumBand sums = EntryFilter::sumBand(m_entries.gameId(), position);
+        band->setText(tr("Sums %1 to %2").arg(sums.low).arg(sums.high));
+    };
+    showBand(m_slider->value());
     sumColumn->addWidget(m_sumFilter);
     sumColumn->addWidget(m_slider);
+    sumColumn->addWidget(band);
     selectionColumn->addWidget(sum);
 
     auto* coverage = new QGroupBox(tr("Duplicate Coverage Filter"), selection);
@@ -127,6 +136,7 @@ Form10::Form10(EntrySet& entries, PrinterSystem& printers, bool printerAvailable
     if (printerAvailable)
         m_controls << print;
 
+    connect(m_slider, &QSlider::valueChanged, this, showBand);
     connect(check, &QPushButton::clicked, this, &Form10::Check);
     connect(m_list, &QListWidget::itemChanged, this, &Form10::markChanged);
     connect(remove, &QPushButton::clicked, this, &Form10::RemoveChecked);
@@ -152,6 +162,8 @@ void Form10::Check()
 {
     m_checkDone = false;
     if (!m_sumFilter->isChecked() && !m_coverageFilter->isChecked()) {
+        // Marks of an earlier check would no longer be what Remove acts on.
+        clearResults();
         Prompt::warn(this, tr("No filter has been specified"));
         return;
     }
@@ -234,6 +246,10 @@ void Form10::markChanged(QListWidgetItem* item)
 void Form10::RemoveChecked()
 {
     if (!m_checkDone || m_marked == 0)
+        return;
+    const QString question = m_marked == 1 ? tr("Remove 1 line from the entry file?")
+                                           : tr("Remove %1 lines from the entry file?").arg(m_marked);
+    if (!Prompt::confirmDestructive(this, question))
         return;
     QString error;
     if (!m_entries.rewrite(EntryFilter::thinned(m_copy, m_marks), &error)) {

@@ -144,7 +144,13 @@ void Form1Layout::build(QMainWindow* window, EntrySet& entries)
     auto* entriesGrid = new QGridLayout(entriesGroup);
     entryDate = makeDateEdit(entriesGroup, QStringLiteral("entryDateEdit"));
     datedEntry = makeButton(entriesGroup, QStringLiteral("datedEntryButton"), QObject::tr("Dated Entry"));
-    entriesGrid->addWidget(entryDate, 0, 0, 1, 2);
+    setName = new QLabel(entriesGroup);
+    setName->setObjectName(QStringLiteral("setNameLabel"));
+    setName->hide();
+    auto* dateRow = new QHBoxLayout;
+    dateRow->addWidget(entryDate);
+    dateRow->addWidget(setName, 1);
+    entriesGrid->addLayout(dateRow, 0, 0, 1, 2);
     entriesGrid->addWidget(datedEntry, 0, 2);
     entryList = makeNumberList(entriesGroup, QStringLiteral("entryList"));
     entryList->setModel(&entries);

@@ -7,6 +7,7 @@ class BallStrip;
 class EntrySet;
 class QDateEdit;
 class QGroupBox;
+class QLabel;
 class QLineEdit;
 class QListView;
 class QMainWindow;
@@ -33,6 +34,7 @@ struct Form1Layout
 
     QGroupBox* entriesGroup = nullptr;
     QDateEdit* entryDate = nullptr;
+    QLabel* setName = nullptr; // what the list shows when it is no dated entry
     QListView* entryList = nullptr;
     QLineEdit* entryCount = nullptr;
     QPushButton* datedEntry = nullptr;

@@ -29,16 +29,14 @@ Form30::Form30(const QString& appFolder, PrinterSystem& printers, QWidget* paren
     closeButton->setDefault(true);
     column->addWidget(closeButton, 0, Qt::AlignHCenter);
 
-    QString error;
-    const QString stored = readStoredPrinter(appFolder, &error);
-    if (!error.isEmpty())
-        Prompt::warn(parent, error);
     const QStringList names = printers.printerNames();
     if (names.isEmpty()) {
         m_combo->addItem(tr("No Printer Available"));
     } else {
+        // The printer shown is the one printing uses: the stored choice when it is installed,
+        // otherwise the one start-up chose in its place.
         m_combo->addItems(names);
-        m_combo->setCurrentIndex(std::max(0, static_cast<int>(names.indexOf(stored))));
+        m_combo->setCurrentIndex(std::max(0, static_cast<int>(names.indexOf(printers.currentPrinter()))));
     }
     connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
 }

@@ -14,7 +14,7 @@
 #include <QChartView>
 #include <QCursor>
 #include <QGraphicsLayout>
-#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -74,26 +74,37 @@ Form4::Form4(const AppState& state, QWidget* parent)
     hint->setObjectName(QStringLiteral("hintLabel"));
     column->addWidget(hint);
 
-    auto* controls = new QGridLayout;
-    controls->addWidget(new QLabel(tr("Use Last Draws"), this), 0, 0);
-    m_lastDraws = new QLineEdit(this);
+    // Each box sits with its own button, so Enter in a box presses that button.
+    auto* controls = new QHBoxLayout;
+    auto* drawsArea = new QWidget(this);
+    auto* drawsRow = new QHBoxLayout(drawsArea);
+    drawsRow->setContentsMargins(0, 0, 0, 0);
+    drawsRow->addWidget(new QLabel(tr("Use Last Draws"), drawsArea));
+    m_lastDraws = new QLineEdit(drawsArea);
     m_lastDraws->setObjectName(QStringLiteral("lastDrawsEdit"));
     m_lastDraws->setMaximumWidth(80);
-    controls->addWidget(m_lastDraws, 0, 1);
-    QPushButton* show = named(new QPushButton(tr("Show"), this), QStringLiteral("showButton"));
-    QPushButton* clear = named(new QPushButton(tr("Clear"), this), QStringLiteral("clearButton"));
-    controls->addWidget(show, 0, 2);
-    controls->addWidget(clear, 0, 3);
-    controls->addWidget(new QLabel(tr("Ball"), this), 0, 4);
-    m_ball = new QLineEdit(this);
+    drawsRow->addWidget(m_lastDraws);
+    QPushButton* show = named(new QPushButton(tr("Show"), drawsArea), QStringLiteral("showButton"));
+    show->setDefault(true);
+    QPushButton* clear = named(new QPushButton(tr("Clear"), drawsArea), QStringLiteral("clearButton"));
+    drawsRow->addWidget(show);
+    drawsRow->addWidget(clear);
+    controls->addWidget(drawsArea);
+    auto* ballArea = new QWidget(this);
+    auto* ballRow = new QHBoxLayout(ballArea);
+    ballRow->setContentsMargins(0, 0, 0, 0);
+    ballRow->addWidget(new QLabel(tr("Ball"), ballArea));
+    m_ball = new QLineEdit(ballArea);
     m_ball->setObjectName(QStringLiteral("ballEdit"));
     m_ball->setMaximumWidth(50);
-    controls->addWidget(m_ball, 0, 5);
-    QPushButton* info = named(new QPushButton(tr("Info"), this), QStringLiteral("infoButton"));
-    controls->addWidget(info, 0, 6);
-    controls->setColumnStretch(7, 1);
+    ballRow->addWidget(m_ball);
+    QPushButton* info = named(new QPushButton(tr("Info"), ballArea), QStringLiteral("infoButton"));
+    info->setDefault(true);
+    ballRow->addWidget(info);
+    controls->addWidget(ballArea);
+    controls->addStretch(1);
     QPushButton* closeButton = named(new QPushButton(tr("Close"), this), QStringLiteral("closeButton"));
-    controls->addWidget(closeButton, 0, 8);
+    controls->addWidget(closeButton);
     column->addLayout(controls);
 
     connect(m_sortedYes, &QAction::triggered, this, [this] { setSorted(true); });
@@ -107,12 +118,13 @@ Form4::Form4(const AppState& state, QWidget* parent)
     connect(info, &QPushButton::clicked, this, &Form4::openInfoForTypedBall);
     connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
 
+    setWindowTitle(title());
     showGame(National);
 }
 
-int Form4::gameId() const
+int Form4::gameOf(int statsGame) const
 {
-    switch (m_statsGame) {
+    switch (statsGame) {
     case Super7:
         return GameCatalogue::Super7;
     case Provincial:
@@ -122,9 +134,15 @@ int Form4::gameId() const
     }
 }
 
-QString Form4::gameName() const
+int Form4::gameId() const
 {
-    return GameCatalogue::game(gameId()).selectorCaption;
+    return gameOf(m_statsGame);
+}
+
+QString Form4::title() const
+{
+    return tr("Draw Statistics for ") + GameCatalogue::game(gameId()).selectorCaption
+           + (isSorted() ? tr(" (Sorted)") : QString());
 }
 
 bool Form4::isSorted() const
@@ -135,40 +153,46 @@ bool Form4::isSorted() const
 void Form4::setSorted(bool sorted)
 {
     (sorted ? m_sortedYes : m_sortedNo)->setChecked(true);
-    showGame(m_statsGame);
+    // The tick says how the chart is shown, so it goes back when the chart stays as it was.
+    if (!showGame(m_statsGame))
+        (m_sortedShown ? m_sortedYes : m_sortedNo)->setChecked(true);
 }
 
-void Form4::showGame(int statsGame)
+bool Form4::showGame(int statsGame)
 {
-    m_statsGame = statsGame;
     const long long lastDraws = NumberText::wholeNumber(m_lastDraws->text());
     // A history never holds more draws than this, and larger values would not fit the file's counts.
     if (lastDraws > ResultsFile::MaxDraws) {
         Prompt::warn(this, tr("Use Last Draws accepts at most %1 draws.").arg(ResultsFile::MaxDraws));
-        return;
+        return false;
     }
-    display(lastDraws < 1 ? 0 : static_cast<int>(lastDraws));
+    return display(statsGame, lastDraws < 1 ? 0 : static_cast<int>(lastDraws));
 }
 
-void Form4::display(int lastDraws)
+bool Form4::display(int statsGame, int lastDraws)
 {
-    setWindowTitle(tr("Draw Statistics for ") + gameName() + (isSorted() ? tr(" (Sorted)") : QString()));
+    const int game = gameOf(statsGame);
     QString error;
-    const auto draws = ResultsFile::readAll(m_state.pathOf(GameCatalogue::game(gameId()).resultsFile), &error);
+    const auto draws = ResultsFile::readAll(m_state.pathOf(GameCatalogue::game(game).resultsFile), &error);
     if (!draws) {
         Prompt::warn(this, error);
-        return;
+        return false;
     }
-    const DrawStatistics::Frequencies counted = DrawStatistics::countMainNumbers(*draws, gameId(), lastDraws);
+    // The game changes only together with its chart, so the title, the bars and "Info" agree.
+    m_statsGame = statsGame;
+    setWindowTitle(title());
+    const DrawStatistics::Frequencies counted = DrawStatistics::countMainNumbers(*draws, game, lastDraws);
     if (counted.lastDrawsExceed)
         Prompt::warn(this, tr("Your value for last draws exceed the number of actual draws. Setting to actual draws."));
-    m_rows = DrawStatistics::chartRows(counted.counts, isSorted());
+    m_sortedShown = isSorted();
+    m_rows = DrawStatistics::chartRows(counted.counts, m_sortedShown);
     // A damaged file is shown as far as it can be, but not silently.
     m_damaged->setVisible(counted.damagedRecords > 0);
     m_damaged->setText(tr("%1 of the draws counted hold numbers outside 1 to %2; those numbers are not counted.")
                            .arg(counted.damagedRecords)
                            .arg(counted.counts.size()));
     fillChart();
+    return true;
 }
 
 void Form4::buildChart()

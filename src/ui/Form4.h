@@ -34,21 +34,24 @@ private:
         Provincial = 3
     };
 
-    // A game menu entry: reads "Use Last Draws" and shows that game.
-    void showGame(int statsGame);
-    void display(int lastDraws);
+    // A game menu entry: reads "Use Last Draws" and shows that game; a refused value or an
+    // unreadable history leaves the game shown before.
+    bool showGame(int statsGame);
+    bool display(int statsGame, int lastDraws);
     void buildChart();
     void fillChart();
     void setSorted(bool sorted);
     void openInfoForTypedBall();
     void openInfo(int ball, const QString& ballText);
+    int gameOf(int statsGame) const;
     int gameId() const;
-    QString gameName() const;
+    QString title() const;
     bool isSorted() const;
 
     AppState m_state;
     int m_statsGame = National;
     std::vector<DrawStatistics::ChartRow> m_rows; // bar k stands for m_rows[k].ball
+    bool m_sortedShown = false;
     QChartView* m_chartView = nullptr;
     QBarSet* m_bars = nullptr;
     QBarCategoryAxis* m_balls = nullptr;

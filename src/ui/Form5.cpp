@@ -66,6 +66,7 @@ Form5::Form5(EntrySet& entries, const QString& title, const QString& historyPath
     suggestedGrid->addWidget(additional, 0, 3);
     auto* suggestAdd = new QPushButton(tr("Add"), suggested);
     suggestAdd->setObjectName(QStringLiteral("suggestAddButton"));
+    suggestAdd->setDefault(true); // Enter in "Enter No" makes suggestions, not another manual line
     auto* suggestCancel = new QPushButton(tr("Cancel"), suggested);
     suggestCancel->setObjectName(QStringLiteral("suggestCancelButton"));
     suggestedGrid->addWidget(suggestAdd, 1, 2);

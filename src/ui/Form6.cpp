@@ -110,11 +110,16 @@ Form6::Form6(int gameId, const QString& resultsFile, const EntrySet& entries, co
                                   QStringLiteral("backButton"),
                                   tr("Back..."),
                                   tr("Use this button to page to the previous 32000 entries, if any"));
+    // Which of the four pages is shown, since they all take the same place.
+    m_pageLabel = new QLabel(this);
+    m_pageLabel->setObjectName(QStringLiteral("pageLabel"));
+    m_pageLabel->setAlignment(Qt::AlignCenter);
     auto* buttons = new QGridLayout;
     buttons->addWidget(m_checkButton, 0, 0);
     buttons->addWidget(cancelButton, 0, 1);
     buttons->addWidget(m_closeButton, 0, 2);
     buttons->addWidget(backButton, 1, 0);
+    buttons->addWidget(m_pageLabel, 1, 1);
     buttons->addWidget(moreButton, 1, 2);
     side->addLayout(buttons);
     side->addStretch();
@@ -137,6 +142,7 @@ Form6::Form6(int gameId, const QString& resultsFile, const EntrySet& entries, co
     connect(m_closeButton, &QPushButton::clicked, this, &QWidget::close);
     connect(moreButton, &QPushButton::clicked, this, &Form6::pageForward);
     connect(backButton, &QPushButton::clicked, this, &Form6::pageBack);
+    showPage(0);
     InitHistoryCheck(clock);
 }
 
@@ -190,8 +196,14 @@ void Form6::RunHistoryCheck()
     if (isChecking())
         return;
     setIdle(false);
+    // Nothing of an earlier check stays in view, whatever becomes of this one.
     for (QLineEdit* count : m_counts)
         count->clear();
+    for (HistoryPageModel* model : m_pageModels)
+        model->setCheck(nullptr);
+    m_check.reset();
+    m_status->clear();
+    showPage(0);
     if (m_startDate->date() > m_endDate->date()) {
         Prompt::warn(this, tr("Your start date must be before your end date"));
         setIdle(true);
@@ -200,16 +212,11 @@ void Form6::RunHistoryCheck()
 
     QString error;
     auto draws = ResultsFile::readAll(m_resultsFile, &error);
-    for (HistoryPageModel* model : m_pageModels)
-        model->setCheck(nullptr);
-    m_check.reset();
     if (!draws) {
         Prompt::warn(this, error);
         setIdle(true);
         return;
     }
-    showPage(1); // the page being filled stays out of sight until it is full
-
     const QDate start = m_startDate->date();
     const QDate end = m_endDate->date();
     const auto range = HistoryCheck::findRange(*draws,
@@ -221,6 +228,7 @@ void Form6::RunHistoryCheck()
         return;
     }
 
+    showPage(1); // the page being filled stays out of sight until it is full
     m_progress->setRange(0, std::max(1, range->drawCount()));
     m_progress->setValue(0);
     m_status->setText(tr("Check ") + QString::number(m_entries.count()) + tr(" entries against ") + QLatin1Char(' ')
@@ -278,6 +286,7 @@ void Form6::finishCheck()
 void Form6::showPage(int page)
 {
     m_pages->setCurrentIndex(page);
+    m_pageLabel->setText(tr("Page %1 of %2").arg(page + 1).arg(HistoryListing::PageCount));
 }
 
 void Form6::pageForward()

@@ -65,5 +65,6 @@ private:
     QPushButton* m_checkButton = nullptr;
     QPushButton* m_closeButton = nullptr;
     QLabel* m_status = nullptr;
+    QLabel* m_pageLabel = nullptr;
     QProgressBar* m_progress = nullptr;
 };

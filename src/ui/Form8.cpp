@@ -8,6 +8,7 @@
 #include <QDateEdit>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -21,9 +22,13 @@ QPushButton* makeButton(QWidget* parent, const QString& objectName, const QStrin
     return button;
 }
 
+// The refusal's own text, then the file and the cause when there is one to tell.
 QString problemText(TextImport::Verdict verdict, const QString& error)
 {
-    return verdict == TextImport::Verdict::FileError ? error : TextImport::refusalText(verdict);
+    const QString refusal = TextImport::refusalText(verdict);
+    if (error.isEmpty())
+        return refusal;
+    return refusal.isEmpty() ? error : refusal + QStringLiteral("\n\n") + error;
 }
 } // namespace
 
@@ -41,6 +46,8 @@ Form8::Form8(int gameId, const QString& appFolder, const QDate& today, QWidget* 
     column->addWidget(new QLabel(tr("2. Select Entry Date"), this));
     m_date = new QDateEdit(today, this);
     m_date->setObjectName(QStringLiteral("entryDateEdit"));
+    // Month names in English whatever the desktop's language, as in every other date of the program.
+    m_date->setLocale(QLocale(QLocale::English, QLocale::Canada));
     m_date->setDisplayFormat(QStringLiteral("dd MMMM yyyy"));
     m_date->setCalendarPopup(true);
     column->addWidget(m_date);

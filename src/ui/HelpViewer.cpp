@@ -1,5 +1,7 @@
 #include "HelpViewer.h"
 
+#include "WholeFile.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -17,7 +19,8 @@ HelpViewer::HelpViewer(const QString& helpFile, QWidget* parent)
     auto* browser = new QTextBrowser(this);
     browser->setObjectName(QStringLiteral("helpBrowser"));
     browser->setOpenExternalLinks(true);
-    if (QFile(helpFile).open(QIODevice::ReadOnly))
+    QFile probe(helpFile);
+    if (WholeFile::openToRead(probe))
         browser->setSource(QUrl::fromLocalFile(QFileInfo(helpFile).absoluteFilePath()), QTextDocument::HtmlResource);
     else
         browser->setPlainText(tr("The help file %1 could not be read.").arg(helpFile));

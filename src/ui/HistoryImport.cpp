@@ -53,8 +53,10 @@ void HistoryImport::run(const QString& sourcePath)
         m_progress->setValue(done);
         QCoreApplication::processEvents();
     };
+    const auto confirm = [this](const QString& question) { return Prompt::confirmDestructive(this, question); };
     QString error;
-    const auto summary = DrawImport::importFile(sourcePath, m_historyPath, m_gameId, progress, &m_cancel, &error);
+    const auto summary =
+        DrawImport::importFile(sourcePath, m_historyPath, m_gameId, confirm, progress, &m_cancel, &error);
     m_running = false;
     if (!summary)
         Prompt::warn(this, error);

@@ -3,6 +3,7 @@
 #include "AppFolder.h"
 #include "Clock.h"
 #include "EntryFile.h"
+#include "GameCatalogue.h"
 #include "OptimisedLines.h"
 #include "Prompt.h"
 #include "ResultsFile.h"
@@ -26,7 +27,8 @@ LinkProcess::LinkProcess(
     , m_table(gameId)
 {
     setObjectName(QStringLiteral("LinkProcess"));
-    setWindowTitle(tr("Optimiser"));
+    // The lines go to this game's entry files, so the title says which game it is.
+    setWindowTitle(tr("Optimiser for ") + GameCatalogue::game(gameId).selectorCaption);
     auto* column = new QVBoxLayout(this);
 
     m_rangeGroup = new QGroupBox(this);

@@ -1,6 +1,6 @@
 // LinkProcess: the "Optimiser" window. It counts how often balls were drawn together over the
 // latest draws of one game, then adds lines chained from those links to the dated entry file of a
-// chosen date. It leaves the main window usable, and announces every entry file it writes.
+// chosen date. It announces every entry file it writes.
 #pragma once
 
 #include "ChildWindow.h"

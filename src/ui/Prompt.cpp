@@ -1,29 +1,61 @@
 #include "Prompt.h"
 
+#include <QApplication>
 #include <QFileDialog>
+#include <QGridLayout>
 #include <QInputDialog>
 #include <QMessageBox>
 
 namespace
 {
+// Room the title bar takes besides its text: the window's icon and its buttons.
+constexpr int TitleBarExtras = 150;
+
+// A message box is only as wide as its text and buttons need, so a short text ("Done") would cut
+// the title; the box is made at least as wide as the whole title bar.
+QMessageBox::StandardButton showBox(QWidget* parent,
+                                    QMessageBox::Icon icon,
+                                    const QString& title,
+                                    const QString& text,
+                                    QMessageBox::StandardButtons buttons,
+                                    QMessageBox::StandardButton defaultButton)
+{
+    QMessageBox box(icon, title, text, buttons, parent);
+    box.setDefaultButton(defaultButton);
+    QFont titleFont = QApplication::font("QMdiSubWindowTitleBar");
+    titleFont.setBold(true); // title bars often show their text bold
+    const int titleWidth = QFontMetrics(titleFont).horizontalAdvance(title) + TitleBarExtras;
+    // The box sizes itself from its layout whenever it is shown; a spacer there keeps the width.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(new QSpacerItem(titleWidth, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                      grid->rowCount(),
+                      0,
+                      1,
+                      grid->columnCount());
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
 class RealPrompts : public PromptHandler
 {
 public:
     void inform(QWidget* parent, const QString& title, const QString& text, PromptIcon icon) override
     {
-        if (icon == PromptIcon::Warning)
-            QMessageBox::warning(parent, title, text, QMessageBox::Ok);
-        else
-            QMessageBox::information(parent, title, text, QMessageBox::Ok);
+        showBox(parent,
+                icon == PromptIcon::Warning ? QMessageBox::Warning : QMessageBox::Information,
+                title,
+                text,
+                QMessageBox::Ok,
+                QMessageBox::Ok);
     }
 
     bool askYesNo(QWidget* parent, const QString& title, const QString& text, bool defaultNo) override
     {
-        return QMessageBox::question(parent,
-                                     title,
-                                     text,
-                                     QMessageBox::Yes | QMessageBox::No,
-                                     defaultNo ? QMessageBox::No : QMessageBox::Yes)
+        return showBox(parent,
+                       QMessageBox::Question,
+                       title,
+                       text,
+                       QMessageBox::Yes | QMessageBox::No,
+                       defaultNo ? QMessageBox::No : QMessageBox::Yes)
                == QMessageBox::Yes;
     }
 

@@ -45,6 +45,11 @@ QStringList QtPrinterSystem::printerNames() const
     return QPrinterInfo::availablePrinterNames();
 }
 
+QString QtPrinterSystem::defaultPrinter() const
+{
+    return QPrinterInfo::defaultPrinterName();
+}
+
 QString QtPrinterSystem::currentPrinter() const
 {
     return m_currentPrinter;

@@ -13,6 +13,7 @@ public:
     QtPrinterSystem() = default;
 
     QStringList printerNames() const override;
+    QString defaultPrinter() const override;
     QString currentPrinter() const override;
     void setCurrentPrinter(const QString& name) override;
     bool printLines(const PageSetup& setup, const QStringList& lines, QString* error = nullptr) override;

@@ -73,11 +73,20 @@ RDL::RDL(const QString& appFolder, QWidget* parent)
     m_downloading->setObjectName(QStringLiteral("downloadingEdit"));
     m_downloading->setReadOnly(true);
     column->addWidget(frame(tr("Downloading"), QStringLiteral("downloadingGroup"), m_downloading, this));
-    m_status = new QLabel;
+    // The status texts are the transfer's own; the reason under them says what went wrong.
+    auto* statusBox = new QWidget;
+    auto* statusColumn = new QVBoxLayout(statusBox);
+    statusColumn->setContentsMargins(0, 0, 0, 0);
+    m_status = new QLabel(statusBox);
     m_status->setObjectName(QStringLiteral("statusLabel"));
-    m_status->setWordWrap(true);
-    m_status->setMinimumWidth(360);
-    column->addWidget(frame(tr("Status"), QStringLiteral("statusGroup"), m_status, this));
+    m_reason = new QLabel(statusBox);
+    m_reason->setObjectName(QStringLiteral("reasonLabel"));
+    for (QLabel* label : {m_status, m_reason}) {
+        label->setWordWrap(true);
+        label->setMinimumWidth(360);
+        statusColumn->addWidget(label);
+    }
+    column->addWidget(frame(tr("Status"), QStringLiteral("statusGroup"), statusBox, this));
     m_progress = new QProgressBar;
     m_progress->setObjectName(QStringLiteral("downloadProgressBar"));
     m_progress->setRange(0, 100);
@@ -98,7 +107,7 @@ RDL::RDL(const QString& appFolder, QWidget* parent)
     connect(m_cancelButton, &QPushButton::clicked, &m_download, &ResultsDownload::cancel);
     connect(m_closeButton, &QPushButton::clicked, this, &QWidget::close);
     connect(&m_download, &ResultsDownload::statusChanged, m_status, &QLabel::setText);
-    connect(&m_download, &ResultsDownload::detailChanged, m_status, &QLabel::setToolTip);
+    connect(&m_download, &ResultsDownload::detailChanged, m_reason, &QLabel::setText);
     connect(&m_download, &ResultsDownload::downloadingChanged, m_downloading, &QLineEdit::setText);
     connect(&m_download, &ResultsDownload::progressChanged, this, &RDL::showProgress);
     connect(&m_download, &ResultsDownload::finished, this, [this] { setRunning(false); });
@@ -138,21 +147,39 @@ void RDL::downloadResults()
         if (m_games[id - 1]->isChecked())
             games.push_back(id);
     }
+    QString error;
+    auto base = DownloadServer::baseAddress(m_appFolder, &error);
+    if (!base) {
+        // A damaged download.ini must not send the player to a server they never chose.
+        Prompt::warn(this, error);
+        base = askServerAddress(QString::fromLatin1(DownloadServer::DefaultBaseAddress));
+        if (!base)
+            return;
+    }
     setRunning(true);
-    if (!m_download.start(m_appFolder, DownloadServer::baseAddress(m_appFolder), games, m_checkYes->isChecked()))
+    if (!m_download.start(m_appFolder, *base, games, m_checkYes->isChecked()))
         setRunning(false);
 }
 
 void RDL::changeServerAddress()
 {
-    const QString typed = Prompt::askText(this,
-                                          tr("Web folder holding the history files (http:// or https://):"),
-                                          DownloadServer::addressText(DownloadServer::baseAddress(m_appFolder)));
-    if (typed.isEmpty())
-        return;
-    QString error;
-    if (!DownloadServer::setBaseAddress(m_appFolder, typed, &error))
+    const auto stored = DownloadServer::baseAddress(m_appFolder);
+    askServerAddress(stored ? DownloadServer::addressText(*stored)
+                            : QString::fromLatin1(DownloadServer::DefaultBaseAddress));
+}
+
+std::optional<QUrl> RDL::askServerAddress(QString text)
+{
+    // A refused address comes back as typed, to be corrected rather than typed again.
+    for (;;) {
+        text = Prompt::askText(this, tr("Web folder holding the history files (http:// or https://):"), text);
+        if (text.isEmpty())
+            return std::nullopt;
+        QString error;
+        if (DownloadServer::setBaseAddress(m_appFolder, text, &error))
+            return DownloadServer::parseBaseAddress(text);
         Prompt::warn(this, error);
+    }
 }
 
 void RDL::showProgress(int percent)
@@ -178,7 +205,11 @@ void RDL::setRunning(bool running)
 
 bool RDL::ask(const QString& question, bool overwrites)
 {
-    return overwrites ? Prompt::confirmDestructive(this, question) : Prompt::askYesNo(this, question);
+    if (overwrites)
+        return Prompt::confirmDestructive(this, question);
+    // Only a failure asks whether to go on; its reason helps the player decide.
+    return Prompt::askYesNo(
+        this, m_reason->text().isEmpty() ? question : question + QStringLiteral("\n\n") + m_reason->text());
 }
 
 void RDL::warn(const QString& message)

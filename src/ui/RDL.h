@@ -9,6 +9,7 @@
 #include <QNetworkAccessManager>
 
 #include <array>
+#include <optional>
 
 class QAction;
 class QCheckBox;
@@ -33,6 +34,8 @@ private:
     void buildMenus(QMenuBar* bar);
     void downloadResults();
     void changeServerAddress();
+    // Asks for the server address until one is stored; nullopt when the player cancels.
+    std::optional<QUrl> askServerAddress(QString text);
     void showProgress(int percent);
     void setRunning(bool running);
     bool ask(const QString& question, bool overwrites) override;
@@ -47,6 +50,7 @@ private:
     QCheckBox* m_modem = nullptr;
     QLineEdit* m_downloading = nullptr;
     QLabel* m_status = nullptr;
+    QLabel* m_reason = nullptr; // why the last game failed
     QProgressBar* m_progress = nullptr;
     QPushButton* m_downloadButton = nullptr;
     QPushButton* m_cancelButton = nullptr;

@@ -192,7 +192,7 @@ void WheelBuilderWindow::SaveWheel()
     const WheelKind& kind = selectedKind();
     const QString setPath = WheelCatalogue::WheelEntrySetPath(m_state, kind);
     const auto result = WheelEntrySet::save(
-        WheelCatalogue::WheelFilePath(m_state.appFolder, kind.lineSize, kind.drawn, kind.match, m_groupSize),
+        WheelCatalogue::WheelFilePath(m_state.shareFolder, kind.lineSize, kind.drawn, kind.match, m_groupSize),
         setPath,
         kind.lineSize,
         *group,

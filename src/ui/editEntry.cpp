@@ -33,6 +33,7 @@ editEntry::editEntry(EntrySet& entries, int row, const EntryNumbers& line, QWidg
     adjustSize(); // narrower without the seventh box
     m_boxes->showLine(line);
 
+    connect(&entries, &QAbstractItemModel::modelReset, this, [this] { m_reread = true; });
     connect(change, &QPushButton::clicked, this, &editEntry::ChangeLine);
     connect(cancel, &QPushButton::clicked, this, &QWidget::close);
 }
@@ -45,6 +46,9 @@ void editEntry::ChangeLine()
     QString error;
     if (!m_entries.replace(m_row, *sorted, &error)) {
         Prompt::warn(this, error);
+        // A file changed outside the program is shown afresh; the line chosen may be gone from it.
+        if (m_reread)
+            close();
         return;
     }
     close();

@@ -20,5 +20,6 @@ private:
 
     EntrySet& m_entries;
     int m_row;
+    bool m_reread = false; // the set read its file again: m_row may now hold another line
     LineBoxes* m_boxes = nullptr;
 };

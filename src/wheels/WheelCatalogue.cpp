@@ -159,9 +159,9 @@ QString WheelFileName(int lineSize, int drawn, int match, int balls)
     return QStringLiteral("%1-%2-%3-%4.whl").arg(lineSize).arg(drawn).arg(match).arg(balls);
 }
 
-QString WheelFilePath(const QString& appFolder, int lineSize, int drawn, int match, int balls)
+QString WheelFilePath(const QString& shareFolder, int lineSize, int drawn, int match, int balls)
 {
-    return AppFolder::pathOf(appFolder, QStringLiteral("wheels/") + WheelFileName(lineSize, drawn, match, balls));
+    return AppFolder::pathOf(shareFolder, QStringLiteral("wheels/") + WheelFileName(lineSize, drawn, match, balls));
 }
 
 QString WheelEntrySetPath(const AppState& state, const WheelKind& kind)
@@ -175,6 +175,14 @@ QString savedSetName(const WheelKind& kind, int gameId, int province)
     if (kind.builder == WheelBuilder::Pick6)
         game = gameId == GameCatalogue::National ? GameCatalogue::National : GameCatalogue::gameForProvince(province);
     return game == 0 ? QString() : GameCatalogue::game(game).wheelWord + kind.entrySetSuffix;
+}
+
+QString shownSetName(int gameId, int type)
+{
+    const WheelKind* shown = kind(builderForGame(gameId), type);
+    if (!shown || !GameCatalogue::isValidGame(gameId))
+        return QString();
+    return GameCatalogue::game(gameId).wheelWord + QLatin1Char(' ') + shown->shortForm() + QStringLiteral(" wheel");
 }
 
 bool setWheelContext(AppState& state, int gameId)

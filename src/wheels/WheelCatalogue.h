@@ -46,8 +46,8 @@ std::vector<int> GroupSizes(WheelBuilder builder, int type);
 
 // "L-K-M-N.whl", decimal without leading zeros.
 QString WheelFileName(int lineSize, int drawn, int match, int balls);
-// The pattern file in the "wheels" folder of the application folder.
-QString WheelFilePath(const QString& appFolder, int lineSize, int drawn, int match, int balls);
+// The pattern file in the "wheels" folder of the share folder.
+QString WheelFilePath(const QString& shareFolder, int lineSize, int drawn, int match, int balls);
 // The game's saved set of a kind: appFolder + "/" + wheelGameWord + suffix ("National-6-4-3.lot").
 QString WheelEntrySetPath(const AppState& state, const WheelKind& kind);
 
@@ -55,6 +55,10 @@ QString WheelEntrySetPath(const AppState& state, const WheelKind& kind);
 // kinds; for the 6-number kinds "National" while National 6/49 is selected, otherwise the word of
 // the province's game ("Ontario-6-5-4.lot"). "" for a province outside 1..5.
 QString savedSetName(const WheelKind& kind, int gameId, int province);
+
+// How the main window names a game's shown set of a type: "National 6-4-3 wheel", "Super7 7-7-5
+// wheel". "" for a type the game's builder does not have.
+QString shownSetName(int gameId, int type);
 
 // Fills wheelGameWord, wheelResultsName, wheelHighest and wheelGameTitle for a game. Returns false
 // and leaves the state unchanged for an unknown game id.

@@ -61,9 +61,14 @@ std::optional<QByteArray> build(const QString& patternPath,
                                 QString* detail)
 {
     QFile file(patternPath);
-    if (!file.open(QIODevice::ReadOnly))
-        return fail(Failure::CannotRead, fileErrorText(patternPath, file.errorString()), failure, detail);
-    return build(file, lineSize, sortedGroup, lines, failure, detail);
+    QString reason;
+    if (!WholeFile::openToRead(file, &reason))
+        return fail(Failure::CannotRead, reason, failure, detail);
+    QString where;
+    std::optional<QByteArray> bytes = build(file, lineSize, sortedGroup, lines, failure, &where);
+    if (!bytes && detail)
+        *detail = fileErrorText(patternPath, where);
+    return bytes;
 }
 
 QString failureMessage(Failure failure)
@@ -74,15 +79,11 @@ QString failureMessage(Failure failure)
 
 std::optional<int> savedLines(const QString& setPath, QString* error)
 {
-    QFile file(setPath);
-    if (!file.exists())
+    if (!QFile::exists(setPath))
         return 0;
     RecordFile set(EntryFile::RecordLength);
-    if (!file.open(QIODevice::ReadOnly) || !set.load(file)) {
-        if (error)
-            *error = fileErrorText(setPath, file.errorString());
+    if (!set.load(setPath, error))
         return std::nullopt;
-    }
     return EntryFile::lineCount(set);
 }
 
@@ -94,18 +95,19 @@ SaveResult save(const QString& patternPath,
                 const std::function<bool()>& confirmOverwrite)
 {
     Failure failure = Failure::CannotRead;
-    const std::optional<QByteArray> bytes = build(patternPath, lineSize, sortedGroup, lines, &failure);
-    if (!bytes)
-        return {Outcome::Failed, failureMessage(failure)};
-
     QString error;
+    const std::optional<QByteArray> bytes = build(patternPath, lineSize, sortedGroup, lines, &failure, &error);
+    if (!bytes)
+        return {Outcome::Failed, failureMessage(failure) + QStringLiteral("\n\n") + error};
+
+    // The set's own file is not the wheel file: its failures say only what they are.
     const std::optional<int> existing = savedLines(setPath, &error);
     if (!existing)
-        return {Outcome::Failed, failureMessage(Failure::CannotRead) + QStringLiteral("\n\n") + error};
+        return {Outcome::Failed, error};
     if (*existing > 0 && !confirmOverwrite())
         return {Outcome::Declined, {}};
     if (!WholeFile::write(setPath, *bytes, &error))
-        return {Outcome::Failed, failureMessage(Failure::CannotRead) + QStringLiteral("\n\n") + error};
+        return {Outcome::Failed, error};
     return {Outcome::Saved, QStringLiteral("Done!")};
 }
 } // namespace WheelEntrySet

@@ -56,8 +56,9 @@ QString failureMessage(Failure failure);
 std::optional<int> savedLines(const QString& setPath, QString* error = nullptr);
 
 // "Save Wheel" once the group has been read: builds the set, asks confirmOverwrite when a set of
-// this kind already holds lines, and writes it whole. A failed write keeps the old set and its
-// message names the file and the reason.
+// this kind already holds lines, and writes it whole. A failed write keeps the old set. Every
+// failure message names the file and the reason; a pattern file's failure is preceded by the
+// wheel file's own message.
 SaveResult save(const QString& patternPath,
                 const QString& setPath,
                 int lineSize,

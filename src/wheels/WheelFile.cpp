@@ -1,6 +1,7 @@
 #include "WheelFile.h"
 
 #include "NumberText.h"
+#include "WholeFile.h"
 
 #include <QFile>
 
@@ -148,10 +149,7 @@ std::optional<std::vector<uint32_t>>
 WheelFile::readLineMasks(const QString& path, int lineSize, int balls, int lines, QString* error)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (error)
-            *error = QStringLiteral("Cannot open %1: %2").arg(path, file.errorString());
+    if (!WholeFile::openToRead(file, error))
         return std::nullopt;
-    }
     return readLineMasks(file, lineSize, balls, lines, error);
 }

@@ -151,7 +151,8 @@ void tst_WriteFailures::fails_data()
               writeFileBytes(in(f, "draws.csv"), "2026-11-28,1,2,3,4,5,6,7\n");
           },
           [](const QString& f, QString* e) {
-              return DrawImport::importFile(in(f, "draws.csv"), in(f, "CAN2.rtl"), 3, {}, nullptr, e).has_value();
+              const auto yes = [](const QString&) { return true; };
+              return DrawImport::importFile(in(f, "draws.csv"), in(f, "CAN2.rtl"), 3, yes, {}, nullptr, e).has_value();
           }}},
         {"server address",
          {"download.ini",

@@ -1,10 +1,15 @@
 #include "AppFolder.h"
+#include "AppFolderLock.h"
 #include "DateText.h"
 #include "GameCatalogue.h"
 #include "NumberText.h"
+#include "ProgramFolders.h"
 #include "RecordFile.h"
 #include "TestFiles.h"
 
+#include <QProcess>
+#include <QSysInfo>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -21,6 +26,8 @@ private slots:
     void rootRule_data();
     void rootRule();
     void gameDatCreatedAndRemembered();
+    void oneCopyPerFolder();
+    void packagedFolders();
     void recordPastEndReadsZeros();
     void damagedCountIsClamped_data();
     void damagedCountIsClamped();
@@ -121,6 +128,52 @@ void tst_core::gameDatCreatedAndRemembered()
     QVERIFY(AppFolder::updatesavedgame(dir.path(), 4));
     QCOMPARE(readFileBytes(dir.filePath("game.dat")), QByteArray("\x04\x00", 2));
     QCOMPARE(AppFolder::readSavedProvince(dir.path()), std::optional<int>(4));
+}
+
+void tst_core::oneCopyPerFolder()
+{
+    QTemporaryDir dir;
+    // A crashed copy left its lock: it names a process of this host that has ended.
+    QProcess ended;
+    ended.start(QStringLiteral("true"));
+    QVERIFY(ended.waitForStarted());
+    const qint64 pid = ended.processId();
+    QVERIFY(ended.waitForFinished());
+    QVERIFY(writeFileBytes(dir.filePath("Drawsmith.lock"),
+                           QByteArray::number(pid) + "\ndrawsmith\n" + QSysInfo::machineHostName().toUtf8() + "\n"));
+    AppFolderLock first(dir.path());
+    QVERIFY(first.acquire());
+
+    AppFolderLock second(dir.path() + "/");
+    QString refusal;
+    QVERIFY(!second.acquire(&refusal));
+    QCOMPARE(refusal, "Drawsmith Canada is already running with this folder:\n" + dir.path() + "/");
+}
+
+void tst_core::packagedFolders()
+{
+    QTemporaryDir root;
+    const QByteArray home = qgetenv("HOME");
+    qputenv("HOME", root.filePath("home").toUtf8());
+    qunsetenv("XDG_DATA_HOME");
+    qputenv("DRAWSMITH_HOME", root.filePath("my draws").toUtf8());
+    ProgramFolders folders = ProgramFolders::packaged(root.filePath("usr/bin"));
+    QCOMPARE(folders.app, root.filePath("my draws"));
+    QVERIFY(QFileInfo(folders.app).isDir());
+    QCOMPARE(folders.share, root.filePath("usr/share/drawsmith"));
+    QCOMPARE(folders.histories, folders.share);
+    QCOMPARE(folders.missingShippedFiles().size(), 3);
+    QVERIFY(QDir().mkpath(folders.share + "/wheels"));
+    for (const char* name : {"DRAWSMITH.HLP", "wheels/6-4-3-9.whl", "649-official.csv"})
+        QVERIFY(writeFileBytes(folders.share + '/' + name, "x"));
+    QCOMPARE(folders.missingShippedFiles(), QStringList());
+
+    // Without DRAWSMITH_HOME: the application's folder in the user's data folder, made on first start.
+    qunsetenv("DRAWSMITH_HOME");
+    folders = ProgramFolders::packaged(root.filePath("usr/bin"));
+    qputenv("HOME", home);
+    QCOMPARE(folders.app, root.filePath("home/.local/share/") + QCoreApplication::applicationName());
+    QVERIFY(QFileInfo(folders.app).isDir());
 }
 
 void tst_core::recordPastEndReadsZeros()

@@ -34,6 +34,8 @@ private slots:
     void deletingSeveralRowsWritesOnce();
     void failedWriteChangesNothing_data();
     void failedWriteChangesNothing();
+    void lineChangedOutside_data();
+    void lineChangedOutside();
 
 private:
     QString fill(const QString& name);
@@ -149,6 +151,28 @@ void tst_EntrySet::failedWriteChangesNothing()
     QCOMPARE(m_set->lines(), shown);
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList{"Western05DEC2026.lot"});
 #endif
+}
+
+void tst_EntrySet::lineChangedOutside_data()
+{
+    QTest::addColumn<Change>("change");
+    QTest::newRow("replace") << Change([](EntrySet& s, QString* e) { return s.replace(2, L, e); });
+    QTest::newRow("delete rows") << Change([](EntrySet& s, QString* e) { return s.removeLines({0, 3}, e); });
+}
+
+void tst_EntrySet::lineChangedOutside()
+{
+    QFETCH(Change, change);
+    const QString path = fill("Western05DEC2026.lot");
+    QVERIFY(m_set->open(path, 3));
+    // Another copy of the program deleted the second line: the rows after it now name other lines.
+    QVERIFY(EntryFile::DeleteEntryLine(path, 2));
+    const QByteArray changed = readFileBytes(path);
+    QString error;
+    QVERIFY(!change(*m_set, &error));
+    QVERIFY2(error.contains("changed outside the program"), qPrintable(error));
+    QCOMPARE(readFileBytes(path), changed);
+    QCOMPARE(m_set->lines(), EntryFile::readAllLines(path).value());
 }
 
 QTEST_GUILESS_MAIN(tst_EntrySet)

@@ -45,21 +45,26 @@ void tst_Printing::storedPrinter()
 
 void tst_Printing::readPrinterChoice_data()
 {
+    QTest::addColumn<QString>("systemDefault");
     QTest::addColumn<QStringList>("installed");
     QTest::addColumn<QString>("stored"); // null: no print.dat; "notafolder": print.dat cannot be read
     QTest::addColumn<bool>("available");
     QTest::addColumn<QString>("current");
-    QTest::newRow("first start, two printers") << QStringList{"HP", "Canon"} << QString() << true << "Canon";
-    QTest::newRow("stored met") << QStringList{"HP", "Canon", "Epson"} << "Canon" << true << "Canon";
-    QTest::newRow("stored first") << QStringList{"HP", "Canon"} << "HP" << true << "HP";
-    QTest::newRow("stored gone") << QStringList{"HP", "Canon"} << "Brother" << true << "Canon";
-    QTest::newRow("print.dat unreadable") << QStringList{"HP", "Canon"} << "notafolder" << true << "Canon";
-    QTest::newRow("empty names skipped") << QStringList{"", "HP", ""} << QString() << true << "HP";
-    QTest::newRow("no printer") << QStringList{} << "HP" << false << QString();
+    const QStringList two{"HP", "Canon"};
+    QTest::newRow("first start, two printers") << "HP" << two << QString() << true << "HP";
+    QTest::newRow("first start, no default") << "" << two << QString() << true << "Canon";
+    QTest::newRow("default not installed") << "Brother" << two << QString() << true << "Canon";
+    QTest::newRow("stored met") << "HP" << QStringList{"HP", "Canon", "Epson"} << "Canon" << true << "Canon";
+    QTest::newRow("stored first") << "Canon" << two << "HP" << true << "HP";
+    QTest::newRow("stored gone") << "HP" << two << "Brother" << true << "Canon";
+    QTest::newRow("print.dat unreadable") << "HP" << two << "notafolder" << true << "HP";
+    QTest::newRow("empty names skipped") << "" << QStringList{"", "HP", ""} << QString() << true << "HP";
+    QTest::newRow("no printer") << "" << QStringList{} << "HP" << false << QString();
 }
 
 void tst_Printing::readPrinterChoice()
 {
+    QFETCH(QString, systemDefault);
     QFETCH(QStringList, installed);
     QFETCH(QString, stored);
     QFETCH(bool, available);
@@ -71,6 +76,7 @@ void tst_Printing::readPrinterChoice()
     const QByteArray before = readFileBytes(tmp.filePath("print.dat"));
     RecordingPrinter printers;
     printers.names = installed;
+    printers.defaultName = systemDefault;
     QCOMPARE(ReadPrinterChoice(printers, dir), available);
     QCOMPARE(printers.current, current);
     // Start-up never writes print.dat; a missing one is created empty.

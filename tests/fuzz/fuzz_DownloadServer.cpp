@@ -1,7 +1,7 @@
 // Fuzz target for the download address: the input becomes download.ini and a typed address. The
-// address in use is always a usable http or https folder and reading it changes nothing, an
-// address as the player is shown it reads back as the same address, and an address stored is the
-// one read back.
+// address in use is always a usable http or https folder, or none with the file named as damaged,
+// and reading it changes nothing; an address as the player is shown it reads back as the same
+// address, and an address stored is the one read back.
 #include "AppFolder.h"
 #include "DownloadServer.h"
 #include "FuzzSupport.h"
@@ -30,12 +30,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     FUZZ_CHECK(QDir().mkpath(folder));
     const QString path = AppFolder::pathOf(folder, QString::fromLatin1(DownloadServer::SettingsFile));
     putFile(path, ini);
-    const QUrl base = DownloadServer::baseAddress(folder);
-    FUZZ_CHECK(usable(base) && fileBytes(path) == ini);
-    FUZZ_CHECK(DownloadServer::parseBaseAddress(DownloadServer::addressText(base)) == base);
-    const QUrl file = DownloadServer::fileAddress(base, QStringLiteral("CAN1.rtl"));
-    FUZZ_CHECK(file.scheme() == base.scheme() && file.host() == base.host() && file.port() == base.port());
-    FUZZ_CHECK(file.path() == base.path() + QLatin1String("CAN1.rtl"));
+    QString damage;
+    const std::optional<QUrl> inUse = DownloadServer::baseAddress(folder, &damage);
+    FUZZ_CHECK(fileBytes(path) == ini);
+    FUZZ_CHECK(inUse ? damage.isEmpty() : damage.contains(QLatin1String(DownloadServer::SettingsFile)));
+    if (inUse) {
+        const QUrl& base = *inUse;
+        FUZZ_CHECK(usable(base) && DownloadServer::parseBaseAddress(DownloadServer::addressText(base)) == base);
+        const QUrl file = DownloadServer::fileAddress(base, QStringLiteral("CAN1.rtl"));
+        FUZZ_CHECK(file.scheme() == base.scheme() && file.host() == base.host() && file.port() == base.port());
+        FUZZ_CHECK(file.path() == base.path() + QLatin1String("CAN1.rtl"));
+    }
 
     QString error;
     const std::optional<QUrl> parsed = DownloadServer::parseBaseAddress(typed, &error);
@@ -48,7 +53,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const bool stored = DownloadServer::setBaseAddress(folder, typed, &error);
     FUZZ_CHECK(stored == parsed.has_value());
     if (stored)
-        FUZZ_CHECK(DownloadServer::baseAddress(folder) == *parsed);
+        FUZZ_CHECK(DownloadServer::baseAddress(folder) == parsed);
     else
         FUZZ_CHECK(!error.isEmpty() && fileBytes(path) == ini);
     return 0;

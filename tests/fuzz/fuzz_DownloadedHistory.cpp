@@ -35,7 +35,7 @@ void checkBody(const QByteArray& body, int gameId)
     FUZZ_CHECK(!DownloadedHistory::verify(body.left(needed - 1), gameId));
 }
 
-// Draws a real history could hold: valid dates in order, distinct numbers of the game's range.
+// Draws a real history could hold: one a date, in order, distinct numbers of the game's range.
 std::vector<DrawRecord> believableDraws(FuzzInput& in, int gameId)
 {
     const int count = GameCatalogue::mainCount(gameId);
@@ -43,7 +43,7 @@ std::vector<DrawRecord> believableDraws(FuzzInput& in, int gameId)
     std::vector<DrawRecord> draws(in.byte() % 40 + 1);
     QDate date(1982, 6, 12);
     for (DrawRecord& d : draws) {
-        date = date.addDays(in.byte() % 8);
+        date = date.addDays(1 + in.byte() % 7);
         d.day = static_cast<int16_t>(date.day());
         d.month = static_cast<int16_t>(date.month());
         d.year = static_cast<int16_t>(date.year());

@@ -98,7 +98,10 @@ checkInsert(const QString& path, const std::vector<DrawRecord>& draws, const Dra
     }
     const int k = stored.value_or(0);
     FUZZ_CHECK(k >= 1 && k <= static_cast<int>(draws.size()) + 1);
-    FUZZ_CHECK(!wasSound || !isSound(draw, gameId) || undamaged(path, gameId));
+    // A second draw on a stored date is damage: lookups only ever find the first.
+    const bool newDate = std::none_of(
+        draws.begin(), draws.end(), [&](const DrawRecord& d) { return d.isOn(draw.day, draw.month, draw.year); });
+    FUZZ_CHECK(!wasSound || !isSound(draw, gameId) || !newDate || undamaged(path, gameId));
     std::vector<DrawRecord> after = readDraws(path);
     FUZZ_CHECK(after.size() == draws.size() + 1 && storedCount(path) == static_cast<int>(after.size()));
     const DrawRecord& added = after[k - 1];
@@ -140,7 +143,10 @@ void checkWriteAll(const std::vector<DrawRecord>& draws, int gameId)
     const std::vector<DrawRecord> back = readDraws(copy);
     FUZZ_CHECK(sameDraws(back, draws) && numberedInOrder(back));
     FUZZ_CHECK(draws.empty() || storedCount(copy) == static_cast<int>(draws.size()));
-    const bool sound = std::all_of(draws.begin(), draws.end(), [gameId](auto& d) { return isSound(d, gameId); });
+    const bool sound = std::all_of(draws.begin(), draws.end(), [gameId](auto& d) { return isSound(d, gameId); })
+                       && std::adjacent_find(draws.begin(), draws.end(), [](auto& a, auto& b) {
+                              return a.dateKey() >= b.dateKey();
+                          }) == draws.end();
     FUZZ_CHECK(!sound || undamaged(copy, gameId));
     QFile::remove(copy);
 }

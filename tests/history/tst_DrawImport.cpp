@@ -20,6 +20,9 @@ QByteArray plainRow(const DrawRecord& r)
 
 const QByteArray plainHeader = "date,n1,n2,n3,n4,n5,n6,bonus\n";
 const QByteArray goodRow = "2003-06-14,3,7,12,22,30,49,15\n";
+const QByteArray operatorHeader = "\"PRODUCT\",\"DRAW NUMBER\",\"SEQUENCE NUMBER\",\"DRAW DATE\",\"NUMBER DRAWN 1\","
+                                  "\"NUMBER DRAWN 2\",\"NUMBER DRAWN 3\",\"NUMBER DRAWN 4\",\"NUMBER DRAWN 5\","
+                                  "\"NUMBER DRAWN 6\",\"BONUS NUMBER\"\n";
 } // namespace
 
 class tst_DrawImport : public QObject
@@ -38,20 +41,32 @@ private slots:
     void cancelDuringTheMergeWritesNothing();
 
 private:
+    // Answers the question asked before a file of unknown product is imported, and keeps it.
+    DrawImport::Confirm answer(bool yes)
+    {
+        return [this, yes](const QString& question) {
+            m_asked << question;
+            return yes;
+        };
+    }
+
     std::unique_ptr<QTemporaryDir> m_dir;
     QString m_history;
+    QStringList m_asked;
 };
 
 void tst_DrawImport::init()
 {
     m_dir = std::make_unique<QTemporaryDir>();
     m_history = m_dir->filePath("CAN1.rtl");
+    m_asked.clear();
 }
 
 void tst_DrawImport::officialFileFillsEmptyHistory()
 {
     QString error;
-    const auto first = DrawImport::importFile(testDataPath("649-official.csv"), m_history, 1, {}, nullptr, &error);
+    const auto first =
+        DrawImport::importFile(testDataPath("649-official.csv"), m_history, 1, answer(false), {}, nullptr, &error);
     QVERIFY2(first, qPrintable(error));
     QCOMPARE(first->added, 4453);
     QCOMPARE(first->alreadyPresent + first->conflicts + first->refused, 0);
@@ -70,16 +85,21 @@ void tst_DrawImport::officialFileFillsEmptyHistory()
     }
 
     // Again, and in the plain layout: nothing to add, and the file is left alone. The plain layout
-    // into an empty history stores the same bytes.
+    // names no game, so it goes in only after a Yes; into an empty history it stores the same bytes.
     for (const char* name : {"649-official.csv", "lotto649.csv"}) {
-        const auto again = DrawImport::importFile(testDataPath(name), m_history, 1, {}, nullptr, &error);
+        const auto again = DrawImport::importFile(testDataPath(name), m_history, 1, answer(true), {}, nullptr, &error);
         QVERIFY2(again, qPrintable(error));
         QCOMPARE(again->added, 0);
         QCOMPARE(again->alreadyPresent, 4453);
         QCOMPARE(readFileBytes(m_history), bytes);
     }
-    QVERIFY(DrawImport::importFile(testDataPath("lotto649.csv"), m_dir->filePath("CAN7.rtl"), 1));
+    QVERIFY(DrawImport::importFile(testDataPath("lotto649.csv"), m_dir->filePath("CAN7.rtl"), 1, answer(true)));
     QCOMPARE(readFileBytes(m_dir->filePath("CAN7.rtl")), bytes);
+    const auto declined =
+        DrawImport::importFile(testDataPath("lotto649.csv"), m_dir->filePath("CAN3.rtl"), 1, answer(false));
+    QVERIFY(declined && declined->cancelled);
+    QVERIFY(!QFile::exists(m_dir->filePath("CAN3.rtl")));
+    QCOMPARE(m_asked, QStringList(3, "Import 4453 draws into National 6/49?"));
 }
 
 void tst_DrawImport::mergeStoresAsAddingByHand()
@@ -107,7 +127,7 @@ void tst_DrawImport::mergeStoresAsAddingByHand()
         csv += plainRow(r);
 
     QVERIFY(writeFileBytes(m_dir->filePath("draws.csv"), csv + plainRow(wrongBonus) + plainRow(wrongNumber)));
-    const auto summary = DrawImport::importFile(m_dir->filePath("draws.csv"), m_history, 1);
+    const auto summary = DrawImport::importFile(m_dir->filePath("draws.csv"), m_history, 1, answer(true));
     QVERIFY(summary);
     QCOMPARE(summary->added, 120 - 34);
     QCOMPARE(summary->alreadyPresent, 34);
@@ -140,6 +160,7 @@ void tst_DrawImport::refusedRows_data()
                                       << "the bonus 6 is also a main number";
     QTest::newRow("bonus 50") << 1 << QByteArray("2003-06-18,1,2,3,4,5,6,50") << "the bonus 50 is not within 1 to 49";
     QTest::newRow("a number short") << 1 << QByteArray("2003-06-18,1,2,3,4,5,6") << "7 fields where 8 were expected";
+    QTest::newRow("one field") << 1 << QByteArray("2003-06-18") << "1 field where 8 were expected";
     QTest::newRow("fraction") << 1 << QByteArray("2003-06-18,1,2,3,4,5,7.5,8") << "\"7.5\" is not a whole number";
     QTest::newRow("super 7 with 48") << 2 << QByteArray("2003-06-20,1,2,3,4,5,6,48,9")
                                      << "the number 48 is not within 1 to 47";
@@ -183,6 +204,9 @@ void tst_DrawImport::wholeFileRefused_data()
                                  << "The file is neither the operator's draw-history layout nor rows of a date, the "
                                     "numbers drawn and the bonus.";
     QTest::newRow("empty") << 1 << QByteArray("\n\n") << "The file holds no draws.";
+    QTest::newRow("National 6/49 file into Ontario 6/49")
+        << 6 << operatorHeader + "\"649\",1,0,\"1982-06-12\",3,11,12,14,41,43,13\n"
+        << "This file holds draws of National 6/49, not of Ontario 6/49. Nothing was imported.";
 }
 
 void tst_DrawImport::wholeFileRefused()
@@ -205,8 +229,9 @@ void tst_DrawImport::superSevenOperatorLayout()
                        "\"S7\",2,0,\"2003-06-20\",47,2,30,8,11,19,25,33\n"
                        "\"S7\",1,0,\"2003-06-13\",1,2,3,4,5,6,7,8\n"));
     const QString path = m_dir->filePath("CAN7.rtl");
-    const auto summary = DrawImport::importFile(m_dir->filePath("s7.csv"), path, 2);
+    const auto summary = DrawImport::importFile(m_dir->filePath("s7.csv"), path, 2, answer(true));
     QVERIFY(summary);
+    QCOMPARE(m_asked, QStringList{"Import 2 draws into Super 7?"}); // a product the program does not know
     QCOMPARE(summary->added, 2);
     const auto draws = ResultsFile::readAll(path).value();
     QCOMPARE(draws.size(), size_t(2));
@@ -224,7 +249,8 @@ void tst_DrawImport::cancelDuringTheMergeWritesNothing()
         ++calls;
         cancel = done > total / 2;
     };
-    const auto summary = DrawImport::importFile(testDataPath("649-official.csv"), m_history, 1, stopHalfway, &cancel);
+    const auto summary =
+        DrawImport::importFile(testDataPath("649-official.csv"), m_history, 1, answer(false), stopHalfway, &cancel);
     QVERIFY(summary && summary->cancelled);
     QVERIFY(calls > 2);
     QVERIFY(!QFile::exists(m_history));

@@ -16,6 +16,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+
 using Mode = LoopbackHttpServer::Mode;
 using namespace DownloadMessages;
 
@@ -65,15 +67,21 @@ private slots:
     void nothingSelected();
     void serverAddress_data();
     void serverAddress();
+    void damagedSettings_data();
+    void damagedSettings();
 
 private:
     // Runs the downloader over the games until it ends.
-    void run(const std::vector<int>& games, bool checkBeforeOverwriting, int timeoutMs = 5000);
+    void run(const std::vector<int>& games,
+             bool checkBeforeOverwriting,
+             int timeoutMs = 5000,
+             int deadlineMs = NetworkTransfer::DefaultDeadlineMs);
 
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<LoopbackHttpServer> m_server;
     ScriptedQuestions m_questions;
     QStringList m_statuses;
+    QString m_reason;
     QString m_path; // the National 6/49 history, first holding m_before
     QByteArray m_before;
 };
@@ -89,12 +97,13 @@ void tst_ResultsDownload::init()
     QVERIFY(writeFileBytes(m_path, m_before));
 }
 
-void tst_ResultsDownload::run(const std::vector<int>& games, bool checkBeforeOverwriting, int timeoutMs)
+void tst_ResultsDownload::run(const std::vector<int>& games, bool checkBeforeOverwriting, int timeoutMs, int deadlineMs)
 {
     QNetworkAccessManager network;
-    NetworkTransfer transfer(network, timeoutMs);
+    NetworkTransfer transfer(network, timeoutMs, deadlineMs);
     ResultsDownload download(transfer, m_questions);
     connect(&download, &ResultsDownload::statusChanged, this, [this](const QString& s) { m_statuses << s; });
+    connect(&download, &ResultsDownload::detailChanged, this, [this](const QString& s) { m_reason = s; });
     QSignalSpy finished(&download, &ResultsDownload::finished);
     const qsizetype scripted = m_questions.answers.size();
     QCOMPARE(download.start(m_dir->path(), m_server->base(), games, checkBeforeOverwriting), !games.empty());
@@ -115,8 +124,12 @@ void tst_ResultsDownload::verify_data()
     const QByteArray full = officialHistory(4453);
     const QByteArray seven = super7History(60);
     QTest::newRow("official history") << 1 << full << "";
-    QTest::newRow("stale record after the count, same date twice")
-        << 1 << with16(with16(full, 2, 6, 12), 2, 8, 6) + full.left(28) << "";
+    const QByteArray page = "<html><body>Not Found</body></html>";
+    QTest::newRow("stale record after the count") << 1 << full + full.left(28) << "";
+    QTest::newRow("same date twice") << 1 << with16(with16(full, 2, 6, 12), 2, 8, 6) << "record 2: not dated after";
+    QTest::newRow("a sound draw, then a web page") << 1 << officialHistory(1) + page << "63 bytes are not whole";
+    QTest::newRow("a sound draw, then a page of whole records")
+        << 1 << officialHistory(1) + page.leftJustified(56) << "record 2: no such date";
     QTest::newRow("super 7") << 2 << seven << "";
     QTest::newRow("empty") << 1 << QByteArray() << "0 bytes";
     QTest::newRow("count 0") << 1 << with16(full, 1, 0, 0) << "a count of 0";
@@ -124,7 +137,7 @@ void tst_ResultsDownload::verify_data()
     QTest::newRow("cut short") << 1 << full.left(full.size() - 1) << "4453 draws announced";
     QTest::newRow("30 February deep inside")
         << 1 << with16(with16(full, 3000, 6, 30), 3000, 8, 2) << "record 3000: no such date";
-    QTest::newRow("dated before the one above") << 1 << with16(full, 4000, 10, 1990) << "record 4000: dated before";
+    QTest::newRow("dated before the one above") << 1 << with16(full, 4000, 10, 1990) << "record 4000: not dated after";
     QTest::newRow("6/49 number 50") << 1 << with16(full, 200, 22, 50) << "record 200: the number 50";
     QTest::newRow("6/49 number twice") << 1 << with16(full, 201, 14, RecordFile::get16(full, 200 * 28 + 12))
                                        << "record 201: the number";
@@ -147,22 +160,29 @@ void tst_ResultsDownload::download_data()
 {
     addDownloadColumns();
     const QByteArray full = officialHistory(4453);
+    const QString tooLarge =
+        QStringLiteral("National 6/49: The file is too large: the server sent more than a history file can hold.");
     // As many draws as the player has, so the question names the date; a stale record tells the files apart.
     QTest::newRow("same count asks about the date")
         << 200 << Mode::Plain << officialHistory(100) + full.mid(100 * 28, 28) << true << QList<bool>{true}
         << QStringList{"Do you want to replace your current results for National 6/49 with those up to 5/5/1984"}
-        << true << allDone;
+        << true << allDone << "";
     QTest::newRow("one bad record deep inside")
         << 200 << Mode::Chunked << with16(full, 4000, 18, 0) << true << QList<bool>{false}
-        << QStringList{corruptNational} << false << stoppedCorrupt;
+        << QStringList{corruptNational} << false << stoppedCorrupt
+        << "National 6/49: record 4000: the number 0 is not within 1 to 49";
     QTest::newRow("larger than any history, chunked")
         << 200 << Mode::Chunked << full.repeated(8) << false << QList<bool>{false} << QStringList{failedNational}
-        << false << stoppedFailed;
+        << false << stoppedFailed << tooLarge;
     QTest::newRow("larger than any history, with length")
         << 200 << Mode::Plain << full.repeated(8) << false << QList<bool>{true} << QStringList{failedNational} << false
-        << someFailed;
-    QTest::newRow("silent server times out") << 200 << Mode::Silent << QByteArray() << true << QList<bool>{true}
-                                             << QStringList{failedNational} << false << someFailed;
+        << someFailed << tooLarge;
+    QTest::newRow("silent server times out")
+        << 200 << Mode::Silent << QByteArray() << true << QList<bool>{true} << QStringList{failedNational} << false
+        << someFailed << "National 6/49: The server did not answer within 0.3 seconds.";
+    QTest::newRow("trickling server meets the deadline")
+        << 200 << Mode::Trickle << full << true << QList<bool>{true} << QStringList{failedNational} << false
+        << someFailed << "National 6/49: The server did not send the whole file within 0.3 seconds.";
 }
 
 void tst_ResultsDownload::download()
@@ -170,10 +190,14 @@ void tst_ResultsDownload::download()
     const DownloadCase c = fetchDownloadCase();
     m_server->serve("/dwnld/CAN1.rtl", c.answer);
     m_questions.answers << c.answers;
-    run({1}, c.checkBefore, c.answer.mode == Mode::Silent ? 300 : 5000);
+    run({1},
+        c.checkBefore,
+        c.answer.mode == Mode::Silent ? 300 : 5000,
+        c.answer.mode == Mode::Trickle ? 300 : NetworkTransfer::DefaultDeadlineMs);
     QCOMPARE(m_questions.asked, c.questions);
     QCOMPARE(readFileBytes(m_path), c.replaced ? c.answer.body : m_before);
     QCOMPARE(m_statuses.last(), c.finalStatus);
+    QCOMPARE(m_reason, c.reason);
     QCOMPARE(m_server->requests, QStringList{"/dwnld/CAN1.rtl"});
     if (!c.replaced)
         return;
@@ -292,10 +316,39 @@ void tst_ResultsDownload::serverAddress()
     QFETCH(QString, stored);
     QString error;
     QCOMPARE(DownloadServer::setBaseAddress(m_dir->path(), typed, &error), !stored.isEmpty());
-    const QUrl after = DownloadServer::baseAddress(m_dir->path());
+    const QUrl after = DownloadServer::baseAddress(m_dir->path()).value();
     QCOMPARE(after.toString(), stored.isEmpty() ? QString(DownloadServer::DefaultBaseAddress) : stored);
     // The address window offers the stored address for editing; confirming it must keep it.
     QCOMPARE(DownloadServer::parseBaseAddress(DownloadServer::addressText(after)), std::optional<QUrl>(after));
+}
+
+void tst_ResultsDownload::damagedSettings_data()
+{
+    QTest::addColumn<QByteArray>("ini"); // null: a pipe stands in its place
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("junk") << QByteArray("GIF89a\xff\xfe") << "the file names no server address.";
+    QTest::newRow("control characters") << QByteArray("[download]\x01\nbase=http://example.ca/dwnld/\n")
+                                        << "the file holds control characters.";
+    QTest::newRow("ftp") << QByteArray("base=ftp://example.ca/dwnld/")
+                         << "The address must start with http:// or https://.";
+    QTest::newRow("file") << QByteArray("base=file:///etc/\n") << "The address must start with http:// or https://.";
+    QTest::newRow("pipe") << QByteArray() << "not a plain file";
+}
+
+// A download.ini the program did not write as it stands names no server: it is reported, never
+// replaced by the default address.
+void tst_ResultsDownload::damagedSettings()
+{
+    QFETCH(QByteArray, ini);
+    QFETCH(QString, reason);
+    const QString path = m_dir->filePath(DownloadServer::SettingsFile);
+    if (ini.isNull())
+        QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    else
+        QVERIFY(writeFileBytes(path, ini));
+    QString error;
+    QCOMPARE(DownloadServer::baseAddress(m_dir->path(), &error), std::nullopt);
+    QCOMPARE(error, QDir::toNativeSeparators(path) + ": " + reason);
 }
 
 QTEST_GUILESS_MAIN(tst_ResultsDownload)

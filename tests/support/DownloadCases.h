@@ -19,6 +19,7 @@ inline void addDownloadColumns()
     QTest::addColumn<QStringList>("questions"); // the questions that must be asked
     QTest::addColumn<bool>("replaced");         // the history becomes the body
     QTest::addColumn<QString>("finalStatus");
+    QTest::addColumn<QString>("reason"); // why the game failed, shown beside the status; "" when it did not
 }
 
 struct DownloadCase
@@ -29,6 +30,7 @@ struct DownloadCase
     QStringList questions;
     bool replaced = false;
     QString finalStatus;
+    QString reason;
 };
 
 // The current row, as QFETCH would read its columns one by one.
@@ -47,6 +49,7 @@ inline DownloadCase fetchDownloadCase()
     get("questions", &c.questions);
     get("replaced", &c.replaced);
     get("finalStatus", &c.finalStatus);
+    get("reason", &c.reason);
     return c;
 }
 

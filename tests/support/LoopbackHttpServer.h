@@ -1,6 +1,7 @@
 // LoopbackHttpServer: a small real HTTP/1.1 server on 127.0.0.1 for the downloader's tests. Each
 // path gets a canned answer: a plain body, the same sent in chunks without a length, a body cut
-// short, a redirect, or silence (the connection is accepted and never answered). With Tls::On it
+// short, a body trickling in a byte at a time, a redirect, or silence (the connection is accepted
+// and never answered). With Tls::On it
 // speaks https with the self-signed certificate of tests/data/tls.
 #pragma once
 
@@ -12,6 +13,7 @@
 #include <QStringList>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTimer>
 #include <QUrl>
 
 #include <map>
@@ -26,6 +28,7 @@ public:
         Chunked,  // Transfer-Encoding: chunked, no length
         CutShort, // the full length announced, half the body sent, then the connection closed
         Silent,   // never answers
+        Trickle,  // the full length announced, then one byte every 20 ms
     };
 
     struct Answer
@@ -144,6 +147,15 @@ private:
             socket->write("0\r\n\r\n");
         } else {
             socket->write(head + "Content-Length: " + QByteArray::number(a.body.size()) + "\r\n\r\n");
+            if (a.mode == Mode::Trickle) {
+                auto* drip = new QTimer(socket);
+                QObject::connect(drip, &QTimer::timeout, socket, [socket, body = a.body, at = qsizetype(0)]() mutable {
+                    if (at < body.size())
+                        socket->write(body.mid(at++, 1));
+                });
+                drip->start(20);
+                return;
+            }
             socket->write(a.mode == Mode::CutShort ? a.body.left(a.body.size() / 2) : a.body);
         }
         socket->disconnectFromHost();

@@ -22,6 +22,7 @@ struct MainWindowFixture
     // A Saturday: a regular 6/49 draw day.
     QDate today{2026, 12, 5};
     std::unique_ptr<QTemporaryDir> dir = std::make_unique<QTemporaryDir>();
+    ProgramFolders folders = ProgramFolders::oneFolder(dir->path());
     RecordingPrinter printers;
     SeededRandom random{20261205};
     std::unique_ptr<ScriptedPrompts> prompts = std::make_unique<ScriptedPrompts>();
@@ -36,7 +37,7 @@ struct MainWindowFixture
     Form1* start()
     {
         clock = std::make_unique<FixedClock>(today);
-        main = std::make_unique<Form1>(dir->path(), *clock, printers, random);
+        main = std::make_unique<Form1>(folders, *clock, printers, random);
         main->startUp();
         main->show();
         // Rows are clicked at their place on screen, so the window must be laid out first.

@@ -17,6 +17,7 @@ public:
     };
 
     QStringList names;
+    QString defaultName;
     QString current;
     std::vector<Job> jobs;
     bool failJobs = false;
@@ -24,6 +25,10 @@ public:
     QStringList printerNames() const override
     {
         return names;
+    }
+    QString defaultPrinter() const override
+    {
+        return defaultName;
     }
     QString currentPrinter() const override
     {

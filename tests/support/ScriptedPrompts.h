@@ -39,15 +39,17 @@ public:
         return next(answers, text);
     }
 
-    QString openFileName(QWidget*, const QString& caption, const QString&, const QString&) override
+    QString openFileName(QWidget*, const QString& caption, const QString& folder, const QString&) override
     {
         shown << QStringLiteral("file: ") + caption;
+        fileFolders << folder;
         return next(fileNames, caption);
     }
 
-    QString askText(QWidget*, const QString&, const QString& label, const QString&) override
+    QString askText(QWidget*, const QString&, const QString& label, const QString& text) override
     {
         shown << QStringLiteral("text: ") + label;
+        offered << text;
         return next(typed, label);
     }
 
@@ -72,7 +74,9 @@ public:
     QQueue<QString> fileNames;
     // Answers of text questions.
     QQueue<QString> typed;
+    QStringList offered; // the starting text of each text question
     QStringList shown;
+    QStringList fileFolders; // the folder each file chooser opened in
     QList<PromptIcon> icons; // one per OK message
     QList<bool> noByDefault; // one per question
     QStringList unexpected;

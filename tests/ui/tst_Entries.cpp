@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QItemSelectionModel>
+#include <QLabel>
 #include <QLineEdit>
 #include <QSignalSpy>
 
@@ -90,7 +91,7 @@ private slots:
         chooseRows(entries(), {1, 3});
         m_fx->prompts->answers << true;
         const qsizetype shownBefore = m_fx->prompts->shown.size();
-        CLICK(m_main, "deleteEntryButton");
+        QTest::keyClick(entries(), Qt::Key_Delete); // the key asks as the button does
         QCOMPARE(m_fx->prompts->last(), app + "Are you sure you want to delete the 2 selected entries?");
         QCOMPARE(m_fx->prompts->shown.size(), shownBefore + 1); // no closing message
         QCOMPARE(rowTexts(entries()), QStringList({"01 02 03 04 05 06", "03 04 05 06 07 08"}));
@@ -218,6 +219,7 @@ private slots:
         QVERIFY(!QFile::exists(emptyDated));
         QCOMPARE(m_main->entrySet().path(), standing);
         QCOMPARE(count(), QStringLiteral("3"));
+        QCOMPARE(setName()->text(), QStringLiteral("Standing Entry"));
         QWidget* add = openAdd(); // no weekday question for a standing entry
         QCOMPARE(add->windowTitle(), QStringLiteral("Standing Entry"));
         add->close();
@@ -226,6 +228,7 @@ private slots:
 
         CLICK(m_main, "datedEntryButton");
         QVERIFY(!m_main->findChild<QWidget*>("datedEntryButton")->isVisible());
+        QVERIFY(!setName()->isVisible()); // a dated list names itself by its date
         QCOMPARE(m_main->entrySet().path(), emptyDated);
     }
 
@@ -278,6 +281,11 @@ private:
     QAbstractItemView* entries() const
     {
         return m_main->findChild<QAbstractItemView*>("entryList");
+    }
+
+    QLabel* setName() const
+    {
+        return m_main->findChild<QLabel*>("setNameLabel");
     }
 
     QString count() const

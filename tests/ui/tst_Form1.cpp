@@ -8,6 +8,7 @@
 #include "TestFiles.h"
 #include "UiDriver.h"
 
+#include <QComboBox>
 #include <QDateEdit>
 #include <QDir>
 #include <QFile>
@@ -16,6 +17,9 @@
 #include <QListWidget>
 #include <QRadioButton>
 #include <QTextBrowser>
+#include <QTimer>
+
+#include <sys/stat.h>
 
 namespace
 {
@@ -75,11 +79,16 @@ private slots:
         QVERIFY(!QFile::exists(m_fx->path("BC05DEC2026.lot")));
 
         m_fx->main.reset();
-        m_fx->printers.names = {"Office", "Home"};
+        m_fx->printers.names = {"Office", "Home", "Lab"};
+        m_fx->printers.defaultName = "Home";
         m_main = m_fx->start(); // the next start opens on the stored province
         QCOMPARE(m_main->state().gameId, int16_t(4));
         QCOMPARE(m_main->findChild<QRadioButton*>("provincialRadio")->text(), QStringLiteral("BC 6/49"));
         QVERIFY(m_main->findChild<QWidget*>("printEntriesButton")->isEnabled());
+        // No printer chosen yet: printing goes to the system's default, and Printer Selection says so.
+        TRIGGER(m_main, "actionSelectPrinter");
+        QCOMPARE(openWindow("Form30")->findChild<QComboBox*>("printerCombo")->currentText(), "Home");
+        CLICK(openWindow("Form30"), "closeButton");
     }
 
     void gameSwitchKeepsTheLayoutAndChecks()
@@ -183,14 +192,20 @@ private slots:
         QCOMPARE(shownBalls(), QList<int16_t>({5, 7, 18, 30, 37, 46, 19}));
     }
 
+    // Help comes from the program's share folder, which a package keeps apart from the player's files.
     void helpAndAbout()
     {
+        m_fx->folders.share = m_fx->path("share");
+        QVERIFY(QDir().mkpath(m_fx->folders.share));
+        QVERIFY(QFile::copy(HELP_FILE, m_fx->path("DRAWSMITH.HLP")));
         m_main = m_fx->start();
         TRIGGER(m_main, "actionHelpContents");
         QCOMPARE(m_fx->prompts->last(),
                  QStringLiteral("Drawsmith Canada: Cannot find Help file in the installation directory"));
-        QVERIFY(QFile::copy(HELP_FILE, m_fx->path("DRAWSMITH.HLP")));
+        QVERIFY(QFile::copy(HELP_FILE, m_fx->path("share/DRAWSMITH.HLP")));
         TRIGGER(m_main, "actionHelpContents");
+        TRIGGER(m_main, "actionHelpContents"); // the one help window again
+        QCOMPARE(m_main->findChildren<QWidget*>("HelpViewer").size(), 1);
         auto* help = openWindow("HelpViewer");
         QVERIFY(help);
         auto* browser = help->findChild<QTextBrowser*>("helpBrowser");
@@ -198,6 +213,8 @@ private slots:
         CLICK(help, "closeButton");
 
         TRIGGER(m_main, "actionAbout");
+        TRIGGER(m_main, "actionAbout");
+        QCOMPARE(m_main->findChildren<QWidget*>("frmAbout").size(), 1);
         auto* about = openWindow("frmAbout");
         QVERIFY(about);
         QCOMPARE(about->findChild<QLabel*>("versionLabel")->text(), QStringLiteral("Version 8.6.0"));
@@ -206,16 +223,39 @@ private slots:
         QTRY_VERIFY(!openWindow("frmAbout"));
     }
 
+    void messageBoxHoldsItsTitle()
+    {
+        // The real box, with a text much shorter than its title and the title bar's buttons.
+        PromptHandler* scripted = Prompt::setHandler(nullptr);
+        int width = 0;
+        QTimer::singleShot(0, [&width] {
+            QWidget* box = QApplication::activeModalWidget();
+            width = box->width();
+            box->close();
+        });
+        Prompt::inform(nullptr, "Done");
+        Prompt::setHandler(scripted);
+        QFont titleFont = QApplication::font("QMdiSubWindowTitleBar");
+        titleFont.setBold(true);
+        QVERIFY2(width > QFontMetrics(titleFont).horizontalAdvance(Prompt::appTitle()) + 100,
+                 qPrintable(QString::number(width)));
+    }
+
     void unusableFilesAreReported()
     {
-        // Folders standing where the files should be cannot be opened as files, whoever runs the test.
-        for (const char* name : {"game.dat", "CAN2.rtl", "print.dat"})
+        // Folders standing where the files should be cannot be opened as files, whoever runs the test;
+        // a pipe would never answer and a link to an endless device would never end.
+        for (const char* name : {"game.dat", "print.dat"})
             QVERIFY(QDir(m_fx->dir->path()).mkdir(name));
+        QCOMPARE(mkfifo(QFile::encodeName(m_fx->path("CAN2.rtl")).constData(), 0600), 0);
+        QVERIFY(QFile::link("/dev/zero", m_fx->path("Western05DEC2026.lot")));
         m_main = m_fx->start();
         QCOMPARE(m_main->state().gameId, int16_t(3)); // still starts, on Western
         const QString shown = m_fx->prompts->shown.join(" | ");
         QVERIFY2(m_fx->prompts->texts().filter("game.dat").size() >= 1, qPrintable(shown));
-        QVERIFY2(m_fx->prompts->texts().filter("CAN2.rtl").size() >= 1, qPrintable(shown));
+        QVERIFY2(m_fx->prompts->texts().filter("CAN2.rtl: not a plain file").size() >= 1, qPrintable(shown));
+        QVERIFY2(m_fx->prompts->texts().filter("Western05DEC2026.lot: not a plain file").size() >= 1,
+                 qPrintable(shown));
         QVERIFY2(m_fx->prompts->texts().filter("print.dat").size() == 1, qPrintable(shown));
     }
 
@@ -230,6 +270,10 @@ private slots:
         for (int i = 0; i < noise.size(); ++i)
             noise[i] = char((i * 97 + 13) % 251);
         QVERIFY(writeFileBytes(m_fx->path("Western05DEC2026.lot"), noise));
+        // National 6/49's two draws are stored newest first.
+        QVERIFY(ResultsFile::writeAll(
+            m_fx->path("CAN1.rtl"),
+            {draw(saturday, {1, 2, 3, 4, 5, 6, 0}, 9), draw(saturday.addDays(-3), {1, 2, 3, 4, 5, 7, 0}, 9)}));
         m_main = m_fx->start();
         QVERIFY(m_main->isDrawShown());
         QCOMPARE(m_fx->prompts->texts().filter("CAN2.rtl: draw 2 holds numbers outside 1..49").size(), 1);
@@ -237,7 +281,8 @@ private slots:
         QVERIFY(m_main->entrySet().count() > 0);
         QTest::mouseClick(m_main->findChild<QWidget*>("nationalRadio"), Qt::LeftButton);
         QTest::mouseClick(m_main->findChild<QWidget*>("provincialRadio"), Qt::LeftButton);
-        QCOMPARE(m_fx->prompts->texts().filter("has not been changed").size(), 2);
+        QCOMPARE(m_fx->prompts->texts().filter("CAN1.rtl: draw 2 is not dated after draw 1").size(), 1);
+        QCOMPARE(m_fx->prompts->texts().filter("has not been changed").size(), 3);
         QCOMPARE(readFileBytes(m_fx->path("Western05DEC2026.lot")), noise);
     }
 

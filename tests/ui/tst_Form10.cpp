@@ -6,6 +6,7 @@
 #include "UiDriver.h"
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QListWidget>
 #include <QRadioButton>
 #include <QSignalSpy>
@@ -76,6 +77,7 @@ private slots:
         QTest::keyClick(list->viewport(), Qt::Key_Space);
         QCOMPARE(totals(filter), QStringList({"5", "2", "3"}));
 
+        m_w->prompts.answers << true << true;
 #ifdef Q_OS_UNIX
         // A removal whose write fails leaves the file and the marks as they were, to try again.
         const QByteArray before = fileBytes(m_w->entries.path());
@@ -110,9 +112,24 @@ private slots:
                               indent + "30 31 32 33 34 35 ",
                               indent + "25 26 27 28 29 39 "}));
 
-        filter->findChild<QSlider*>("sumSlider")->setValue(5); // 125..173: sums 21, 195 and 174 are outside
+        // A refused check leaves no marks behind for Remove to act on.
+        auto* sumFilter = filter->findChild<QCheckBox*>("sumFilterCheck");
+        QTest::mouseClick(sumFilter, Qt::LeftButton);
+        CLICK(filter, "checkButton");
+        QCOMPARE(totals(filter), QStringList({"", "", ""}));
+        QCOMPARE(filter->findChild<QListWidget*>("filteredList")->count(), 0);
+        QTest::mouseClick(sumFilter, Qt::LeftButton);
+
+        filter->findChild<QSlider*>("sumSlider")->setValue(5); // sums 21, 195 and 174 are outside
+        QCOMPARE(filter->findChild<QLabel*>("sumBandLabel")->text(), QStringLiteral("Sums 125 to 173"));
         CLICK(filter, "checkButton");
         QCOMPARE(totals(filter), QStringList({"3", "3", "0"}));
+        m_w->prompts.answers << false << true;
+        const QByteArray before = fileBytes(m_w->entries.path());
+        CLICK(filter, "removeButton");
+        QCOMPARE(m_w->prompts.last(), QStringLiteral("Drawsmith Canada: Remove 3 lines from the entry file?"));
+        QVERIFY(m_w->prompts.noByDefault.last());
+        QCOMPARE(fileBytes(m_w->entries.path()), before);
         CLICK(filter, "removeButton");
         QCOMPARE(fileBytes(m_w->entries.path()), QByteArray(28, '\0'));
         QCOMPARE(m_w->entries.count(), 0);
@@ -165,6 +182,7 @@ private slots:
         if (filter) {
             QVERIFY(!main->isInputEnabled());
             check(filter, true, false);
+            fx.prompts->answers << true;
             CLICK(filter, "removeButton");
             CLICK(filter, "closeButton");
             QTRY_VERIFY(main->isInputEnabled());

@@ -8,7 +8,10 @@
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
+#include <QDir>
+#include <QFile>
 #include <QToolTip>
+#include <QWindow>
 
 // The statistics window and the ball window it opens, from the main window's "Stats" icon, over
 // the first real National 6/49 draws and a Super 7 history whose seventh number is always 47 and
@@ -32,6 +35,7 @@ private slots:
     void gamesAndSortedMode()
     {
         QVERIFY(openStats());
+        QCOMPARE(m_stats->windowHandle()->transientParent(), m_fx->main->windowHandle());
         QCOMPARE(m_stats->windowTitle(), QStringLiteral("Draw Statistics for National 6/49"));
         QCOMPARE(bars()->count(), 49);
         QCOMPARE(bars()->sum(), 6 * 4453);
@@ -47,18 +51,34 @@ private slots:
         for (int i = 0; i < typed.size(); ++i) {
             m_fx->prompts->shown.clear();
             CLICK(m_stats, "clearButton");
+            QTest::mouseClick(lastDraws, Qt::LeftButton);
             QTest::keyClicks(lastDraws, typed[i]);
-            CLICK(m_stats, "showButton");
+            QTest::keyClick(lastDraws, Qt::Key_Return); // Enter in the box is "Show"
             QCOMPARE(bars()->sum(), sums[i]);
             QCOMPARE(m_fx->prompts->texts().value(0), messages[i]);
         }
+        // The refused value changes neither game nor order, so "Info" still serves the game shown.
+        TRIGGER(m_stats, "actionShowSuper7");
+        TRIGGER(m_stats, "actionSortedYes");
+        QVERIFY(m_stats->findChild<QAction*>("actionSortedNo")->isChecked());
+        QCOMPARE(m_stats->windowTitle(), QStringLiteral("Draw Statistics for National 6/49"));
+        auto* ballEdit = m_stats->findChild<QLineEdit*>("ballEdit");
+        QTest::mouseClick(ballEdit, Qt::LeftButton);
+        QTest::keyClicks(ballEdit, "48");
+        QTest::keyClick(ballEdit, Qt::Key_Return); // Enter in the ball box is "Info"
+        QWidget* info = openWindow("Form26");
+        QVERIFY(info);
+        QCOMPARE(info->windowTitle(), QStringLiteral("Draw Statistics for National 6/49 <Ball 48>"));
+        // In front of the statistics window, over its middle.
+        QCOMPARE(info->windowHandle()->transientParent(), m_stats->windowHandle());
+        QCOMPARE(info->geometry().center(), m_stats->geometry().center());
+        CLICK(info, "closeButton");
         CLICK(m_stats, "clearButton");
 
         TRIGGER(m_stats, "actionShowSuper7"); // the seventh number counts, the bonus never
         QCOMPARE(m_stats->windowTitle(), QStringLiteral("Draw Statistics for Super 7"));
         QCOMPARE(bars()->count(), 47);
         QCOMPARE(bars()->at(46), 25.0);
-        m_stats->findChild<QLineEdit*>("ballEdit")->setText("48");
         CLICK(m_stats, "infoButton");
         QCOMPARE(m_fx->prompts->last(), "Drawsmith Canada: You must enter a number between 1 and 47");
 
@@ -81,7 +101,7 @@ private slots:
         QChart* chart = view->chart();
         const QPointF middle = chart->mapToPosition(QPointF(0, times / 2.0), chart->series().front());
         QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->mapFromScene(chart->mapToScene(middle)));
-        QWidget* info = openWindow("Form26");
+        info = openWindow("Form26");
         QVERIFY(info);
         QCOMPARE(info->windowTitle(),
                  QStringLiteral("Draw Statistics for National 6/49 (Sorted) <Ball  %1>").arg(ball));
@@ -97,6 +117,10 @@ private slots:
         QTRY_VERIFY(openWindow("Form26"));
         CLICK(openWindow("Form26"), "closeButton");
 
+        // An unreadable history leaves the game shown as well.
+        QVERIFY(QFile::remove(m_fx->path("CAN7.rtl")) && QDir(m_fx->dir->path()).mkdir("CAN7.rtl"));
+        TRIGGER(m_stats, "actionShowSuper7");
+        QCOMPARE(m_stats->windowTitle(), QStringLiteral("Draw Statistics for National 6/49 (Sorted)"));
         CLICK(m_stats, "closeButton");
         QTRY_VERIFY(m_fx->main->isInputEnabled());
     }

@@ -7,6 +7,7 @@
 #include "editEntry.h"
 
 #include <QDir>
+#include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTimer>
@@ -52,10 +53,23 @@ private slots:
 
     void failedWritesChangeNothing()
     {
-        // The file turns into a folder behind the edit window's back, which no one can write as a file.
         const QString name = QStringLiteral("Ontario05DEC2026.lot");
         QVERIFY(m_w->entries.open(m_w->path(name), 6));
-        QVERIFY(m_w->entries.append({1, 2, 3, 4, 5, 6, 0}));
+        QVERIFY(m_w->entries.append({{1, 2, 3, 4, 5, 6, 0}, {7, 8, 9, 10, 11, 12, 0}}));
+        // Another copy of the program deletes the line being edited: nothing is changed, and the
+        // window closes on the lines shown afresh.
+        QPointer<editEntry> stale = new editEntry(m_w->entries, 0, m_w->entries.lines()[0], nullptr);
+        stale->show();
+        QVERIFY(EntryFile::DeleteEntryLine(m_w->entries.path(), 1));
+        TYPE_BOXES(stale, {"40", "41", "42", "43", "44", "45"});
+        CLICK(stale, "changeButton");
+        QVERIFY2(m_w->prompts.last().contains("changed outside the program"), qPrintable(m_w->prompts.last()));
+        QVERIFY(!stale || !stale->isVisible());
+        QCOMPARE(EntryFile::readAllLines(m_w->entries.path()),
+                 std::optional(std::vector<EntryNumbers>{{7, 8, 9, 10, 11, 12, 0}}));
+        QCOMPARE(m_w->entries.count(), 1);
+
+        // The file turns into a folder behind the edit window's back, which no one can write as a file.
         auto* editor = new editEntry(m_w->entries, 0, m_w->entries.lines()[0], nullptr);
         editor->show();
         QDir folder(m_w->dir.path());
@@ -64,7 +78,7 @@ private slots:
         CLICK(editor, "changeButton");
         QVERIFY2(m_w->prompts.last().contains(name), qPrintable(m_w->prompts.last()));
         QVERIFY(editor->isVisible());
-        QCOMPARE(m_w->entries.index(0).data().toString(), QStringLiteral("01 02 03 04 05 06"));
+        QCOMPARE(m_w->entries.index(0).data().toString(), QStringLiteral("07 08 09 10 11 12"));
         editor->close();
 
         QVERIFY(folder.mkdir("StandBC.lot"));
@@ -80,12 +94,15 @@ private slots:
     // Over 20 copies of one draw, which yield one line and then nothing new.
     void suggestionsStop_data()
     {
-        QTest::addColumn<QString>("stop"); // pressed as soon as the run lets events through
+        // Pressed as soon as the run lets events through; "enter": none, the run starts by Enter.
+        QTest::addColumn<QString>("stop");
         QTest::addColumn<QString>("message");
-        QTest::newRow("no further line") << QString()
-                                         << "1 of 5 lines were added. No further line was found in 200000 attempts";
+        const QString noFurther = "1 of 5 lines were added. No further line was found in 200000 attempts";
+        QTest::newRow("no further line") << QString() << noFurther;
         QTest::newRow("cancel keeps the line made") << "suggestCancelButton" << QString();
         QTest::newRow("closing stops, then closes") << "close" << QString();
+        // Enter presses the button of the frame typed in, and only that one.
+        QTest::newRow("Enter in Enter No") << "enter" << noFurther;
     }
 
     void suggestionsStop()
@@ -96,15 +113,22 @@ private slots:
         Form5* add = open(1, QStringLiteral("StandLotto.lot"));
         QSignalSpy closed(add, &ChildWindow::closed);
         CLICK(add, "suggestCancelButton"); // a Cancel while nothing runs stops no later run
-        QTest::keyClicks(add->findChild<QLineEdit*>("suggestCountEdit"), "5");
+        auto* count = add->findChild<QLineEdit*>("suggestCountEdit");
+        QTest::keyClicks(count, "5");
         QTest::mouseClick(add->findChild<QWidget*>("additionalRadio"), Qt::LeftButton);
         if (stop == "close")
             QTimer::singleShot(0, add, &QWidget::close);
-        else if (!stop.isEmpty())
+        else if (stop.endsWith("Button"))
             QTimer::singleShot(0, add, [&] { QTest::mouseClick(add->findChild<QPushButton*>(stop), Qt::LeftButton); });
-        CLICK(add, "suggestAddButton");
+        if (stop == "enter") {
+            QTest::mouseClick(count, Qt::LeftButton);
+            QTest::keyClick(count, Qt::Key_Return);
+        } else {
+            CLICK(add, "suggestAddButton");
+        }
         QCOMPARE(EntryFile::ReadEntryCount(m_w->entries.path()), std::optional<int>(1));
         QCOMPARE(m_w->prompts.texts().value(0).left(message.size()), message);
+        QCOMPARE(m_w->prompts.shown.size(), message.isEmpty() ? 0 : 1);
         QCOMPARE(closed.count(), stop == "close" ? 1 : 0);
         if (closed.isEmpty()) {
             for (const char* name : {"addButton", "clearButton", "closeButton", "suggestAddButton"})

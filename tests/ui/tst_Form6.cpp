@@ -82,6 +82,7 @@ private slots:
         for (int page : {1, 2, 3, 3}) {
             CLICK(form, "moreButton");
             QCOMPARE(visiblePage(form), page);
+            QCOMPARE(form->findChild<QLabel*>("pageLabel")->text(), QStringLiteral("Page %1 of 4").arg(page + 1));
         }
         for (int page : {2, 1, 0, 0}) {
             CLICK(form, "backButton");
@@ -94,10 +95,19 @@ private slots:
         Form6* form = open(3000);
         auto* start = form->findChild<QDateEdit*>("startDateEdit");
         auto* end = form->findChild<QDateEdit*>("endDateEdit");
+        start->setDate(QDate(2003, 1, 4));
+        end->setDate(QDate(2003, 1, 8));
+        CLICK(form, "checkButton");
+        QTRY_VERIFY(!form->isChecking());
+        auto* firstPage = form->findChild<QListView*>("page0View")->model();
+        QVERIFY(firstPage->rowCount() > 0);
+        // A refused range leaves nothing of the check before it in view.
         start->setDate(QDate(2003, 1, 8));
         end->setDate(QDate(2003, 1, 4));
         CLICK(form, "checkButton");
         QCOMPARE(m_w->prompts.last(), "Drawsmith Canada: Your start date must be before your end date");
+        QCOMPARE(firstPage->rowCount(), 0);
+        QCOMPARE(form->findChild<QLabel*>("statusLabel")->text(), QString());
         start->setDate(QDate(2003, 1, 5)); // between two draws
         end->setDate(QDate(2003, 1, 7));
         CLICK(form, "checkButton");

@@ -15,9 +15,10 @@ class tst_Form8 : public QObject
 private slots:
     void init()
     {
+        QLocale::setDefault(QLocale(QLocale::French, QLocale::Canada)); // a French desktop
         m_fx = std::make_unique<MainWindowFixture>();
         QVERIFY(writeFileBytes(m_fx->path("lines.txt"), "49 01 25 13 07 30\r\n03 11 24 30 41 49\r\n"));
-        QVERIFY(writeFileBytes(m_fx->path("notes.TXT"), "hello\n"));
+        QVERIFY(writeFileBytes(m_fx->path("notes.TXT"), QByteArray("hel\0lo\n", 7)));
         m_main = m_fx->start();
         TRIGGER(m_main, "actionImportText");
         m_import = openWindow("Form8");
@@ -47,7 +48,9 @@ private slots:
         clickRow(files, 0);
         QCOMPARE(rowTexts(m_import->findChild<QListWidget*>("contentsList")),
                  QStringList({"49 01 25 13 07 30", "03 11 24 30 41 49"}));
-        m_import->findChild<QDateEdit*>("entryDateEdit")->setDate(m_fx->today.addDays(daysLater));
+        auto* date = m_import->findChild<QDateEdit*>("entryDateEdit");
+        date->setDate(m_fx->today.addDays(daysLater));
+        QVERIFY2(date->text().endsWith(" December 2026"), qPrintable(date->text())); // English, as everywhere
         CLICK(m_import, "validateButton");
         QCOMPARE(m_fx->prompts->last(), app + "Entry Valid - click Import to create entry");
         QVERIFY(offersImport());
@@ -68,6 +71,10 @@ private slots:
     {
         CLICK(m_import, "validateButton");
         QCOMPARE(m_fx->prompts->last(), app + "You have not selected a file");
+        clickRow(m_import->findChild<QListWidget*>("fileList"), 1);
+        CLICK(m_import, "validateButton");
+        QCOMPARE(m_fx->prompts->last(),
+                 app + "Your txt file is not valid\n\n" + m_fx->path("notes.TXT") + ": byte 4 is not text");
 
         // The main window's date already holds a line.
         QVERIFY(m_main->entrySet().append({1, 2, 3, 4, 5, 6, 0}));

@@ -122,9 +122,8 @@ private slots:
         TRIGGER(main, "actionCreateOptimised");
         auto* optimiser = openWindow<LinkProcess>("LinkProcess");
         QVERIFY(optimiser);
-        QVERIFY(main->isInputEnabled()); // the optimiser does not block the main window
-        auto* create = main->findChild<QAction*>("actionCreateOptimised");
-        QVERIFY(!create->isEnabled()); // but one optimiser at a time
+        QVERIFY(!main->isInputEnabled()); // no game switch behind its back
+        QCOMPARE(optimiser->windowTitle(), "Optimiser for Western 6/49");
         process(optimiser, "1");
         auto* date = optimiser->findChild<QDateEdit*>("entryDateEdit");
         date->setDate(fx.today.addDays(7));
@@ -137,9 +136,13 @@ private slots:
         QTest::keyClick(optimiser->findChild<QLineEdit*>("drawsEdit"), Qt::Key_Backspace);
         QVERIFY(!optimiser->findChild<QWidget*>("createEntriesButton")->isEnabled());
         process(optimiser, "1");
-        fx.prompts->answers << true; // to quit without creating from the new run
-        QVERIFY(optimiser->close());
-        QVERIFY(create->isEnabled());
+        // Exit asks once whether to quit without creating from the new run; No keeps every window.
+        fx.prompts->answers << false;
+        TRIGGER(main, "actionExit");
+        QVERIFY(main->isVisible() && optimiser->isVisible());
+        fx.prompts->answers << true;
+        TRIGGER(main, "actionExit");
+        QTRY_VERIFY(!main->isVisible() && !openWindow("LinkProcess"));
         FINISH_MAIN_WINDOW(&fx);
     }
 

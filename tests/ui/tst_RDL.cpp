@@ -54,11 +54,22 @@ private slots:
         QVERIFY(downloader->findChild<QCheckBox*>("modemCheckBox")->isHidden());
         QVERIFY(!downloader->findChild<QWidget*>("cancelButton")->isEnabled());
         QVERIFY(downloader->findChild<QAction*>("actionCheckYes")->isChecked());
-        // Only web addresses are taken, and a refused one is not stored.
-        m_fx->prompts->typed << "ftp://results.example.ca/dwnld/";
+        // Only web addresses are taken; a refused one is not stored and comes back as typed.
+        m_fx->prompts->typed << "ftp://results.example.ca/dwnld/"
+                             << "";
         TRIGGER(downloader, "actionChangeServerAddress");
-        QCOMPARE(m_fx->prompts->last(), title + "The address must start with http:// or https://.");
+        QCOMPARE(m_fx->prompts->shown.at(1), title + "The address must start with http:// or https://.");
+        QCOMPARE(m_fx->prompts->offered,
+                 (QStringList{"http://localhost:8000/dwnld/", "ftp://results.example.ca/dwnld/"}));
         QVERIFY(!QFile::exists(m_fx->path("download.ini")));
+        // A damaged download.ini is named, and the address is asked for before anything is fetched.
+        QVERIFY(writeFileBytes(m_fx->path("download.ini"), "base=file:///etc/\n"));
+        m_fx->prompts->typed << "";
+        CLICK(downloader, "downloadButton");
+        QCOMPARE(m_fx->prompts->texts().mid(3),
+                 (QStringList{m_fx->path("download.ini") + ": The address must start with http:// or https://.",
+                              "Web folder holding the history files (http:// or https://):"}));
+        QVERIFY(downloader->findChild<QWidget*>("downloadButton")->isEnabled());
         CLICK(downloader, "closeButton");
         QTRY_VERIFY(m_main->isInputEnabled());
     }
@@ -68,13 +79,13 @@ private slots:
         addDownloadColumns();
         QTest::newRow("replaced after the date question")
             << 200 << Mode::Plain << officialHistory(4453) << true << QList<bool>{true} << QStringList{replaceNational}
-            << true << allDone;
+            << true << allDone << "";
         QTest::newRow("Check Before Overwriting No: no question")
-            << 200 << Mode::Plain << officialHistory(4453) << false << QList<bool>{} << QStringList{} << true
-            << allDone;
+            << 200 << Mode::Plain << officialHistory(4453) << false << QList<bool>{} << QStringList{} << true << allDone
+            << "";
         QTest::newRow("404, player says No: run stopped")
             << 404 << Mode::Plain << QByteArray("Not here") << true << QList<bool>{false} << QStringList{failedNational}
-            << false << stoppedFailed;
+            << false << stoppedFailed << "National 6/49: The server replied 404 Not Found.";
     }
 
     void download()
@@ -93,12 +104,14 @@ private slots:
         QStringList expected;
         QList<bool> noByDefault; // a question whose Yes overwrites the history defaults to No
         for (const QString& q : c.questions) {
-            expected << title + q;
-            noByDefault << !q.endsWith("continue downloading the other results?");
+            const bool failure = q.endsWith("continue downloading the other results?");
+            expected << title + q + (failure ? "\n\n" + c.reason : QString()); // a failure says why
+            noByDefault << !failure;
         }
         QCOMPARE(m_fx->prompts->shown, expected);
         QCOMPARE(m_fx->prompts->noByDefault, noByDefault);
         QCOMPARE(downloader->findChild<QLabel*>("statusLabel")->text(), c.finalStatus);
+        QCOMPARE(downloader->findChild<QLabel*>("reasonLabel")->text(), c.reason);
         QCOMPARE(fieldText(downloader, "downloadingEdit"), QStringLiteral("Downloading National 6/49"));
         QCOMPARE(readFileBytes(m_history), c.replaced ? c.answer.body : before);
         // A failed transfer leaves no full bar behind, whatever the error page held.
@@ -125,7 +138,8 @@ private slots:
         m_fx->prompts->answers << false;
         CLICK(downloader, "cancelButton");
         QTRY_VERIFY(downloader->findChild<QWidget*>("closeButton")->isEnabled());
-        QCOMPARE(m_fx->prompts->shown, QStringList{title + failedNational});
+        QCOMPARE(m_fx->prompts->shown,
+                 QStringList{title + failedNational + "\n\nNational 6/49: The download was cancelled."});
         QCOMPARE(readFileBytes(m_history), before);
         CLICK(downloader, "closeButton");
     }
@@ -134,7 +148,8 @@ private slots:
     void importCancelledThenDone()
     {
         const QByteArray before = readFileBytes(m_history);
-        m_fx->prompts->fileNames << testDataPath("649-official.csv") << testDataPath("649-official.csv");
+        m_fx->prompts->fileNames << testDataPath("649-official.csv") << testDataPath("lotto649.csv")
+                                 << testDataPath("649-official.csv");
         // Cancel is pressed as soon as the import first lets the window take a click.
         QTimer::singleShot(0, this, [] {
             if (auto* import = openWindow("HistoryImport"))
@@ -147,6 +162,16 @@ private slots:
         QTRY_VERIFY(m_main->isInputEnabled());
         QVERIFY(!m_main->isDrawShown());
 
+        // A plain file names no game: it goes in only after a Yes, and No is the default answer.
+        m_fx->prompts->answers << false;
+        TRIGGER(m_main, "actionImportDrawHistory");
+        QCOMPARE(m_fx->prompts->texts().mid(3),
+                 (QStringList{"Import 4453 draws into National 6/49?",
+                              "The import was cancelled. The draw history was not changed."}));
+        QCOMPARE(m_fx->prompts->noByDefault, QList<bool>{true});
+        QCOMPARE(readFileBytes(m_history), before);
+        QTRY_VERIFY(m_main->isInputEnabled());
+
         m_fx->prompts->shown.clear();
         TRIGGER(m_main, "actionImportDrawHistory");
         QCOMPARE(m_fx->prompts->shown,
@@ -156,6 +181,8 @@ private slots:
         QCOMPARE(ResultsFile::readCount(m_history), std::optional<int>(4453));
         QTRY_VERIFY(m_main->isInputEnabled());
         QVERIFY(m_main->isDrawShown()); // the newest draw, now in the history
+        // The chooser opens where the program's own real histories are installed.
+        QCOMPARE(m_fx->prompts->fileFolders, QStringList(3, m_fx->path("history")));
     }
 
 private:

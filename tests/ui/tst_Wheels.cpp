@@ -5,6 +5,8 @@
 #include "WheelCatalogue.h"
 
 #include <QFile>
+#include <QLabel>
+#include <QSet>
 
 // The main window's "Wheels" menu: "Create" opens the game's builder, the "Open" entries show saved
 // sets through the entry set, and a builder that replaces the shown set empties the list.
@@ -53,16 +55,22 @@ private slots:
                 QVERIFY(EntryFile::AppendEntryLine(m_fx->path(word + kind.entrySetSuffix), {1, 2, 3, 4, 5, 6, 7}, 2));
         }
         startOn(selector);
+        QSet<QKeySequence> accessKeys;
         for (const WheelKind* kind : WheelCatalogue::openMenuKinds()) {
             auto* entry = m_main->findChild<QAction*>(kind->menuName);
             QCOMPARE(entry->isVisible(), kind->builder == builder);
             if (kind->builder != builder)
                 continue;
+            accessKeys << QKeySequence::mnemonic(entry->text());
             entry->trigger();
             QCOMPARE(m_main->entrySet().path(), m_fx->path(word + kind->entrySetSuffix));
             QCOMPARE(fieldText(m_main, "entryCountEdit"), QString::number(kind->type));
         }
         QVERIFY(m_main->findChild<QWidget*>("datedEntryButton")->isVisible());
+        // Each entry of the game has its own access key; the list names the set shown last.
+        QVERIFY(!accessKeys.contains(QKeySequence()));
+        QCOMPARE(accessKeys.size(), super7 ? 5 : 10);
+        QCOMPARE(m_main->findChild<QLabel*>("setNameLabel")->text(), word + (super7 ? " 7-7-3 wheel" : " 6-3-3 wheel"));
 
         // A set never saved: the message, and the set shown stays.
         const QString firstSet = word + WheelCatalogue::kinds(builder).front().entrySetSuffix;

@@ -192,7 +192,8 @@ readRow(const QStringList& cells, const Layout& layout, int gameId, int line, QS
         draw.numbers[i] = static_cast<int16_t>(values[i]);
     sortFirst(draw.numbers, count);
     draw.bonus = static_cast<int16_t>(values[count]);
-    const QString problem = DrawRules::numbersProblem(gameId, draw.numbers, draw.bonus, true);
+    const QDate drawDate(draw.year, draw.month, draw.day);
+    const QString problem = DrawRules::numbersProblem(gameId, drawDate, draw.numbers, draw.bonus, true);
     if (!problem.isEmpty())
         return refuse<ImportedDraw>(reason, problem);
     return draw;

@@ -5,6 +5,7 @@
 #include "Clock.h"
 #include "DateText.h"
 #include "DrawCheck.h"
+#include "DrawRules.h"
 #include "EntryDamage.h"
 #include "EntryFile.h"
 #include "Form10.h"
@@ -487,13 +488,9 @@ void Form1::addDraw()
                         "to change it."));
         return;
     }
-    if (!GameCatalogue::isRegularDrawDay(m_state.gameId, m_ui.drawDate->date())) {
-        const QString question = GameCatalogue::isSuper7(m_state.gameId)
-                                     ? tr("This is not a Friday Date. Do you want to proceed anyway?")
-                                     : tr("This is not a Wednesday or Saturday Date. Do you want to proceed anyway?");
-        if (!Prompt::askYesNo(this, question))
-            return;
-    }
+    const QString offDay = DrawRules::offDayQuestion(m_state.gameId, m_ui.drawDate->date());
+    if (!offDay.isEmpty() && !Prompt::askYesNo(this, offDay))
+        return;
     auto* addResult = new Form2(
         m_state.gameId, m_state.pathOf(GameCatalogue::game(m_state.gameId).resultsFile), m_ui.drawDate->date(), this);
     connect(addResult, &Form2::drawStored, this, &Form1::showDraw);

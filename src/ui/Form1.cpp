@@ -79,6 +79,7 @@ Form1::Form1(
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(Prompt::appTitle());
+    m_entries.setClock(m_clock);
     buildWindow();
     buildMenus();
 }
@@ -132,7 +133,9 @@ void Form1::buildWindow()
     connect(&m_entries, &QAbstractItemModel::modelReset, this, [this] {
         entriesChanged();
         showSetName();
-        checkOnce(m_entries.path(), [this] { return EntryDamage::describeFile(m_entries.path(), m_entries.gameId()); });
+        checkOnce(m_entries.path(), [this] {
+            return EntryDamage::describeFile(m_entries.path(), m_entries.gameId(), m_entries.rulesDate());
+        });
     });
     connect(&m_entries, &QAbstractItemModel::rowsRemoved, this, &Form1::entriesChanged);
     connect(&m_entries, &QAbstractItemModel::rowsInserted, this, [this](const QModelIndex&, int, int last) {

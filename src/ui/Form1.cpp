@@ -780,8 +780,8 @@ void Form1::openFilter()
 void Form1::createWheel()
 {
     RemoveEmptyEntryFile();
-    WheelCatalogue::setWheelContext(m_state, m_state.gameId);
-    openChild(GameCatalogue::isSuper7(m_state.gameId)
+    WheelCatalogue::setWheelContext(m_state, m_state.gameId, m_clock.today());
+    openChild(GameCatalogue::mainCount(m_state.gameId) == 7
                   ? static_cast<ChildWindow*>(new wheel7(m_state, m_entries, m_printers, m_random, this))
                   : new wheel6(m_state, m_entries, m_printers, m_random, this));
 }
@@ -804,7 +804,10 @@ void Form1::open6wheel(const QString& path, int type)
 
 void Form1::open7wheel(const QString& path, int type)
 {
-    showWheelSet(path, type, tr("You have not yet created this 7 wheel for Super 7"));
+    // "... for Super 7" or "... for Lotto Max": the game whose set it would be.
+    const int game = m_state.gameId == GameCatalogue::LottoMax ? GameCatalogue::LottoMax : GameCatalogue::Super7;
+    showWheelSet(
+        path, type, tr("You have not yet created this 7 wheel for ") + GameCatalogue::game(game).selectorCaption);
 }
 
 void Form1::showWheelSet(const QString& path, int type, const QString& missingMessage)

@@ -99,7 +99,7 @@ EntrySet& Form1::entrySet()
 void Form1::buildWindow()
 {
     m_ui.build(this, m_entries);
-    for (QRadioButton* r : {m_ui.national, m_ui.super7, m_ui.provincial}) {
+    for (QRadioButton* r : {m_ui.national, m_ui.super7, m_ui.lottoMax, m_ui.provincial}) {
         // Only the newly chosen selector switches, so one click runs one switch.
         connect(r, &QRadioButton::toggled, this, [this](bool on) {
             if (on)
@@ -298,44 +298,41 @@ void Form1::GameSwitch()
         gameId = GameCatalogue::National;
         caption = m_ui.national->text();
         entriesTitle = QStringLiteral("My Enties For National 6/49");
-    } else if (m_ui.super7->isChecked()) {
-        gameId = GameCatalogue::Super7;
-        caption = m_ui.super7->text();
+    } else if (m_ui.super7->isChecked() || m_ui.lottoMax->isChecked()) {
+        const bool super7 = m_ui.super7->isChecked();
+        gameId = super7 ? GameCatalogue::Super7 : GameCatalogue::LottoMax;
+        caption = (super7 ? m_ui.super7 : m_ui.lottoMax)->text();
         entriesTitle = tr("My Enties for ") + caption;
     }
     m_ui.entriesGroup->setTitle(entriesTitle);
     m_ui.drawGroup->setTitle(tr("Draw Date for ") + caption);
     m_ui.winningGroup->setTitle(tr("Winning Lines for ") + caption);
-    m_ui.strip->setSuper7(GameCatalogue::isSuper7(gameId));
+    m_ui.strip->setSevenNumbers(GameCatalogue::mainCount(gameId) == 7);
     m_state.gameId = static_cast<int16_t>(gameId);
 
     LoadDatedEntries();
     showDrawOfDate();
     if (m_entries.count() > 0 && isDrawShown())
         CheckEntries();
-    SetWheelMenus(GameCatalogue::isSuper7(gameId) ? 7 : 6);
+    SetWheelMenus(GameCatalogue::mainCount(gameId));
 }
 
 void Form1::ShowBall(int position, int number)
 {
     if (position < 0 || position > 7)
         return;
-    const bool super7 = GameCatalogue::isSuper7(m_state.gameId);
-    const bool bonusLook = super7 ? position == 7 : position == 6;
+    // The bonus follows the main numbers: position 6 in a 6/49 game, 7 in a seven-number game.
+    const bool bonusLook = position == GameCatalogue::mainCount(m_state.gameId);
     m_ui.strip->showBall(position, number, bonusLook);
     m_state.displayedNumbers[position] = static_cast<int16_t>(number);
 }
 
 void Form1::showDraw(int record, const DrawRecord& draw)
 {
-    for (int pos = 0; pos < 6; ++pos)
+    const int mainNumbers = GameCatalogue::mainCount(m_state.gameId);
+    for (int pos = 0; pos < mainNumbers; ++pos)
         ShowBall(pos, draw.numbers[pos]);
-    if (GameCatalogue::isSuper7(m_state.gameId)) {
-        ShowBall(6, draw.numbers[6]);
-        ShowBall(7, draw.bonus);
-    } else {
-        ShowBall(6, draw.bonus);
-    }
+    ShowBall(mainNumbers, draw.bonus);
     m_state.displayedRecord = static_cast<int16_t>(record);
 }
 
@@ -397,7 +394,7 @@ void Form1::showDrawOfDate()
     clearWinningLines();
     m_ui.strip->hideBalls();
     m_state.currentResultsFile = m_state.pathOf(GameCatalogue::game(m_state.gameId).resultsFile);
-    m_ui.strip->setSuper7(GameCatalogue::isSuper7(m_state.gameId));
+    m_ui.strip->setSevenNumbers(GameCatalogue::mainCount(m_state.gameId) == 7);
 
     QString error;
     const auto draws = ResultsFile::readAll(m_state.currentResultsFile, &error);
@@ -604,25 +601,20 @@ QString Form1::addWindowTitle()
         return confirmWheelChange(modifyWheelQuestion()) ? tr("Wheel Entry") : QString();
     if (kind == EntryKind::Standing)
         return tr("Standing Entry");
+    const int gameId = m_state.gameId;
     const QDate date = m_ui.entryDate->date();
     const QString dateText =
         QStringLiteral(" %1 %2 %3").arg(date.day()).arg(DateText::MonthAbbrev(date.month())).arg(date.year());
-    const int weekday = DateText::weekdayNumber(date);
-    if (GameCatalogue::isSuper7(m_state.gameId)) {
-        if (weekday != 6
-            && !Prompt::askYesNo(
-                this, tr("This is not a Friday date. Are you sure you want to create/edit an entry for this date?")))
-            return QString();
-        return QStringLiteral("Super 7 Entries for ") + dateText;
-    }
-    if (weekday != 4 && weekday != 7
-        && !Prompt::askYesNo(this,
-                             tr("This is not a Saturday or Wednesday date. Are you sure you want to create/edit an "
-                                "entry for this date?")))
+    // The days of the entry date's own period: Lotto Max moved from Fridays to Tuesdays and Fridays.
+    const QString days = GameCatalogue::mainCount(gameId) == 7 ? GameCatalogue::drawDaysText(gameId, date)
+                                                               : QStringLiteral("Saturday or Wednesday");
+    if (!GameCatalogue::isRegularDrawDay(gameId, date)
+        && !Prompt::askYesNo(
+            this, tr("This is not a %1 date. Are you sure you want to create/edit an entry for this date?").arg(days)))
         return QString();
-    return m_state.gameId == GameCatalogue::National
+    return gameId == GameCatalogue::National
                ? QStringLiteral("National 6/94 Entries for ") + dateText
-               : m_ui.provincial->text() + QStringLiteral(" Entries for ") + dateText;
+               : GameCatalogue::game(gameId).selectorCaption + QStringLiteral(" Entries for ") + dateText;
 }
 
 void Form1::OpenAddWindow()

@@ -91,7 +91,7 @@ void checkSavedSet(const QByteArray& text, int lineSize, int groupSize, int line
     }
     const int gameId = lineSize == 7 ? GameCatalogue::Super7 : GameCatalogue::National;
     if (lineSize == GameCatalogue::mainCount(gameId) && group.back() <= GameCatalogue::highestEver(gameId))
-        FUZZ_CHECK(EntryDamage::describe(file, gameId).isEmpty());
+        FUZZ_CHECK(EntryDamage::describe(file, gameId, {}).isEmpty());
 }
 
 void checkRoundTrip(uint32_t mask)

@@ -4,6 +4,7 @@
 
 #include "EntryFile.h"
 
+#include <QDate>
 #include <QString>
 #include <QStringList>
 
@@ -18,9 +19,11 @@ struct LineScore
     QString label;      // "(5+B)" ...; "" = no prize
 };
 
-// The draw is read from the ball positions: 6/49 positions 0..5 main and 6 bonus; Super 7
-// positions 0..6 main and 7 bonus.
-LineScore ScoreLine(const EntryNumbers& line, const std::array<int16_t, 9>& displayedNumbers, int gameId);
+// The draw is read from the ball positions: six-number games positions 0..5 main and 6 bonus;
+// seven-number games positions 0..6 main and 7 bonus. The prize is that of the table in force on
+// the draw's date, as a game's prizes can change over the years.
+LineScore
+ScoreLine(const EntryNumbers& line, const std::array<int16_t, 9>& displayedNumbers, int gameId, const QDate& drawDate);
 
 // "03 11 19 27 38 45 (5+B)".
 QString FormatWinningLine(const EntryNumbers& line, int gameId, const QString& label);
@@ -31,8 +34,9 @@ struct CheckResult
     QStringList winningLines;     // FormatWinningLine of each winning row
 };
 
-// Scores every line of the file; the file itself is never changed.
+// Scores every line of the file against the draw of that date; the file itself is never changed.
 std::optional<CheckResult> checkEntryFile(const QString& path,
                                           const std::array<int16_t, 9>& displayedNumbers,
                                           int gameId,
+                                          const QDate& drawDate,
                                           QString* error = nullptr);

@@ -8,7 +8,12 @@
 LineScore
 ScoreLine(const EntryNumbers& line, const std::array<int16_t, 9>& displayedNumbers, int gameId, const QDate& drawDate)
 {
-    const int count = GameCatalogue::mainCount(gameId);
+    return ScoreLine(line, displayedNumbers, GameCatalogue::period(gameId, drawDate));
+}
+
+LineScore ScoreLine(const EntryNumbers& line, const std::array<int16_t, 9>& displayedNumbers, const GamePeriod& rules)
+{
+    const int count = GameCatalogue::mainCount(rules.gameId);
     const auto mainBegin = displayedNumbers.begin();
     const auto mainEnd = displayedNumbers.begin() + count;
     const int16_t bonusNumber = displayedNumbers[count];
@@ -20,9 +25,7 @@ ScoreLine(const EntryNumbers& line, const std::array<int16_t, 9>& displayedNumbe
         if (line[i] == bonusNumber)
             score.bonus = true;
     }
-    const PrizeCategory* prize =
-        GameCatalogue::prizeFor(GameCatalogue::period(gameId, drawDate), score.matches, score.bonus);
-    if (prize)
+    if (const PrizeCategory* prize = GameCatalogue::prizeFor(rules, score.matches, score.bonus))
         score.label = QString::fromLatin1(prize->label);
     return score;
 }
@@ -45,10 +48,11 @@ std::optional<CheckResult> checkEntryFile(const QString& path,
     const auto lines = EntryFile::readAllLines(path, error);
     if (!lines)
         return std::nullopt;
+    const GamePeriod& rules = GameCatalogue::period(gameId, drawDate);
     CheckResult result;
     for (int row = 0; row < static_cast<int>(lines->size()); ++row) {
         const EntryNumbers& line = (*lines)[row];
-        const LineScore score = ScoreLine(line, displayedNumbers, gameId, drawDate);
+        const LineScore score = ScoreLine(line, displayedNumbers, rules);
         if (score.label.isEmpty())
             continue;
         result.winningRows.push_back(row);

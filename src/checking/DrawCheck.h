@@ -3,6 +3,7 @@
 #pragma once
 
 #include "EntryFile.h"
+#include "GameCatalogue.h"
 
 #include <QDate>
 #include <QString>
@@ -24,6 +25,8 @@ struct LineScore
 // the draw's date, as a game's prizes can change over the years.
 LineScore
 ScoreLine(const EntryNumbers& line, const std::array<int16_t, 9>& displayedNumbers, int gameId, const QDate& drawDate);
+// The same under the rules of a period found once for many lines; the game is the period's.
+LineScore ScoreLine(const EntryNumbers& line, const std::array<int16_t, 9>& displayedNumbers, const GamePeriod& rules);
 
 // "03 11 19 27 38 45 (5+B)".
 QString FormatWinningLine(const EntryNumbers& line, int gameId, const QString& label);

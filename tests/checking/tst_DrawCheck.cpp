@@ -59,10 +59,6 @@ void tst_DrawCheck::scoreLine_data()
     QTest::newRow("LM 5+B, first 7/50 draw") << 8 << max << fivePlusBonus << 5 << true << "(5+B)" << QDate(2019, 5, 14);
     QTest::newRow("LM 4+B, 2020") << 8 << max << EntryNumbers{2, 3, 11, 17, 18, 40, 41} << 4 << true << "(4+B)"
                                   << QDate(2020, 6, 5);
-    QTest::newRow("LM 4, 2026") << 8 << max << EntryNumbers{1, 2, 11, 17, 18, 40, 52} << 4 << false << "(4)"
-                                << QDate(2026, 9, 25);
-    QTest::newRow("LM 2+B, 2020") << 8 << max << EntryNumbers{1, 2, 3, 11, 40, 41, 42} << 2 << true << ""
-                                  << QDate(2020, 6, 5);
     QTest::newRow("S7 2+B") << 2 << super7 << EntryNumbers{1, 2, 3, 4, 5, 6, 33} << 2 << true << "" << QDate();
 }
 

@@ -556,9 +556,10 @@ void Form1::CheckEntries()
         return;
     }
     QString error;
-    const auto result = EntryFile::fileExists(m_entries.path())
-                            ? checkEntryFile(m_entries.path(), m_state.displayedNumbers, m_state.gameId, &error)
-                            : std::nullopt;
+    const auto result =
+        EntryFile::fileExists(m_entries.path())
+            ? checkEntryFile(m_entries.path(), m_state.displayedNumbers, m_state.gameId, drawDate(), &error)
+            : std::nullopt;
     if (!result) {
         reportError(error.isEmpty() ? fileErrorText(m_entries.path(), tr("The file is missing.")) : error);
         return;

@@ -164,6 +164,8 @@ void Form6::InitHistoryCheck(const Clock& clock)
         setWindowTitle(tr("History Check Against National Lotto Entry"));
     else if (GameCatalogue::isSuper7(m_gameId))
         setWindowTitle(tr("History Check Against Super 7 Entry"));
+    else if (m_gameId == GameCatalogue::LottoMax)
+        setWindowTitle(tr("History Check Against Lotto Max Entry"));
     else
         setWindowTitle(tr("History Check Against Provincial Entry"));
     for (int row = 1; row <= HistoryCheck::RowCount; ++row) {

@@ -175,11 +175,6 @@ const SummaryRow* summaryRow(int gameId, int row)
     const std::span<const SummaryRow> rows = rowsOf(gameId);
     return row >= 1 && row <= static_cast<int>(rows.size()) ? &rows[row - 1] : nullptr;
 }
-
-QDate dateOf(const DrawRecord& draw)
-{
-    return QDate(draw.year, draw.month, draw.day);
-}
 } // namespace
 
 int HistoryCheck::rowCount(int gameId)
@@ -271,7 +266,7 @@ void HistoryCheck::checkDraw(int drawIndex)
     for (int i = 0; i < m_mainCount; ++i)
         mainMask |= bitOf(draw.numbers[i]);
     // Each draw is scored by the prizes of its own date.
-    const GamePeriod& rules = GameCatalogue::period(m_gameId, dateOf(draw));
+    const GamePeriod& rules = GameCatalogue::period(m_gameId, draw.date());
     const RowTable& rows = m_rowTables[&rules - GameCatalogue::periods(m_gameId).data()];
 
     std::vector<int>& winners = m_winners;

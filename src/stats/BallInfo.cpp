@@ -53,7 +53,7 @@ BallInfo BallInfo::of(const std::vector<DrawRecord>& draws, int gameId, int ball
     info.drawCount = static_cast<int>(draws.size());
     for (int r = 1; r <= info.drawCount; ++r) {
         const DrawRecord& draw = draws[r - 1];
-        const GamePeriod& rules = GameCatalogue::period(gameId, QDate(draw.year, draw.month, draw.day));
+        const GamePeriod& rules = GameCatalogue::period(gameId, draw.date());
         ++drawsInPeriod[&rules - periods.data()];
         // A ball the game did not draw on that date cannot have come up; such a number is damage.
         if (ball > rules.highest)

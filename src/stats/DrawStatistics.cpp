@@ -26,7 +26,7 @@ Frequencies countMainNumbers(const std::vector<DrawRecord>& draws, int gameId, i
     for (int r = result.firstRecord; r <= total; ++r) {
         const DrawRecord& draw = draws[r - 1];
         // A number is in range when the game drew that high on the draw's date.
-        const int highest = GameCatalogue::highestNumber(gameId, QDate(draw.year, draw.month, draw.day));
+        const int highest = GameCatalogue::highestNumber(gameId, draw.date());
         bool damaged = false;
         for (int p = 0; p < perDraw; ++p) {
             const int n = draw.numbers[p];

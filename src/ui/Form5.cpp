@@ -102,7 +102,8 @@ void Form5::AddSuggestedLines()
     const SuggestRequest request{m_entries.gameId(),
                                  NumberText::leadingValue(m_suggestCount->text()),
                                  m_total->isChecked() ? SuggestMode::Total : SuggestMode::Additional,
-                                 m_entries.count()};
+                                 m_entries.count(),
+                                 m_entries.rulesDate()};
     // Cancel belongs to a run: one pressed while nothing ran does not stop the next.
     m_stopRequest = false;
     setRunning(true);

@@ -158,7 +158,7 @@ void Form6::InitHistoryCheck(const Clock& clock)
     if (!draws)
         Prompt::warn(this, error);
     else if (!draws->empty())
-        m_startDate->setDate(QDate(draws->front().year, draws->front().month, draws->front().day));
+        m_startDate->setDate(draws->front().date());
 
     if (m_gameId == GameCatalogue::National)
         setWindowTitle(tr("History Check Against National Lotto Entry"));

@@ -3,9 +3,8 @@
 #include "HistoryBytes.h"
 #include "HistoryCheck.h"
 #include "HistoryPageModel.h"
-#include "LottoMaxDraws.h"
-#include "RandomSource.h"
 #include "RealDraws.h"
+#include "RandomSource.h"
 
 #include <QAbstractItemModelTester>
 #include <QLocale>
@@ -43,7 +42,7 @@ Expected straightforward(const std::vector<EntryNumbers>& lines, const std::vect
         std::array<int16_t, 9> shown{};
         std::copy_n(draw.numbers.begin(), k, shown.begin());
         shown[k] = draw.bonus;
-        const GamePeriod& rules = GameCatalogue::period(gameId, QDate(draw.year, draw.month, draw.day));
+        const GamePeriod& rules = GameCatalogue::period(gameId, draw.date());
         for (const EntryNumbers& line : lines) {
             const auto row = labels.indexOf(ScoreLine(line, shown, rules).label);
             if (row >= 0) {

@@ -15,7 +15,7 @@ namespace
 {
 QByteArray plainRow(const DrawRecord& r)
 {
-    QByteArray row = QDate(r.year, r.month, r.day).toString(Qt::ISODate).toLatin1();
+    QByteArray row = r.date().toString(Qt::ISODate).toLatin1();
     for (int i = 0; i < 6; ++i)
         row += ',' + QByteArray::number(r.numbers[i]);
     return row + ',' + QByteArray::number(r.bonus) + '\n';
@@ -139,7 +139,7 @@ void tst_DrawImport::mergeStoresAsAddingByHand()
     QCOMPARE(summary->firstConflicts.size(), size_t(2));
     QCOMPARE(summary->firstConflicts[0].line, 122);
     QVERIFY(summary->firstConflicts[1].reason.contains(
-        QDate(wrongNumber.year, wrongNumber.month, wrongNumber.day).toString(Qt::ISODate)));
+        wrongNumber.date().toString(Qt::ISODate)));
 
     for (int i = 990; i < 1110; ++i) {
         const DrawRecord& r = real[i];

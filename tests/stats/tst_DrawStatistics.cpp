@@ -1,7 +1,6 @@
 #include "BallInfo.h"
 #include "DrawStatistics.h"
 #include "GameCatalogue.h"
-#include "LottoMaxDraws.h"
 #include "RealDraws.h"
 
 #include <QTest>

@@ -1,5 +1,4 @@
 #include "GameCatalogue.h"
-#include "LottoMaxDraws.h"
 #include "RealDraws.h"
 #include "SuggestLines.h"
 

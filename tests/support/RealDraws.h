@@ -86,3 +86,12 @@ inline std::vector<DrawRecord> loadRealDraws(const QString& csvName, int gameId)
         qFatal("%s holds no draws", qPrintable(path));
     return draws;
 }
+
+// Lotto Max, 1,273 draws over its three periods.
+inline std::vector<DrawRecord> loadLottoMaxDraws()
+{
+    std::vector<DrawRecord> draws = loadRealDraws(QStringLiteral("lottomax-official.csv"), GameCatalogue::LottoMax);
+    if (draws.size() != 1273)
+        qFatal("lottomax-official.csv holds %zu draws, expected 1273", draws.size());
+    return draws;
+}

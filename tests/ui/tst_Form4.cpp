@@ -1,6 +1,5 @@
-#include "LottoMaxDraws.h"
-#include "MainWindowFixture.h"
 #include "RealDraws.h"
+#include "MainWindowFixture.h"
 #include "ResultsFile.h"
 #include "UiDriver.h"
 

@@ -1,9 +1,8 @@
 #include "Form6.h"
 #include "GameCatalogue.h"
-#include "LottoMaxDraws.h"
+#include "RealDraws.h"
 #include "MainWindowFixture.h"
 #include "RandomLines.h"
-#include "RealDraws.h"
 #include "ResultsFile.h"
 #include "UiDriver.h"
 

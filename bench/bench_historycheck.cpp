@@ -1,14 +1,17 @@
-// History check with the official National 6/49 history (4,453 draws): the mask check against the
-// straightforward method (the entry file re-read for every draw, each line scored by ScoreLine),
-// the largest entry file against every draw, a full listing page shown, and the whole check as the
-// window runs it.
+// History check with the official National 6/49 history (4,453 draws) and a Lotto Max history at the
+// format's limit (the official 1,273 draws repeated to 32,767, so the draws keep switching between
+// the three prize tables): the mask check against the straightforward method (the entry file re-read
+// for every draw, each line scored by ScoreLine), the largest entry file against every draw, a full
+// listing page shown, and the whole check as the window runs it.
 #include "DrawCheck.h"
 #include "EntryFile.h"
 #include "EntrySet.h"
 #include "FixedClock.h"
 #include "Form6.h"
+#include "GameCatalogue.h"
 #include "HistoryCheck.h"
 #include "HistoryPageModel.h"
+#include "LottoMaxDraws.h"
 #include "RandomSource.h"
 #include "RealDraws.h"
 #include "ResultsFile.h"
@@ -32,32 +35,51 @@ const std::vector<DrawRecord>& realDraws()
     return draws;
 }
 
-std::vector<EntryNumbers> randomLines(int count)
+const std::vector<DrawRecord>& lottoMaxAtLimit()
 {
+    static const std::vector<DrawRecord> draws = [] {
+        const std::vector<DrawRecord> real = loadLottoMaxDraws();
+        std::vector<DrawRecord> all;
+        for (int i = 0; i < ResultsFile::MaxDraws; ++i)
+            all.push_back(real[i % real.size()]);
+        return all;
+    }();
+    return draws;
+}
+
+const std::vector<DrawRecord>& drawsOf(int gameId)
+{
+    return gameId == GameCatalogue::LottoMax ? lottoMaxAtLimit() : realDraws();
+}
+
+std::vector<EntryNumbers> randomLines(int count, int gameId = Game)
+{
+    const int perLine = GameCatalogue::mainCount(gameId);
     SeededRandom random(49);
     std::vector<EntryNumbers> lines;
     while (static_cast<int>(lines.size()) < count) {
-        EntryNumbers line{};
-        for (int used = 0; used < 6;) {
-            const auto n = static_cast<int16_t>(random.between(1, 49));
-            if (std::count(line.begin(), line.begin() + used, n) == 0)
-                line[used++] = n;
+        std::vector<int16_t> numbers;
+        while (static_cast<int>(numbers.size()) < perLine) {
+            const auto n = static_cast<int16_t>(random.between(1, GameCatalogue::highestEver(gameId)));
+            if (std::count(numbers.begin(), numbers.end(), n) == 0)
+                numbers.push_back(n);
         }
-        std::sort(line.begin(), line.begin() + 6);
-        lines.push_back(line);
+        std::sort(numbers.begin(), numbers.end());
+        EntryNumbers& line = lines.emplace_back();
+        std::copy(numbers.begin(), numbers.end(), line.begin());
     }
     return lines;
 }
 
 // An entry file of that many lines, written once per run.
-QString entryFileOf(int count)
+QString entryFileOf(int count, int gameId = Game)
 {
     static QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("bench%1.lot").arg(count));
+    const QString path = dir.filePath(QStringLiteral("bench%1-%2.lot").arg(count).arg(gameId));
     if (!EntryFile::fileExists(path)) {
         RecordFile file(EntryFile::RecordLength);
-        for (const EntryNumbers& line : randomLines(count)) {
-            if (!EntryFile::appendLine(file, line, Game))
+        for (const EntryNumbers& line : randomLines(count, gameId)) {
+            if (!EntryFile::appendLine(file, line, gameId))
                 qFatal("could not build the benchmark entry file");
         }
         if (!file.save(path))
@@ -71,55 +93,69 @@ HistoryRange wholeHistory()
     return {1, static_cast<int>(realDraws().size())};
 }
 
-void setComparisons(benchmark::State& state, int lines)
+void setComparisons(benchmark::State& state, int lines, int gameId = Game)
 {
-    const double comparisons = double(lines) * double(realDraws().size());
+    const double comparisons = double(lines) * double(drawsOf(gameId).size());
     state.counters["comparisons/s"] =
         benchmark::Counter(comparisons * double(state.iterations()), benchmark::Counter::kIsRate);
 }
 
-// The straightforward method: every draw re-reads the entry file and scores each line, building
-// the listing text as it goes.
+// The straightforward method: every draw re-reads the entry file and scores each line by the prizes
+// of the draw's date, building the listing text as it goes. Arguments: lines, game.
 void BM_StraightforwardCheck(benchmark::State& state)
 {
-    const QString path = entryFileOf(static_cast<int>(state.range(0)));
+    const int gameId = static_cast<int>(state.range(1));
+    const int perDraw = GameCatalogue::mainCount(gameId);
+    const QString path = entryFileOf(static_cast<int>(state.range(0)), gameId);
     for (auto _ : state) {
-        std::array<long long, 8> counts{};
+        std::array<long long, HistoryCheck::RowCount + 1> counts{};
         QStringList listing;
-        for (const DrawRecord& draw : realDraws()) {
-            listing << DrawRecord(draw).listLine(Game);
+        for (const DrawRecord& draw : drawsOf(gameId)) {
+            listing << DrawRecord(draw).listLine(gameId);
             std::array<int16_t, 9> shown{};
-            std::copy_n(draw.numbers.begin(), 6, shown.begin());
-            shown[6] = draw.bonus;
+            std::copy_n(draw.numbers.begin(), perDraw, shown.begin());
+            shown[perDraw] = draw.bonus;
+            const QDate date(draw.year, draw.month, draw.day);
             const auto lines = EntryFile::readAllLines(path);
             for (const EntryNumbers& line : *lines) {
-                const LineScore score = ScoreLine(line, shown, Game);
+                const LineScore score = ScoreLine(line, shown, gameId, date);
                 if (score.label.isEmpty())
                     continue;
-                const int row = HistoryCheck::rowOf(Game, score.matches, score.bonus);
+                const int row = HistoryCheck::rowOf(GameCatalogue::period(gameId, date), score.matches, score.bonus);
                 ++counts[row];
                 if (listing.size() < HistoryListing::Capacity)
-                    listing << FormatWinningLine(line, Game, HistoryCheck::hitLabel(Game, row));
+                    listing << FormatWinningLine(line, gameId, HistoryCheck::hitLabel(gameId, row));
             }
         }
         benchmark::DoNotOptimize(counts);
     }
-    setComparisons(state, static_cast<int>(state.range(0)));
+    setComparisons(state, static_cast<int>(state.range(0)), gameId);
 }
-BENCHMARK(BM_StraightforwardCheck)->Arg(2500)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(BM_StraightforwardCheck)
+    ->Args({2500, Game})
+    ->Args({2500, GameCatalogue::LottoMax})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
 
 // The entry file read once, lines and draws as masks; includes building the check.
 void BM_MaskCheck(benchmark::State& state)
 {
-    const QString path = entryFileOf(static_cast<int>(state.range(0)));
+    const int gameId = static_cast<int>(state.range(1));
+    const QString path = entryFileOf(static_cast<int>(state.range(0)), gameId);
+    const std::vector<DrawRecord>& draws = drawsOf(gameId);
     for (auto _ : state) {
-        HistoryCheck check(*EntryFile::readAllLines(path), realDraws(), Game, wholeHistory());
+        HistoryCheck check(*EntryFile::readAllLines(path), draws, gameId, {1, static_cast<int>(draws.size())});
         check.run();
         benchmark::DoNotOptimize(check.count(5));
     }
-    setComparisons(state, static_cast<int>(state.range(0)));
+    setComparisons(state, static_cast<int>(state.range(0)), gameId);
 }
-BENCHMARK(BM_MaskCheck)->Arg(2500)->Arg(EntryFile::MaxLines)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MaskCheck)
+    ->Args({2500, Game})
+    ->Args({EntryFile::MaxLines, Game})
+    ->Args({2500, GameCatalogue::LottoMax})
+    ->Args({EntryFile::MaxLines, GameCatalogue::LottoMax})
+    ->Unit(benchmark::kMillisecond);
 
 // A listing whose first page is full, for the page benchmarks.
 const HistoryCheck& fullListing()

@@ -1,5 +1,5 @@
-// The optimiser's link count and the filter's two passes at their largest sizes, each beside the
-// record-by-record way of doing the same work.
+// The optimiser's link count and the filter's two passes at their largest sizes, for the 6/49 games
+// and for Lotto Max, each beside the record-by-record way of doing the same work.
 #include "EntryFilter.h"
 #include "LinkTable.h"
 #include "OptimisedLines.h"
@@ -16,26 +16,30 @@
 namespace
 {
 constexpr int MaxLines = 32767;
+// A Lotto Max entry date of its 1..52 period.
+const QDate LottoMaxDay(2026, 12, 1);
 
-// All different, so that at six shared numbers nothing is marked and every pair is compared.
-const std::vector<EntryNumbers>& allLines()
+// All different, so that at six shared numbers (seven for Lotto Max's 7 of 1..52) nothing is
+// marked and every pair is compared.
+const std::vector<EntryNumbers>& allLines(int gameId)
 {
-    static const std::vector<EntryNumbers> lines = distinctLines(MaxLines, 11);
-    return lines;
+    static const std::vector<EntryNumbers> sixes = distinctLines(MaxLines, 11);
+    static const std::vector<EntryNumbers> lottoMax = distinctLines(MaxLines, 12, 7, 52);
+    return gameId == GameCatalogue::LottoMax ? lottoMax : sixes;
 }
 
-std::vector<EntryNumbers> firstLines(int n)
-{
-    const auto& all = allLines();
-    return {all.begin(), all.begin() + n};
-}
-
-RecordFile fileOf(const std::vector<EntryNumbers>& lines)
+RecordFile fileOf(const std::vector<EntryNumbers>& lines, int gameId = GameCatalogue::National)
 {
     RecordFile file(EntryFile::RecordLength);
     for (const EntryNumbers& line : lines)
-        EntryFile::appendLine(file, line, GameCatalogue::National);
+        EntryFile::appendLine(file, line, gameId);
     return file;
+}
+
+RecordFile firstLines(int n, int gameId)
+{
+    const auto& all = allLines(gameId);
+    return fileOf({all.begin(), all.begin() + n}, gameId);
 }
 
 std::vector<EntryNumbers> linesOf(const RecordFile& file)
@@ -48,35 +52,46 @@ std::vector<EntryNumbers> linesOf(const RecordFile& file)
     return lines;
 }
 
-// Args: lines, threshold.
+// Args: lines, threshold, game.
 void BM_CoverageFilter(benchmark::State& state)
 {
-    const RecordFile file = fileOf(firstLines(int(state.range(0))));
-    const int threshold = int(state.range(1));
+    const int gameId = int(state.range(2));
+    const RecordFile file = firstLines(int(state.range(0)), gameId);
+    const EntryFilter::Settings settings{false, 1, true, int(state.range(1)), LottoMaxDay};
     int marked = 0;
     for (auto _ : state) {
-        const auto marks = EntryFilter::check(linesOf(file), 1, {false, 1, true, threshold});
+        const auto marks = EntryFilter::check(linesOf(file), gameId, settings);
         marked = int(std::count(marks->begin(), marks->end(), 1));
     }
     state.counters["marked"] = marked;
 }
-BENCHMARK(BM_CoverageFilter)->Args({MaxLines, 3})->Args({MaxLines, 6})->Args({4096, 6})->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CoverageFilter)
+    ->Args({MaxLines, 3, GameCatalogue::National})
+    ->Args({MaxLines, 6, GameCatalogue::National})
+    ->Args({4096, 6, GameCatalogue::National})
+    ->Args({MaxLines, 4, GameCatalogue::LottoMax})
+    ->Args({MaxLines, 7, GameCatalogue::LottoMax})
+    ->Args({4096, 7, GameCatalogue::LottoMax})
+    ->Unit(benchmark::kMillisecond);
 
 void BM_CoverageFilterRecordByRecord(benchmark::State& state)
 {
     const int n = int(state.range(0));
-    const RecordFile file = fileOf(firstLines(n));
+    const int gameId = int(state.range(2));
+    const RecordFile file = firstLines(n, gameId);
     int marked = 0;
     for (auto _ : state) {
         RecordFile work = RecordByRecord::workingCopy(file, n);
-        marked = RecordByRecord::markCoverage(work, n, 1, int(state.range(1)));
+        marked = RecordByRecord::markCoverage(work, n, gameId, int(state.range(1)));
     }
     state.counters["marked"] = marked;
 }
 // Every pair read twice over 32,767 lines takes minutes; the worst case is measured at 4,096.
 BENCHMARK(BM_CoverageFilterRecordByRecord)
-    ->Args({MaxLines, 3})
-    ->Args({4096, 6})
+    ->Args({MaxLines, 3, GameCatalogue::National})
+    ->Args({4096, 6, GameCatalogue::National})
+    ->Args({MaxLines, 4, GameCatalogue::LottoMax})
+    ->Args({4096, 7, GameCatalogue::LottoMax})
     ->Iterations(1)
     ->Unit(benchmark::kMillisecond);
 
@@ -104,7 +119,7 @@ BENCHMARK(BM_SumFilter)->Unit(benchmark::kMicrosecond);
 void BM_SumFilterRecordByRecord(benchmark::State& state)
 {
     const RecordFile file = fileOf(sumLines());
-    const EntryFilter::SumBand band = EntryFilter::sumBand(1, 5);
+    const EntryFilter::SumBand band = EntryFilter::sumBand(1, 5, {});
     for (auto _ : state) {
         RecordFile work = RecordByRecord::workingCopy(file, 2500);
         benchmark::DoNotOptimize(RecordByRecord::markSums(work, 2500, 1, band.low, band.high));

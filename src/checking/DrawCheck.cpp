@@ -5,46 +5,15 @@
 
 #include <algorithm>
 
-namespace
+LineScore
+ScoreLine(const EntryNumbers& line, const std::array<int16_t, 9>& displayedNumbers, int gameId, const QDate& drawDate)
 {
-QString super7Label(int matches, bool bonus)
-{
-    switch (matches) {
-    case 7:
-        return bonus ? QString() : QStringLiteral("(7)");
-    case 6:
-        return bonus ? QStringLiteral("(6+B)") : QStringLiteral("(6)");
-    case 5:
-        return QStringLiteral("(5)");
-    case 4:
-        return QStringLiteral("(4)");
-    case 3:
-        return bonus ? QStringLiteral("(3+B)") : QStringLiteral("(3)");
-    default:
-        return QString();
-    }
+    return ScoreLine(line, displayedNumbers, GameCatalogue::period(gameId, drawDate));
 }
 
-QString lotto649Label(int matches, bool bonus)
+LineScore ScoreLine(const EntryNumbers& line, const std::array<int16_t, 9>& displayedNumbers, const GamePeriod& rules)
 {
-    switch (matches) {
-    case 6:
-        return QStringLiteral("(6)");
-    case 5:
-        return bonus ? QStringLiteral("(5+B)") : QStringLiteral("(5)");
-    case 4:
-        return QStringLiteral("(4)");
-    case 3:
-        return QStringLiteral("(3)");
-    default:
-        return QString();
-    }
-}
-} // namespace
-
-LineScore ScoreLine(const EntryNumbers& line, const std::array<int16_t, 9>& displayedNumbers, int gameId)
-{
-    const int count = GameCatalogue::mainCount(gameId);
+    const int count = GameCatalogue::mainCount(rules.gameId);
     const auto mainBegin = displayedNumbers.begin();
     const auto mainEnd = displayedNumbers.begin() + count;
     const int16_t bonusNumber = displayedNumbers[count];
@@ -56,8 +25,8 @@ LineScore ScoreLine(const EntryNumbers& line, const std::array<int16_t, 9>& disp
         if (line[i] == bonusNumber)
             score.bonus = true;
     }
-    score.label = GameCatalogue::isSuper7(gameId) ? super7Label(score.matches, score.bonus)
-                                                  : lotto649Label(score.matches, score.bonus);
+    if (const PrizeCategory* prize = GameCatalogue::prizeFor(rules, score.matches, score.bonus))
+        score.label = QString::fromLatin1(prize->label);
     return score;
 }
 
@@ -70,16 +39,20 @@ QString FormatWinningLine(const EntryNumbers& line, int gameId, const QString& l
     return text + label;
 }
 
-std::optional<CheckResult>
-checkEntryFile(const QString& path, const std::array<int16_t, 9>& displayedNumbers, int gameId, QString* error)
+std::optional<CheckResult> checkEntryFile(const QString& path,
+                                          const std::array<int16_t, 9>& displayedNumbers,
+                                          int gameId,
+                                          const QDate& drawDate,
+                                          QString* error)
 {
     const auto lines = EntryFile::readAllLines(path, error);
     if (!lines)
         return std::nullopt;
+    const GamePeriod& rules = GameCatalogue::period(gameId, drawDate);
     CheckResult result;
     for (int row = 0; row < static_cast<int>(lines->size()); ++row) {
         const EntryNumbers& line = (*lines)[row];
-        const LineScore score = ScoreLine(line, displayedNumbers, gameId);
+        const LineScore score = ScoreLine(line, displayedNumbers, rules);
         if (score.label.isEmpty())
             continue;
         result.winningRows.push_back(row);

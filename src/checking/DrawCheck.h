@@ -3,7 +3,9 @@
 #pragma once
 
 #include "EntryFile.h"
+#include "GameCatalogue.h"
 
+#include <QDate>
 #include <QString>
 #include <QStringList>
 
@@ -18,9 +20,13 @@ struct LineScore
     QString label;      // "(5+B)" ...; "" = no prize
 };
 
-// The draw is read from the ball positions: 6/49 positions 0..5 main and 6 bonus; Super 7
-// positions 0..6 main and 7 bonus.
-LineScore ScoreLine(const EntryNumbers& line, const std::array<int16_t, 9>& displayedNumbers, int gameId);
+// The draw is read from the ball positions: six-number games positions 0..5 main and 6 bonus;
+// seven-number games positions 0..6 main and 7 bonus. The prize is that of the table in force on
+// the draw's date, as a game's prizes can change over the years.
+LineScore
+ScoreLine(const EntryNumbers& line, const std::array<int16_t, 9>& displayedNumbers, int gameId, const QDate& drawDate);
+// The same under the rules of a period found once for many lines; the game is the period's.
+LineScore ScoreLine(const EntryNumbers& line, const std::array<int16_t, 9>& displayedNumbers, const GamePeriod& rules);
 
 // "03 11 19 27 38 45 (5+B)".
 QString FormatWinningLine(const EntryNumbers& line, int gameId, const QString& label);
@@ -31,8 +37,9 @@ struct CheckResult
     QStringList winningLines;     // FormatWinningLine of each winning row
 };
 
-// Scores every line of the file; the file itself is never changed.
+// Scores every line of the file against the draw of that date; the file itself is never changed.
 std::optional<CheckResult> checkEntryFile(const QString& path,
                                           const std::array<int16_t, 9>& displayedNumbers,
                                           int gameId,
+                                          const QDate& drawDate,
                                           QString* error = nullptr);

@@ -7,19 +7,23 @@
 
 #include <algorithm>
 #include <bit>
+#include <cstring>
+#include <span>
 
 namespace
 {
 constexpr int MaskBits = 64;
 // No game pays for fewer than three main numbers, whatever the bonus.
 constexpr int LeastWinningMatches = 3;
+// Winners are packed as line * RowSlots + summary row.
+constexpr int RowSlots = 16;
+static_assert(HistoryCheck::RowCount < RowSlots);
 
 uint64_t bitOf(int number)
 {
     return number >= 0 && number < MaskBits ? uint64_t{1} << number : 0;
 }
 
-// Winners are packed as line * 8 + summary row.
 template <typename BitCount>
 inline void scanLines(const uint64_t* masks,
                       int lineCount,
@@ -36,7 +40,7 @@ inline void scanLines(const uint64_t* masks,
             continue;
         const int row = rowTable[matches * 2 + ((mask & bonusMask) != 0)];
         if (row != 0)
-            winners.push_back(i * 8 + row);
+            winners.push_back(i * RowSlots + row);
     }
 }
 
@@ -117,66 +121,90 @@ std::optional<HistoryRange> HistoryCheck::findRange(const std::vector<DrawRecord
     return range;
 }
 
-int HistoryCheck::rowCount(int gameId)
-{
-    return GameCatalogue::isSuper7(gameId) ? 7 : 5;
-}
-
-int HistoryCheck::rowOf(int gameId, int matches, bool bonus)
-{
-    if (GameCatalogue::isSuper7(gameId)) {
-        switch (matches) {
-        case 7:
-            return bonus ? 0 : 1;
-        case 6:
-            return bonus ? 2 : 3;
-        case 5:
-            return 4;
-        case 4:
-            return 5;
-        case 3:
-            return bonus ? 6 : 7;
-        default:
-            return 0;
-        }
-    }
-    switch (matches) {
-    case 6:
-        return 1;
-    case 5:
-        return bonus ? 2 : 3;
-    case 4:
-        return 4;
-    case 3:
-        return 5;
-    default:
-        return 0;
-    }
-}
-
 namespace
 {
-const char* const lottoSummary[] = {"Match 6", "Match 5 + BB", "Match 5", "Match 4", "Match 3"};
-const char* const lottoHits[] = {"Hit 6", "Hit 5+BB", "Hit 5", "Hit 4", "Hit 3"};
-const char* const super7Summary[] = {"Match 7", "Match 6+B", "Match 6", "Match 5", "Match 4", "Match 3+B", "Match 3"};
-const char* const super7Hits[] = {"Hit 7", "Hit 6+B", "Hit 6", "Hit 5", "Hit 4", "Hit 3+B", "Hit 3"};
-
-QString labelOf(int gameId, int row, const char* const* lotto, const char* const* super7)
+// A summary row: the prize it counts (the draw check's label) and its own two labels.
+struct SummaryRow
 {
-    if (row < 1 || row > HistoryCheck::rowCount(gameId))
-        return {};
-    return QString::fromLatin1(GameCatalogue::isSuper7(gameId) ? super7[row - 1] : lotto[row - 1]);
+    const char* prize;
+    const char* summary;
+    const char* hit;
+};
+
+constexpr SummaryRow lottoRows[] = {
+    {"(6)", "Match 6", "Hit 6"},
+    {"(5+B)", "Match 5 + BB", "Hit 5+BB"},
+    {"(5)", "Match 5", "Hit 5"},
+    {"(4)", "Match 4", "Hit 4"},
+    {"(3)", "Match 3", "Hit 3"},
+};
+constexpr SummaryRow super7Rows[] = {
+    {"(7)", "Match 7", "Hit 7"},
+    {"(6+B)", "Match 6+B", "Hit 6+B"},
+    {"(6)", "Match 6", "Hit 6"},
+    {"(5)", "Match 5", "Hit 5"},
+    {"(4)", "Match 4", "Hit 4"},
+    {"(3+B)", "Match 3+B", "Hit 3+B"},
+    {"(3)", "Match 3", "Hit 3"},
+};
+// Every prize of every Lotto Max period has its row, so the years add up in one summary.
+constexpr SummaryRow lottoMaxRows[] = {
+    {"(7)", "Match 7", "Hit 7"},
+    {"(6+B)", "Match 6+B", "Hit 6+B"},
+    {"(6)", "Match 6", "Hit 6"},
+    {"(5+B)", "Match 5+B", "Hit 5+B"},
+    {"(5)", "Match 5", "Hit 5"},
+    {"(4+B)", "Match 4+B", "Hit 4+B"},
+    {"(4)", "Match 4", "Hit 4"},
+    {"(3+B)", "Match 3+B", "Hit 3+B"},
+    {"(3)", "Match 3", "Hit 3"},
+};
+static_assert(std::size(lottoMaxRows) == HistoryCheck::RowCount);
+
+std::span<const SummaryRow> rowsOf(int gameId)
+{
+    if (GameCatalogue::isSuper7(gameId))
+        return super7Rows;
+    if (gameId == GameCatalogue::LottoMax)
+        return lottoMaxRows;
+    return lottoRows;
+}
+
+const SummaryRow* summaryRow(int gameId, int row)
+{
+    const std::span<const SummaryRow> rows = rowsOf(gameId);
+    return row >= 1 && row <= static_cast<int>(rows.size()) ? &rows[row - 1] : nullptr;
 }
 } // namespace
 
+int HistoryCheck::rowCount(int gameId)
+{
+    return static_cast<int>(rowsOf(gameId).size());
+}
+
+int HistoryCheck::rowOf(const GamePeriod& rules, int matches, bool bonus)
+{
+    const PrizeCategory* prize = GameCatalogue::prizeFor(rules, matches, bonus);
+    if (!prize)
+        return 0;
+    const std::span<const SummaryRow> rows = rowsOf(rules.gameId);
+    for (size_t row = 0; row < rows.size(); ++row) {
+        if (std::strcmp(rows[row].prize, prize->label) == 0)
+            return static_cast<int>(row) + 1;
+    }
+    return 0;
+}
+
 QString HistoryCheck::summaryLabel(int gameId, int row)
 {
-    return labelOf(gameId, row, lottoSummary, super7Summary);
+    const SummaryRow* r = summaryRow(gameId, row);
+    return r ? QString::fromLatin1(r->summary) : QString();
 }
 
 QString HistoryCheck::hitLabel(int gameId, int row)
 {
-    return labelOf(gameId, row, lottoHits, super7Hits);
+    const SummaryRow* r = summaryRow(gameId, row);
+    return r ? QString::fromLatin1(r->hit) : QString();
 }
 
 HistoryCheck::HistoryCheck(std::vector<EntryNumbers> lines,
@@ -200,9 +228,12 @@ HistoryCheck::HistoryCheck(std::vector<EntryNumbers> lines,
         if (!mask)
             m_irregularLines.push_back(i);
     }
-    for (int matches = 0; matches < 8; ++matches) {
-        m_rowTable[matches * 2] = static_cast<uint8_t>(rowOf(gameId, matches, false));
-        m_rowTable[matches * 2 + 1] = static_cast<uint8_t>(rowOf(gameId, matches, true));
+    for (const GamePeriod& rules : GameCatalogue::periods(gameId)) {
+        RowTable& rows = m_rowTables.emplace_back();
+        for (int matches = 0; matches < 8; ++matches) {
+            rows[matches * 2] = static_cast<uint8_t>(rowOf(rules, matches, false));
+            rows[matches * 2 + 1] = static_cast<uint8_t>(rowOf(rules, matches, true));
+        }
     }
 }
 
@@ -234,25 +265,28 @@ void HistoryCheck::checkDraw(int drawIndex)
     uint64_t mainMask = 0;
     for (int i = 0; i < m_mainCount; ++i)
         mainMask |= bitOf(draw.numbers[i]);
+    // Each draw is scored by the prizes of its own date.
+    const GamePeriod& rules = GameCatalogue::period(m_gameId, draw.date());
+    const RowTable& rows = m_rowTables[&rules - GameCatalogue::periods(m_gameId).data()];
 
     std::vector<int>& winners = m_winners;
     winners.clear();
-    scan(m_masks.data(), lineCount(), mainMask, bitOf(draw.bonus), m_rowTable.data(), winners);
+    scan(m_masks.data(), lineCount(), mainMask, bitOf(draw.bonus), rows.data(), winners);
     if (!m_irregularLines.empty()) {
-        scoreIrregularLines(draw, winners);
+        scoreIrregularLines(draw, rows, winners);
         std::sort(winners.begin(), winners.end()); // file order
     }
 
     m_listing.add({drawIndex, 0});
     for (const int winner : winners) {
-        const int line = winner / 8;
-        const int row = winner % 8;
+        const int line = winner / RowSlots;
+        const int row = winner % RowSlots;
         ++m_counts[row];
         m_listing.add({line, static_cast<int8_t>(row)});
     }
 }
 
-void HistoryCheck::scoreIrregularLines(const DrawRecord& draw, std::vector<int>& winners) const
+void HistoryCheck::scoreIrregularLines(const DrawRecord& draw, const RowTable& rows, std::vector<int>& winners) const
 {
     const auto mainBegin = draw.numbers.begin();
     const auto mainEnd = mainBegin + m_mainCount;
@@ -266,8 +300,8 @@ void HistoryCheck::scoreIrregularLines(const DrawRecord& draw, std::vector<int>&
             if (line[k] == draw.bonus)
                 bonus = true;
         }
-        if (const int row = rowOf(m_gameId, matches, bonus))
-            winners.push_back(i * 8 + row);
+        if (const int row = rows[matches * 2 + (bonus ? 1 : 0)])
+            winners.push_back(i * RowSlots + row);
     }
 }
 

@@ -10,7 +10,7 @@
 struct ListingEntry
 {
     int32_t index = 0; // draw index for a draw line, entry line index for a hit line (both 0-based)
-    int8_t row = 0;    // 0 = draw line, 1..7 = summary row of the hit
+    int8_t row = 0;    // 0 = draw line, 1..9 = summary row of the hit
 };
 
 class HistoryListing

@@ -7,14 +7,14 @@
 
 namespace EntryDamage
 {
-QString describe(const RecordFile& file, int gameId)
+QString describe(const RecordFile& file, int gameId, const QDate& rulesDate)
 {
     const int32_t stated = RecordFile::get32(file.record(1), 0);
     const int usable = EntryFile::lineCount(file);
     if (stated != usable)
         return QStringLiteral("the line count says %1 but the file holds %2 lines").arg(stated).arg(usable);
     const int count = GameCatalogue::mainCount(gameId);
-    const int highest = GameCatalogue::highestNumber(gameId);
+    const int highest = GameCatalogue::highestNumber(gameId, rulesDate);
     for (int k = 1; k <= usable; ++k) {
         const EntryNumbers line = EntryFile::lineOf(file, k);
         for (int i = 0; i < count; ++i) {
@@ -25,12 +25,12 @@ QString describe(const RecordFile& file, int gameId)
     return QString();
 }
 
-QString describeFile(const QString& path, int gameId)
+QString describeFile(const QString& path, int gameId, const QDate& rulesDate)
 {
     // Looking must not create the file.
     if (!QFileInfo::exists(path))
         return QString();
     RecordFile file(EntryFile::RecordLength);
-    return file.load(path) ? describe(file, gameId) : QString();
+    return file.load(path) ? describe(file, gameId, rulesDate) : QString();
 }
 } // namespace EntryDamage

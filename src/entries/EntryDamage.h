@@ -5,12 +5,14 @@
 
 #include "RecordFile.h"
 
+#include <QDate>
 #include <QString>
 
 namespace EntryDamage
 {
-// The first thing wrong with the entry file, or "".
-QString describe(const RecordFile& file, int gameId);
+// The first thing wrong with the entry file, its numbers judged by the rules of rulesDate (the entry
+// date; today for standing and wheel sets), or "".
+QString describe(const RecordFile& file, int gameId, const QDate& rulesDate);
 // The same for the file at path; "" as well when it cannot be read (reading reports that itself).
-QString describeFile(const QString& path, int gameId);
+QString describeFile(const QString& path, int gameId, const QDate& rulesDate);
 } // namespace EntryDamage

@@ -21,6 +21,13 @@ bool fail(QString* error, const QString& text)
     return false;
 }
 
+// Paths may come with either separator; only the name itself counts.
+QString fileNameOf(const QString& path)
+{
+    const qsizetype cut = std::max(path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char('\\')));
+    return path.mid(cut + 1);
+}
+
 QString noSuchLine(int k, int count)
 {
     return QStringLiteral("line %1 does not exist (the file holds %2 lines)").arg(k).arg(count);
@@ -73,14 +80,28 @@ QString StandingEntryFileName(int gameId)
 
 EntryKind entryKind(const QString& path)
 {
-    // Paths may come with either separator; only the name itself counts.
-    const qsizetype cut = std::max(path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char('\\')));
-    const QString name = path.mid(cut + 1);
+    const QString name = fileNameOf(path);
     if (name.contains(QLatin1String("Stand")))
         return EntryKind::Standing;
     if (name.contains(QLatin1Char('-')))
         return EntryKind::Wheel;
     return EntryKind::Dated;
+}
+
+QDate datedEntryDate(const QString& path)
+{
+    const QString name = fileNameOf(path);
+    // Day, month abbreviation and year stand right before ".lot": "05JAN2003.lot".
+    constexpr int DateAndSuffix = 13;
+    if (entryKind(path) != EntryKind::Dated || name.size() < DateAndSuffix || !name.endsWith(QLatin1String(".lot")))
+        return {};
+    const QString date = name.right(DateAndSuffix);
+    bool dayRead = false;
+    bool yearRead = false;
+    const int day = date.left(2).toInt(&dayRead);
+    const int month = DateText::monthFromAbbrev(date.mid(2, 3));
+    const int year = date.mid(5, 4).toInt(&yearRead);
+    return dayRead && yearRead ? QDate(year, month, day) : QDate();
 }
 
 int lineCount(const RecordFile& file)
@@ -120,7 +141,7 @@ bool replaceLine(RecordFile& file, int k, const EntryNumbers& numbers, int gameI
         return fail(error, noSuchLine(k, n));
     QByteArray record = file.record(k);
     putNumbers(record, numbers, gameId);
-    RecordFile::put16(record, SeventhNumberOffset, GameCatalogue::isSuper7(gameId) ? numbers[6] : int16_t(0));
+    RecordFile::put16(record, SeventhNumberOffset, GameCatalogue::mainCount(gameId) == 7 ? numbers[6] : int16_t(0));
     file.setRecord(k, record);
     return true;
 }

@@ -32,8 +32,8 @@ constexpr int MaxLines = 32767;
 // Where a record holds its first number; the others follow, two bytes each.
 constexpr int FirstNumberOffset = 12;
 
-// Writes the game's main numbers into a record (the seventh only for Super 7, so a 6/49 line keeps
-// whatever the record held at offset 24).
+// Writes the game's main numbers into a record (the seventh only for a seven-number game, so a 6/49
+// line keeps whatever the record held at offset 24).
 void putNumbers(QByteArray& record, const EntryNumbers& numbers, int gameId);
 // Writes an entry date into a record: day, month and year at offsets 6, 8 and 10.
 void putEntryDate(QByteArray& record, const QDate& date);
@@ -42,6 +42,9 @@ QString DatedEntryFileName(int gameId, int day, int month, int year); // "Nat649
 QString StandingEntryFileName(int gameId);                            // "StandLotto.lot" ...
 // Told from the file name alone: a folder called "Stand" or "a-b" changes nothing.
 EntryKind entryKind(const QString& path);
+// The entry date a dated entry file's name holds ("Nat64905JAN2003.lot": 5 January 2003); a null
+// date for standing and wheel sets and for names that hold no date.
+QDate datedEntryDate(const QString& path);
 
 // The path operations below create a missing file empty, as the program always has.
 std::optional<int> ReadEntryCount(const QString& path, QString* error = nullptr);

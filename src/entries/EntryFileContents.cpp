@@ -1,6 +1,7 @@
 #include "EntryFileContents.h"
 
 #include "EntryFile.h"
+#include "GameCatalogue.h"
 #include "NumberText.h"
 #include "WholeFile.h"
 
@@ -47,7 +48,8 @@ QString contentLine(const QByteArray& record, bool withSeventh)
 
 std::vector<QString> contentLines(const RecordFile& file, const QString& fileName)
 {
-    const bool withSeventh = fileName.startsWith(QLatin1Char('S'));
+    const bool withSeventh = fileName.startsWith(QLatin1Char('S'))
+                             || fileName.startsWith(GameCatalogue::game(GameCatalogue::LottoMax).entryWord);
     std::vector<QString> lines;
     // A record past the end reads as zeros, so the end of the file stops the walk too.
     for (int k = 1; k <= file.recordsPresent(); ++k) {

@@ -20,7 +20,8 @@ std::optional<RecordFile> readRecords(const QString& path, QString* error = null
 QString contentLine(const QByteArray& record, bool withSeventh);
 
 // One content line per record, stopping at the first record whose first number is 0. Only files
-// whose name begins with "S" (the Super 7 and standing files) show a seventh number.
+// whose name begins with "S" (the Super 7 and standing files) or with "LottoMax" show a seventh
+// number.
 std::vector<QString> contentLines(const RecordFile& file, const QString& fileName);
 std::optional<std::vector<QString>> contentLines(const QString& path, QString* error = nullptr);
 } // namespace EntryFileContents

@@ -15,10 +15,10 @@ QString FormatEntryLine(const EntryNumbers& numbers, int gameId)
     return parts.join(QLatin1Char(' '));
 }
 
-LineProblem ValidateLine(const QStringList& boxes, int gameId, EntryNumbers* sorted)
+LineProblem ValidateLine(const QStringList& boxes, int gameId, const QDate& rulesDate, EntryNumbers* sorted)
 {
     const int count = GameCatalogue::mainCount(gameId);
-    const int highest = GameCatalogue::highestNumber(gameId);
+    const int highest = GameCatalogue::highestNumber(gameId, rulesDate);
     std::vector<double> values(count, 0.0);
     for (int i = 0; i < count && i < boxes.size(); ++i)
         values[i] = NumberText::leadingValue(boxes[i]);

@@ -1,5 +1,6 @@
 #include "EntrySet.h"
 
+#include "Clock.h"
 #include "EntryLineText.h"
 #include "GameCatalogue.h"
 #include "RecordFile.h"
@@ -29,6 +30,19 @@ std::vector<EntryNumbers> linesOf(const RecordFile& file)
 EntrySet::EntrySet(QObject* parent)
     : QAbstractListModel(parent)
 {
+}
+
+void EntrySet::setClock(const Clock& clock)
+{
+    m_clock = &clock;
+}
+
+QDate EntrySet::rulesDate() const
+{
+    const QDate entryDate = EntryFile::datedEntryDate(m_path);
+    if (entryDate.isValid())
+        return entryDate;
+    return m_clock ? m_clock->today() : QDate();
 }
 
 QString EntrySet::path() const
@@ -145,7 +159,7 @@ std::optional<int> EntrySet::append(const std::vector<EntryNumbers>& lines, QStr
     beginInsertRows({}, before, count - 1);
     for (int k = before + 1; k <= count; ++k)
         m_lines.push_back(EntryFile::lineOf(file, k));
-    if (!GameCatalogue::isSuper7(m_gameId)) {
+    if (GameCatalogue::mainCount(m_gameId) == 6) {
         for (int k = before; k < count; ++k)
             m_lines[k][6] = 0;
     }
@@ -166,7 +180,7 @@ bool EntrySet::replace(int row, const EntryNumbers& numbers, QString* error)
     if (row < 0 || row >= count())
         return reload(error);
     m_lines[row] = numbers;
-    if (!GameCatalogue::isSuper7(m_gameId))
+    if (GameCatalogue::mainCount(m_gameId) == 6)
         m_lines[row][6] = 0;
     emit dataChanged(index(row), index(row));
     return true;

@@ -12,6 +12,8 @@
 #include <optional>
 #include <vector>
 
+class Clock;
+
 class EntrySet : public QAbstractListModel
 {
     Q_OBJECT
@@ -19,11 +21,17 @@ class EntrySet : public QAbstractListModel
 public:
     explicit EntrySet(QObject* parent = nullptr);
 
+    // Where today comes from: standing and wheel sets follow the rules of today.
+    void setClock(const Clock& clock);
+
     // The shown file; "" when nothing is shown.
     QString path() const;
     EntryKind kind() const;
-    // The game whose lines are shown: six numbers a line, or seven for Super 7.
+    // The game whose lines are shown: six numbers a line, or seven for the seven-number games.
     int gameId() const;
+    // The date whose rules the lines follow: the entry date of a dated file, today for the rest
+    // (a null date, which means the newest rules, when no clock was given).
+    QDate rulesDate() const;
     int count() const;
     // Type number of the wheel whose set is shown; 0 when the set is no wheel the menus opened.
     int selectedWheel() const;
@@ -62,6 +70,7 @@ private:
     // file holds it.
     bool stillShown(const RecordFile& file, const QList<int>& rows, QString* error);
 
+    const Clock* m_clock = nullptr;
     QString m_path;
     int m_gameId = 0;
     int m_selectedWheel = 0;

@@ -88,8 +88,12 @@ TextImport::TextFields parse(const QByteArray& bytes, qsizetype limit, QString p
 }
 
 // The fields of the text file and whether they, and the target, allow an import.
-TextImport::Verdict
-check(const QString& textPath, int gameId, const QString& target, QString* error, std::vector<QString>* fields)
+TextImport::Verdict check(const QString& textPath,
+                          int gameId,
+                          const QDate& date,
+                          const QString& target,
+                          QString* error,
+                          std::vector<QString>* fields)
 {
     TextImport::TextFields text = TextImport::readFields(textPath);
     if (!text.problem.isEmpty()) {
@@ -97,7 +101,7 @@ check(const QString& textPath, int gameId, const QString& target, QString* error
             *error = fileErrorText(textPath, text.problem);
         return TextImport::Verdict::NotText;
     }
-    const TextImport::Verdict verdict = TextImport::checkFields(text.fields, gameId);
+    const TextImport::Verdict verdict = TextImport::checkFields(text.fields, gameId, date);
     if (verdict != TextImport::Verdict::Valid)
         return verdict;
     const std::optional<int> count = TextImport::existingLineCount(target, error);
@@ -146,17 +150,17 @@ EntryNumbers readSlots(QStringView field)
     return numbers;
 }
 
-Verdict checkLine(QStringView field, int gameId)
+Verdict checkLine(QStringView field, int gameId, const QDate& date)
 {
     const EntryNumbers numbers = readSlots(field);
     const int count = GameCatalogue::mainCount(gameId);
-    const int highest = GameCatalogue::highestNumber(gameId);
+    const int highest = GameCatalogue::highestNumber(gameId, date);
     for (int i = 0; i < count; ++i) {
         if (numbers[i] < 1 || numbers[i] > highest)
             return Verdict::OutOfRange;
     }
     // A 6/49 line has no seventh number.
-    if (!GameCatalogue::isSuper7(gameId) && numbers[6] > 0)
+    if (count == 6 && numbers[6] > 0)
         return Verdict::OutOfRange;
     for (int i = 0; i < count; ++i) {
         for (int j = i + 1; j < count; ++j) {
@@ -167,10 +171,10 @@ Verdict checkLine(QStringView field, int gameId)
     return Verdict::Valid;
 }
 
-Verdict checkFields(const std::vector<QString>& fields, int gameId)
+Verdict checkFields(const std::vector<QString>& fields, int gameId, const QDate& date)
 {
     for (const QString& field : fields) {
-        const Verdict verdict = checkLine(field, gameId);
+        const Verdict verdict = checkLine(field, gameId, date);
         if (verdict != Verdict::Valid)
             return verdict;
     }
@@ -235,15 +239,15 @@ QString targetPath(const QString& appFolder, int gameId, const QDate& date)
     return AppFolder::pathOf(appFolder, EntryFile::DatedEntryFileName(gameId, date.day(), date.month(), date.year()));
 }
 
-Verdict validate(const QString& textPath, int gameId, const QString& target, QString* error)
+Verdict validate(const QString& textPath, int gameId, const QDate& date, const QString& target, QString* error)
 {
-    return check(textPath, gameId, target, error, nullptr);
+    return check(textPath, gameId, date, target, error, nullptr);
 }
 
 Verdict importFile(const QString& textPath, int gameId, const QDate& date, const QString& target, QString* error)
 {
     std::vector<QString> fields;
-    const Verdict verdict = check(textPath, gameId, target, error, &fields);
+    const Verdict verdict = check(textPath, gameId, date, target, error, &fields);
     if (verdict != Verdict::Valid)
         return verdict;
     if (!WholeFile::write(target, importBytes(fields, gameId, date), error))

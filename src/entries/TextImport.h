@@ -49,11 +49,11 @@ enum class Verdict
     FileError
 };
 
-// One field as one entry line of the game: the range of every number (a 6/49 line has no
-// seventh number), then repeated numbers.
-Verdict checkLine(QStringView field, int gameId);
+// One field as one entry line of the game on the entry date: the range of every number by that
+// date's rules (a 6/49 line has no seventh number), then repeated numbers.
+Verdict checkLine(QStringView field, int gameId, const QDate& date);
 // The verdict of the first field that fails, Valid when none does (or there is none).
-Verdict checkFields(const std::vector<QString>& fields, int gameId);
+Verdict checkFields(const std::vector<QString>& fields, int gameId, const QDate& date);
 
 // The message for a refusal; "" for Valid and FileError (whose text comes with the error).
 QString refusalText(Verdict verdict);
@@ -68,8 +68,10 @@ std::optional<int> existingLineCount(const QString& path, QString* error = nullp
 // The full path of the dated entry file an import for this game and date writes.
 QString targetPath(const QString& appFolder, int gameId, const QDate& date);
 
-// Reads and checks the text file and the target entry file; writes nothing.
-Verdict validate(const QString& textPath, int gameId, const QString& target, QString* error = nullptr);
+// Reads and checks the text file, as lines for the entry date, and the target entry file; writes
+// nothing.
+Verdict
+validate(const QString& textPath, int gameId, const QDate& date, const QString& target, QString* error = nullptr);
 // Checks again (the text file may have changed since it was validated), then writes the target
 // in one piece. Anything but Valid means nothing was written.
 Verdict

@@ -13,8 +13,8 @@ namespace DownloadTexts
 {
 QString messageName(int gameId)
 {
-    static const std::array<const char*, 7> names{
-        "National 6/49", "Super 7", "Western", "BC", "Quebec", "Ontario", "Atlantic"};
+    static const std::array<const char*, GameCatalogue::LastGame> names{
+        "National 6/49", "Super 7", "Western", "BC", "Quebec", "Ontario", "Atlantic", "Lotto Max"};
     return GameCatalogue::isValidGame(gameId) ? QString::fromLatin1(names[gameId - 1]) : QString();
 }
 

@@ -6,7 +6,7 @@
 
 namespace DownloadTexts
 {
-// "National 6/49", "Super 7", "Western", "BC", "Quebec", "Ontario", "Atlantic".
+// "National 6/49", "Super 7", "Western", "BC", "Quebec", "Ontario", "Atlantic", "Lotto Max".
 QString messageName(int gameId);
 // "Downloading " and the game's message name.
 QString downloading(int gameId);

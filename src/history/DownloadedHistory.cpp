@@ -42,7 +42,7 @@ std::optional<Accepted> verify(const QByteArray& body, int gameId, QString* reas
         if (k <= count && r.dateKey() <= previousKey)
             return refuse(reason, QStringLiteral("record %1: not dated after the record above it").arg(k));
         previousKey = r.dateKey();
-        const QString problem = DrawRules::numbersProblem(gameId, r.numbers, r.bonus, false);
+        const QString problem = DrawRules::numbersProblem(gameId, r.date(), r.numbers, r.bonus, false);
         if (!problem.isEmpty())
             return refuse(reason, QStringLiteral("record %1: %2").arg(k).arg(problem));
         if (k == count)

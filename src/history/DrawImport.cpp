@@ -28,6 +28,7 @@ struct Product
 };
 constexpr Product products[] = {
     {"649", GameCatalogue::National},
+    {"LOTTO MAX", GameCatalogue::LottoMax},
 };
 
 // The game whose draws a PRODUCT cell names; 0 for a product the program does not know.
@@ -50,6 +51,7 @@ struct Layout
 {
     bool hasProduct = false; // the operator's layout, whose first column is the PRODUCT
     int fields = 0;
+    int sequenceColumn = -1; // the operator's SEQUENCE NUMBER: 0 for the main draw of a date
     int dateColumn = 0;
     std::vector<int> numberColumns;
     int bonusColumn = 0;
@@ -114,6 +116,7 @@ std::optional<Layout> operatorLayout(const QStringList& cells, int gameId, QStri
     Layout layout;
     layout.hasProduct = true;
     layout.fields = static_cast<int>(header.size());
+    layout.sequenceColumn = static_cast<int>(header.indexOf(QStringLiteral("SEQUENCE NUMBER")));
     layout.dateColumn = static_cast<int>(header.indexOf(QStringLiteral("DRAW DATE")));
     layout.bonusColumn = static_cast<int>(header.indexOf(QStringLiteral("BONUS NUMBER")));
     for (int k = 1;; ++k) {
@@ -156,6 +159,16 @@ std::optional<int> wholeNumber(const QString& cell)
     return cell.toInt();
 }
 
+// A row whose sequence number is above 0 is an extra prize draw held beside the main draw of its
+// date (Lotto Max's MaxMillions): it has no bonus and is not a draw of the game's history.
+bool isExtraDraw(const QStringList& cells, const Layout& layout)
+{
+    if (layout.sequenceColumn < 0 || layout.sequenceColumn >= cells.size())
+        return false;
+    const auto sequence = wholeNumber(cells[layout.sequenceColumn]);
+    return sequence && *sequence > 0;
+}
+
 std::optional<DrawImport::ImportedDraw>
 readRow(const QStringList& cells, const Layout& layout, int gameId, int line, QString* reason)
 {
@@ -192,7 +205,8 @@ readRow(const QStringList& cells, const Layout& layout, int gameId, int line, QS
         draw.numbers[i] = static_cast<int16_t>(values[i]);
     sortFirst(draw.numbers, count);
     draw.bonus = static_cast<int16_t>(values[count]);
-    const QString problem = DrawRules::numbersProblem(gameId, draw.numbers, draw.bonus, true);
+    const QDate drawDate(draw.year, draw.month, draw.day);
+    const QString problem = DrawRules::numbersProblem(gameId, drawDate, draw.numbers, draw.bonus, true);
     if (!problem.isEmpty())
         return refuse<ImportedDraw>(reason, problem);
     return draw;
@@ -285,6 +299,10 @@ parse(const QByteArray& text, int gameId, const Progress& progress, const bool* 
                                       QStringLiteral("This file holds draws of %1, not of %2. Nothing was imported.")
                                           .arg(GameCatalogue::game(fileGame).name, GameCatalogue::game(gameId).name));
             ownProduct = ownProduct && fileGame == gameId;
+            if (isExtraDraw(cells, *layout)) {
+                ++parsed.extraDraws;
+                continue;
+            }
         }
         QString reason;
         if (auto draw = readRow(cells, *layout, gameId, i + 1, &reason)) {
@@ -325,6 +343,7 @@ std::optional<Merged> merge(const QByteArray& history,
     Summary& summary = merged.summary;
     summary.refused = parsed.refused;
     summary.firstRefused = parsed.firstRefused;
+    summary.extraDraws = parsed.extraDraws;
     const int total = static_cast<int>(order.size());
     for (int i = 0; i < total; ++i) {
         if (i % ProgressStep == 0) {
@@ -428,6 +447,8 @@ QString summaryText(const Summary& summary)
                        .arg(summary.alreadyPresent)
                        .arg(summary.conflicts)
                        .arg(summary.refused);
+    if (summary.extraDraws > 0)
+        text += QStringLiteral("\nExtra prize draws skipped: %1").arg(summary.extraDraws);
     text += problemLines(QStringLiteral("Refused rows:"), summary.firstRefused, summary.refused);
     text += problemLines(QStringLiteral("Conflicts:"), summary.firstConflicts, summary.conflicts);
     return text;

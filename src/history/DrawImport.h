@@ -1,7 +1,9 @@
 // DrawImport: fills a game's history from a draw-history file, either in the lottery operator's
 // published layout ("PRODUCT","DRAW NUMBER","SEQUENCE NUMBER","DRAW DATE","NUMBER DRAWN 1".. ,
-// "BONUS NUMBER") or as plain rows of date, numbers and bonus. Rows are checked one by one, merged
-// in date order exactly as adding each draw by hand would store it, and written in one go.
+// "BONUS NUMBER") or as plain rows of date, numbers and bonus. Rows are checked one by one against
+// the game's rules on their own date, merged in date order exactly as adding each draw by hand
+// would store it, and written in one go. The operator's rows of extra prize draws (a SEQUENCE
+// NUMBER above 0, such as Lotto Max's MaxMillions) are no draws of the game: they are counted apart.
 #pragma once
 
 #include <QByteArray>
@@ -41,6 +43,7 @@ struct Parsed
     std::vector<ImportedDraw> draws;
     int refused = 0;
     std::vector<Problem> firstRefused;
+    int extraDraws = 0; // rows of extra prize draws, skipped
     // Every row names the game's own product: the file says it is this game's history.
     bool ownProduct = false;
 };
@@ -51,6 +54,7 @@ struct Summary
     int alreadyPresent = 0;
     int conflicts = 0;
     int refused = 0;
+    int extraDraws = 0;
     std::vector<Problem> firstRefused;
     std::vector<Problem> firstConflicts;
     bool cancelled = false;
@@ -104,6 +108,7 @@ std::optional<Summary> importFile(const QString& sourcePath,
 // "Import 120 draws into Ontario 6/49?"
 QString importQuestion(int draws, int gameId);
 
-// The summary as the player reads it: the four counts, then the first refused rows and conflicts.
+// The summary as the player reads it: the four counts (and the extra prize draws skipped, if any),
+// then the first refused rows and conflicts.
 QString summaryText(const Summary& summary);
 } // namespace DrawImport

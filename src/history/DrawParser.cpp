@@ -16,7 +16,7 @@ std::optional<DrawRecord> parse(const QStringList& boxes, int gameId, const QDat
         return std::nullopt;
     };
     const int mainCount = GameCatalogue::mainCount(gameId);
-    const int highest = GameCatalogue::highestNumber(gameId);
+    const int highest = GameCatalogue::highestNumber(gameId, date);
     std::vector<long long> values(mainCount + 1, 0);
     for (int i = 0; i <= mainCount && i < boxes.size(); ++i)
         values[i] = NumberText::wholeNumber(boxes[i]);

@@ -11,8 +11,9 @@
 
 namespace DrawParser
 {
-// boxes: six main numbers and the bonus (seven main numbers and the bonus for Super 7), in any
-// order. Every value, the bonus included, must lie in the game's range and differ from the others.
+// boxes: six main numbers and the bonus (seven main numbers and the bonus for a seven-number game),
+// in any order. Every value, the bonus included, must lie in the game's range on that date and
+// differ from the others.
 // The draw comes back dated, with its main numbers ascending.
 std::optional<DrawRecord> parse(const QStringList& boxes, int gameId, const QDate& date, QString* refusal = nullptr);
 } // namespace DrawParser

@@ -46,6 +46,11 @@ int DrawRecord::dateKey() const
     return DateText::DateKey(day, month, year);
 }
 
+QDate DrawRecord::date() const
+{
+    return QDate(year, month, day);
+}
+
 bool DrawRecord::isOn(int d, int m, int y) const
 {
     return day == d && month == m && year == y;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDate>
 #include <QString>
 
 #include <array>
@@ -23,6 +24,8 @@ struct DrawRecord
     static DrawRecord fromBytes(const QByteArray& bytes);
     QByteArray toBytes() const;
     int dateKey() const;
+    // The draw date; null when the record holds no real date (a damaged file).
+    QDate date() const;
     bool isOn(int d, int m, int y) const;
 
     // The draw list line: position, date, ":" and the numbers, " BB" and the bonus (41 or 44 characters).

@@ -2,8 +2,6 @@
 
 #include "GameCatalogue.h"
 
-#include <QDate>
-
 #include <bitset>
 
 namespace DrawRules
@@ -13,9 +11,10 @@ bool isValidDate(int day, int month, int year)
     return year >= 1000 && year <= 9999 && QDate::isValid(year, month, day);
 }
 
-QString numbersProblem(int gameId, const std::array<int16_t, 7>& mainNumbers, int bonus, bool bonusApart)
+QString
+numbersProblem(int gameId, const QDate& date, const std::array<int16_t, 7>& mainNumbers, int bonus, bool bonusApart)
 {
-    const int highest = GameCatalogue::highestNumber(gameId);
+    const int highest = GameCatalogue::highestNumber(gameId, date);
     std::bitset<64> seen;
     for (int i = 0; i < GameCatalogue::mainCount(gameId); ++i) {
         const int n = mainNumbers[i];
@@ -30,5 +29,13 @@ QString numbersProblem(int gameId, const std::array<int16_t, 7>& mainNumbers, in
     if (bonusApart && seen.test(bonus))
         return QStringLiteral("the bonus %1 is also a main number").arg(bonus);
     return {};
+}
+
+QString offDayQuestion(int gameId, const QDate& date)
+{
+    if (GameCatalogue::isRegularDrawDay(gameId, date))
+        return {};
+    return QStringLiteral("This is not a %1 Date. Do you want to proceed anyway?")
+        .arg(GameCatalogue::drawDaysText(gameId, date));
 }
 } // namespace DrawRules

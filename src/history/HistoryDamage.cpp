@@ -3,8 +3,6 @@
 #include "DrawRecord.h"
 #include "GameCatalogue.h"
 
-#include <QDate>
-
 namespace HistoryDamage
 {
 QString describe(const RecordFile& file, int gameId)
@@ -14,17 +12,18 @@ QString describe(const RecordFile& file, int gameId)
     if (stated != usable)
         return QStringLiteral("the draw count says %1 but the file holds %2 draws").arg(stated).arg(usable);
     const int count = GameCatalogue::mainCount(gameId);
-    const int highest = GameCatalogue::highestNumber(gameId);
-    const auto outside = [highest](int n) { return n < 1 || n > highest; };
     int previousKey = 0;
     for (int k = 1; k <= usable; ++k) {
         const DrawRecord draw = DrawRecord::fromBytes(file.record(k));
-        if (!QDate(draw.year, draw.month, draw.day).isValid())
+        if (!draw.date().isValid())
             return QStringLiteral("draw %1 has no valid date").arg(k);
         // Lookups, ranges and "the last N draws" all count on one draw a date, oldest first.
         if (k > 1 && draw.dateKey() <= previousKey)
             return QStringLiteral("draw %1 is not dated after draw %2").arg(k).arg(k - 1);
         previousKey = draw.dateKey();
+        // Each draw is held to the range of its own date.
+        const int highest = GameCatalogue::highestNumber(gameId, draw.date());
+        const auto outside = [highest](int n) { return n < 1 || n > highest; };
         bool out = outside(draw.bonus);
         for (int i = 0; i < count; ++i)
             out = out || outside(draw.numbers[i]);

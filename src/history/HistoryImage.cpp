@@ -11,11 +11,10 @@ namespace
 {
 void setDraw(DrawRecord& r, int gameId, int day, int month, int year, const std::array<int16_t, 7>& main, int16_t bonus)
 {
-    for (int i = 0; i < 6; ++i)
+    const int count = GameCatalogue::mainCount(gameId);
+    for (int i = 0; i < count; ++i)
         r.numbers[i] = main[i];
-    // A 6/49 draw leaves the seventh slot as the buffer held it.
-    if (GameCatalogue::isSuper7(gameId))
-        r.numbers[6] = main[6];
+    // A six-number draw leaves the seventh slot as the buffer held it.
     r.bonus = bonus;
     r.day = static_cast<int16_t>(day);
     r.month = static_cast<int16_t>(month);

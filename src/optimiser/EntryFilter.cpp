@@ -85,17 +85,22 @@ MarkKernel chooseKernel()
 
 namespace EntryFilter
 {
-SumBand sumBand(int gameId, int sliderPosition)
+SumBand sumBand(int gameId, int sliderPosition, const QDate& rulesDate)
 {
     const int step = 10 * (std::clamp(sliderPosition, 1, SliderPositions) - 1);
-    if (GameCatalogue::isSuper7(gameId))
-        return {98 + step, 238 - step};
+    if (GameCatalogue::mainCount(gameId) == 7) {
+        // Twice the mean sum is 7 (N + 1); an odd one puts the mean on a half, and the band's
+        // edges move inwards to whole sums.
+        const int twiceMean = 7 * (GameCatalogue::highestNumber(gameId, rulesDate) + 1);
+        const int spread = 70 - step;
+        return {(twiceMean + 1) / 2 - spread, twiceMean / 2 + spread};
+    }
     return {85 + step, 213 - step};
 }
 
 std::array<int, 4> thresholdChoices(int gameId)
 {
-    if (GameCatalogue::isSuper7(gameId))
+    if (GameCatalogue::mainCount(gameId) == 7)
         return {4, 5, 6, 7};
     return {3, 4, 5, 6};
 }
@@ -170,7 +175,7 @@ check(const std::vector<EntryNumbers>& lines, int gameId, const Settings& settin
 {
     Marks marks(lines.size(), 0);
     if (settings.sumFilter)
-        markSums(lines, gameId, sumBand(gameId, settings.sliderPosition), marks);
+        markSums(lines, gameId, sumBand(gameId, settings.sliderPosition, settings.rulesDate), marks);
     if (settings.coverageFilter && !markCoverage(lines, gameId, settings.threshold, marks, progress))
         return std::nullopt;
     return marks;

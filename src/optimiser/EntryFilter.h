@@ -6,6 +6,7 @@
 #include "EntryFile.h"
 #include "RecordFile.h"
 
+#include <QDate>
 #include <QString>
 #include <QStringList>
 
@@ -29,6 +30,7 @@ struct Settings
     int sliderPosition = 1; // 1..5, each step narrows the band by 10 at both ends
     bool coverageFilter = false;
     int threshold = 5; // shared numbers that mark a later line
+    QDate rulesDate{}; // whose range centres the sum band; a null date means the newest rules
 };
 
 // One flag per line, 1 = marked for deletion.
@@ -37,8 +39,11 @@ using Marks = std::vector<uint8_t>;
 // gives no result. The window keeps itself responsive from here.
 using Progress = std::function<bool(int done)>;
 
-SumBand sumBand(int gameId, int sliderPosition);
-// The four thresholds offered: 3..6 for the 6/49 games, 4..7 for Super 7.
+// The band at a slider position for the game's range on rulesDate: 85..213 for the 6/49 games; for
+// the seven-number games the mean line sum 7 (N + 1) / 2 of the range 1..N, 70 each side, rounded
+// inwards (98..238 for Super 7, 109..248 for Lotto Max's 1..50).
+SumBand sumBand(int gameId, int sliderPosition, const QDate& rulesDate);
+// The four thresholds offered: 3..6 for the 6/49 games, 4..7 for the seven-number games.
 std::array<int, 4> thresholdChoices(int gameId);
 
 // Marks the unmarked lines whose sum is below low or above high; returns how many it marked.

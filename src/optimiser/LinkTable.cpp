@@ -52,7 +52,7 @@ int LinkTable::gameId() const
 
 int LinkTable::highestBall() const
 {
-    return GameCatalogue::highestNumber(m_gameId);
+    return GameCatalogue::highestEver(m_gameId);
 }
 
 int LinkTable::lineLength() const
@@ -60,13 +60,13 @@ int LinkTable::lineLength() const
     return GameCatalogue::mainCount(m_gameId);
 }
 
-int LinkTable::GetBestFor(int keyball, const std::array<int, 6>& excluded) const
+int LinkTable::GetBestFor(int keyball, const std::array<int, 6>& excluded, int highest) const
 {
-    const int m = highestBall();
+    const int m = std::min(highestBall(), highest);
     if (keyball < 1 || keyball > m)
         return 0;
     std::array<int32_t, Size> work = m_counts[keyball];
-    const int used = GameCatalogue::isSuper7(m_gameId) ? 6 : 5;
+    const int used = lineLength() - 1;
     for (int i = 0; i < used; ++i) {
         if (excluded[i] > 0 && excluded[i] <= m)
             work[excluded[i]] = 0;

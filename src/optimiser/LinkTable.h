@@ -3,6 +3,7 @@
 #pragma once
 
 #include "DrawRecord.h"
+#include "GameCatalogue.h"
 
 #include <array>
 #include <cstdint>
@@ -11,7 +12,8 @@
 class LinkTable
 {
 public:
-    static constexpr int Size = 50; // balls 1..49; row and column 0 stay unused
+    // Balls 1..52, the widest range any game has drawn; row and column 0 stay unused.
+    static constexpr int Size = GameCatalogue::HighestOfAll + 1;
 
     explicit LinkTable(int gameId);
 
@@ -22,13 +24,13 @@ public:
 
     int count(int a, int b) const;
     int gameId() const;
-    int highestBall() const; // M: 49, or 47 for Super 7
-    int lineLength() const;  // K: 6, or 7 for Super 7
+    int highestBall() const; // M: the widest range of the game (49; 47 for Super 7, 52 for Lotto Max)
+    int lineLength() const;  // K: 6, or 7 for the seven-number games
 
     // The partner of keyball with the highest count, the lowest ball winning a tie, leaving out
-    // the excluded balls (0 excludes nothing; the sixth only counts for Super 7). 0 when no
-    // partner with a positive count is left.
-    int GetBestFor(int keyball, const std::array<int, 6>& excluded) const;
+    // the excluded balls (0 excludes nothing; the sixth only counts for seven-number lines) and
+    // any ball above highest. 0 when no partner with a positive count is left.
+    int GetBestFor(int keyball, const std::array<int, 6>& excluded, int highest = Size - 1) const;
 
 private:
     int m_gameId;

@@ -7,7 +7,7 @@
 
 namespace
 {
-// Repeats are told apart by the first six numbers only, for Super 7 too.
+// Repeats are told apart by the first six numbers only, for seven-number lines too.
 constexpr int ComparedNumbers = 6;
 } // namespace
 
@@ -26,11 +26,12 @@ Range chooseRange(const QString& nText, int drawCount)
     return {RangeRefusal::None, drawCount - static_cast<int>(NumberText::roundHalfEven(v - 1.0))};
 }
 
-std::vector<EntryNumbers> makeLines(const LinkTable& table)
+std::vector<EntryNumbers> makeLines(const LinkTable& table, int highest)
 {
     const int k = table.lineLength();
+    const int m = std::min(table.highestBall(), highest);
     std::vector<EntryNumbers> lines;
-    for (int start = 1; start <= table.highestBall(); ++start) {
+    for (int start = 1; start <= m; ++start) {
         std::array<int, 7> line{};
         line[0] = start;
         bool complete = true;
@@ -38,7 +39,7 @@ std::vector<EntryNumbers> makeLines(const LinkTable& table)
             // Every ball already in the line is left out; the last one chosen is the key.
             std::array<int, 6> excluded{};
             std::copy_n(line.begin(), step, excluded.begin());
-            line[step] = table.GetBestFor(line[step - 1], excluded);
+            line[step] = table.GetBestFor(line[step - 1], excluded, m);
             complete = line[step] != 0;
         }
         if (!complete)

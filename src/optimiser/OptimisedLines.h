@@ -32,8 +32,9 @@ Range chooseRange(const QString& nText, int drawCount);
 
 // One line per starting ball 1..M chained through GetBestFor, each sorted ascending; a ball whose
 // chain runs dry gives none, and a line equal to an earlier one of the run in its first six
-// numbers is dropped.
-std::vector<EntryNumbers> makeLines(const LinkTable& table);
+// numbers is dropped. Balls above highest (the range on the lines' entry date, when it is narrower
+// than the table's) neither start nor join a line.
+std::vector<EntryNumbers> makeLines(const LinkTable& table, int highest = LinkTable::Size - 1);
 
 // Appends the lines after the file's existing lines. Each new record is record 1's buffer with
 // the line's numbers and the entry date (day, month, year at offsets 6, 8, 10); record 1 then

@@ -3,6 +3,10 @@
 #include "DateText.h"
 #include "GameCatalogue.h"
 
+#include <algorithm>
+#include <numeric>
+#include <span>
+
 QString BallFigures::dateLastDrawnText() const
 {
     return lastRecord == 0 ? QStringLiteral("Never") : lastDate;
@@ -13,20 +17,47 @@ QString BallFigures::drawsSinceText(int drawCount) const
     return lastRecord == 0 ? QStringLiteral("N/A") : QString::number(drawCount - lastRecord);
 }
 
+namespace
+{
+// Chance's count of a ball over some draws: per draw, the numbers drawn over the numbers the game
+// drew from on that draw's date, summed over the draws whose range holds the ball. Summed exactly
+// (over a common denominator) so the rounding of the whole sees no drift.
+class Expectation
+{
+public:
+    void addDraws(long long draws, int perDraw, int highest)
+    {
+        const long long denominator = std::lcm(m_denominator, static_cast<long long>(highest));
+        m_numerator = m_numerator * (denominator / m_denominator) + draws * perDraw * (denominator / highest);
+        m_denominator = denominator;
+    }
+
+    long long rounded() const
+    {
+        return BallInfoText::roundedRatio(m_numerator, m_denominator);
+    }
+
+private:
+    long long m_numerator = 0;
+    long long m_denominator = 1;
+};
+} // namespace
+
 BallInfo BallInfo::of(const std::vector<DrawRecord>& draws, int gameId, int ball)
 {
     const int perDraw = GameCatalogue::mainCount(gameId);
-    const int highest = GameCatalogue::highestNumber(gameId);
+    const std::span<const GamePeriod> periods = GameCatalogue::periods(gameId);
+    std::vector<long long> drawsInPeriod(periods.size());
 
     BallInfo info;
     info.drawCount = static_cast<int>(draws.size());
-    info.asMain.expected = BallInfoText::roundedRatio(static_cast<long long>(perDraw) * info.drawCount, highest);
-    if (info.asMain.expected == 0)
-        info.asMain.expected = 1;
-    info.asBonus.expected = BallInfoText::roundedRatio(info.drawCount, highest);
-
     for (int r = 1; r <= info.drawCount; ++r) {
         const DrawRecord& draw = draws[r - 1];
+        const GamePeriod& rules = GameCatalogue::period(gameId, draw.date());
+        ++drawsInPeriod[&rules - periods.data()];
+        // A ball the game did not draw on that date cannot have come up; such a number is damage.
+        if (ball > rules.highest)
+            continue;
         for (int p = 0; p < perDraw; ++p) {
             if (draw.numbers[p] == ball) {
                 ++info.asMain.timesDrawn;
@@ -42,6 +73,17 @@ BallInfo BallInfo::of(const std::vector<DrawRecord>& draws, int gameId, int ball
         if (figures->lastRecord > 0)
             figures->lastDate = BallInfoText::drawDate(draws[figures->lastRecord - 1]);
     }
+
+    Expectation asMain;
+    Expectation asBonus;
+    for (size_t p = 0; p < periods.size(); ++p) {
+        if (ball <= periods[p].highest && drawsInPeriod[p] > 0) {
+            asMain.addDraws(drawsInPeriod[p], perDraw, periods[p].highest);
+            asBonus.addDraws(drawsInPeriod[p], 1, periods[p].highest);
+        }
+    }
+    info.asMain.expected = std::max(1LL, asMain.rounded());
+    info.asBonus.expected = asBonus.rounded();
     return info;
 }
 

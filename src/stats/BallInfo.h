@@ -25,7 +25,8 @@ struct BallInfo
     BallFigures asMain;
     BallFigures asBonus;
 
-    // Every draw counts (6 main numbers, 7 for Super 7). Numbers outside the game's range never match.
+    // Every draw counts (6 main numbers, 7 for the seven-number games). A draw counts for the ball,
+    // and towards its expected counts, only when the ball lies within the range of the draw's date.
     static BallInfo of(const std::vector<DrawRecord>& draws, int gameId, int ball);
 };
 

@@ -9,12 +9,11 @@ namespace DrawStatistics
 {
 Frequencies countMainNumbers(const std::vector<DrawRecord>& draws, int gameId, int lastDraws)
 {
-    const int highest = GameCatalogue::highestNumber(gameId);
     const int perDraw = GameCatalogue::mainCount(gameId);
     const int total = static_cast<int>(draws.size());
 
     Frequencies result;
-    result.counts.assign(highest, 0);
+    result.counts.assign(GameCatalogue::highestEver(gameId), 0);
     int recent = total;
     if (lastDraws >= 1) {
         if (lastDraws > total)
@@ -26,6 +25,8 @@ Frequencies countMainNumbers(const std::vector<DrawRecord>& draws, int gameId, i
     result.drawsCounted = recent;
     for (int r = result.firstRecord; r <= total; ++r) {
         const DrawRecord& draw = draws[r - 1];
+        // A number is in range when the game drew that high on the draw's date.
+        const int highest = GameCatalogue::highestNumber(gameId, draw.date());
         bool damaged = false;
         for (int p = 0; p < perDraw; ++p) {
             const int n = draw.numbers[p];

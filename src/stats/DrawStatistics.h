@@ -12,16 +12,16 @@ namespace DrawStatistics
 {
 struct Frequencies
 {
-    std::vector<int> counts;      // counts[b - 1] for ball b = 1..highest number of the game
+    std::vector<int> counts;      // counts[b - 1] for ball b = 1..highest number the game ever drew
     int firstRecord = 1;          // first record counted (1-based); drawsCounted == 0 when the history is empty
     int drawsCounted = 0;         // draws counted: all of them or the most recent ones asked for
     bool lastDrawsExceed = false; // more recent draws were asked for than the history holds; all are counted
-    int damagedRecords = 0;       // counted records holding a main number outside the game's range
+    int damagedRecords = 0;       // counted records holding a main number outside their date's range
 };
 
-// Counts the main numbers (6 per draw, 7 for Super 7 with its seventh field; never the bonus) over
-// every draw, or over the most recent lastDraws when lastDraws is 1 or more. A number outside the
-// game's range is skipped and its record counted in damagedRecords.
+// Counts the main numbers (6 per draw, 7 for the seven-number games with their seventh field; never
+// the bonus) over every draw, or over the most recent lastDraws when lastDraws is 1 or more. A number
+// outside the range of its draw's date is skipped and its record counted in damagedRecords.
 Frequencies countMainNumbers(const std::vector<DrawRecord>& draws, int gameId, int lastDraws = 0);
 
 struct BallCount

@@ -10,8 +10,8 @@
 
 namespace
 {
-// A line as a set of ball bits (balls 1..49 fit in 64 bits), so the overlap of two lines is one
-// popcount.
+// A line as a set of ball bits (every game's balls fit in 64 bits), so the overlap of two lines is
+// one popcount.
 using BallSet = uint64_t;
 
 BallSet ballsOf(const EntryNumbers& line, int perLine)
@@ -32,16 +32,16 @@ SuggestOutcome ended(SuggestEnd end, int added, QString message = {})
 class CandidateMaker
 {
 public:
-    CandidateMaker(const std::vector<DrawRecord>& draws, int gameId, RandomSource& random)
+    CandidateMaker(const std::vector<DrawRecord>& draws, int gameId, const QDate& rulesDate, RandomSource& random)
         : m_draws(draws)
         , m_perLine(GameCatalogue::mainCount(gameId))
-        , m_highest(GameCatalogue::highestNumber(gameId))
+        , m_highest(GameCatalogue::highestNumber(gameId, rulesDate))
         , m_random(random)
     {
     }
 
     // One attempt: position p takes the p-th main number of a random draw. Fails on draw 0 (the
-    // rounding can pick it), a repeated number or a number outside the game's range.
+    // rounding can pick it), a repeated number or a number the game does not draw on the rules' date.
     bool make(BallSet& balls) const
     {
         const double drawCount = static_cast<double>(m_draws.size());
@@ -140,7 +140,7 @@ SuggestOutcome SuggestLines(const std::vector<EntryNumbers>& existing,
 
     const long long toMake =
         NumberText::roundHalfEven(request.mode == SuggestMode::Total ? wanted - request.shownCount : wanted);
-    const CandidateMaker maker(draws, request.gameId, random);
+    const CandidateMaker maker(draws, request.gameId, request.rulesDate, random);
     std::vector<BallSet> lines;
     lines.reserve(existing.size() + static_cast<size_t>(std::min<long long>(toMake, Suggest::AdditionalLimit)));
     for (const EntryNumbers& line : existing)

@@ -8,6 +8,7 @@
 #include "EntryFile.h"
 #include "RandomSource.h"
 
+#include <QDate>
 #include <QString>
 
 #include <functional>
@@ -21,10 +22,22 @@ enum class SuggestMode
 
 struct SuggestRequest
 {
-    int gameId = 1;
-    double wanted = 0; // the number typed in the "Enter No" box (its leading value)
-    SuggestMode mode = SuggestMode::Total;
-    int shownCount = 0; // lines the main window's count box shows
+    SuggestRequest(int gameId, double wanted, SuggestMode mode, int shownCount, const QDate& rulesDate = {})
+        : gameId(gameId)
+        , wanted(wanted)
+        , mode(mode)
+        , shownCount(shownCount)
+        , rulesDate(rulesDate)
+    {
+    }
+
+    int gameId;
+    double wanted; // the number typed in the "Enter No" box (its leading value)
+    SuggestMode mode;
+    int shownCount; // lines the main window's count box shows
+    // Lines keep to the numbers the game draws on this date (today); a null date, like any invalid
+    // date, takes the game's newest rules.
+    QDate rulesDate;
 };
 
 enum class SuggestEnd

@@ -43,7 +43,7 @@ BallStrip::BallStrip(QWidget* parent)
     m_placeholder->setAlignment(Qt::AlignCenter);
     m_placeholder->setEnabled(false);
     grid->addWidget(m_placeholder, 1, 0, 1, Positions);
-    setSuper7(false);
+    setSevenNumbers(false);
 }
 
 void BallStrip::showBall(int position, int number, bool bonusLook)
@@ -69,13 +69,13 @@ bool BallStrip::isBallVisible(int position) const
     return position >= 0 && position < Positions && !m_balls[position]->isHidden();
 }
 
-void BallStrip::setSuper7(bool super7)
+void BallStrip::setSevenNumbers(bool sevenNumbers)
 {
-    m_bonus649->setVisible(!super7);
-    m_bonusSuper7->setVisible(super7);
+    m_bonus649->setVisible(!sevenNumbers);
+    m_bonusSuper7->setVisible(sevenNumbers);
     // Seven balls fill the 6/49 strip: the eighth column takes no room there.
-    m_grid->setColumnMinimumWidth(Positions - 1, super7 ? BallPixels : 0);
-    setFixedWidth(super7 ? WidthSuper7 : Width649);
+    m_grid->setColumnMinimumWidth(Positions - 1, sevenNumbers ? BallPixels : 0);
+    setFixedWidth(sevenNumbers ? WidthSevenNumbers : Width649);
 }
 
 QPixmap BallStrip::ballPicture(int number, bool bonusLook, int size)

@@ -5,6 +5,7 @@
 #include "Clock.h"
 #include "DateText.h"
 #include "DrawCheck.h"
+#include "DrawRules.h"
 #include "EntryDamage.h"
 #include "EntryFile.h"
 #include "Form10.h"
@@ -79,6 +80,7 @@ Form1::Form1(
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(Prompt::appTitle());
+    m_entries.setClock(m_clock);
     buildWindow();
     buildMenus();
 }
@@ -98,7 +100,7 @@ EntrySet& Form1::entrySet()
 void Form1::buildWindow()
 {
     m_ui.build(this, m_entries);
-    for (QRadioButton* r : {m_ui.national, m_ui.super7, m_ui.provincial}) {
+    for (QRadioButton* r : {m_ui.national, m_ui.super7, m_ui.lottoMax, m_ui.provincial}) {
         // Only the newly chosen selector switches, so one click runs one switch.
         connect(r, &QRadioButton::toggled, this, [this](bool on) {
             if (on)
@@ -132,7 +134,9 @@ void Form1::buildWindow()
     connect(&m_entries, &QAbstractItemModel::modelReset, this, [this] {
         entriesChanged();
         showSetName();
-        checkOnce(m_entries.path(), [this] { return EntryDamage::describeFile(m_entries.path(), m_entries.gameId()); });
+        checkOnce(m_entries.path(), [this] {
+            return EntryDamage::describeFile(m_entries.path(), m_entries.gameId(), m_entries.rulesDate());
+        });
     });
     connect(&m_entries, &QAbstractItemModel::rowsRemoved, this, &Form1::entriesChanged);
     connect(&m_entries, &QAbstractItemModel::rowsInserted, this, [this](const QModelIndex&, int, int last) {
@@ -295,44 +299,41 @@ void Form1::GameSwitch()
         gameId = GameCatalogue::National;
         caption = m_ui.national->text();
         entriesTitle = QStringLiteral("My Enties For National 6/49");
-    } else if (m_ui.super7->isChecked()) {
-        gameId = GameCatalogue::Super7;
-        caption = m_ui.super7->text();
+    } else if (m_ui.super7->isChecked() || m_ui.lottoMax->isChecked()) {
+        const bool super7 = m_ui.super7->isChecked();
+        gameId = super7 ? GameCatalogue::Super7 : GameCatalogue::LottoMax;
+        caption = (super7 ? m_ui.super7 : m_ui.lottoMax)->text();
         entriesTitle = tr("My Enties for ") + caption;
     }
     m_ui.entriesGroup->setTitle(entriesTitle);
     m_ui.drawGroup->setTitle(tr("Draw Date for ") + caption);
     m_ui.winningGroup->setTitle(tr("Winning Lines for ") + caption);
-    m_ui.strip->setSuper7(GameCatalogue::isSuper7(gameId));
+    m_ui.strip->setSevenNumbers(GameCatalogue::mainCount(gameId) == 7);
     m_state.gameId = static_cast<int16_t>(gameId);
 
     LoadDatedEntries();
     showDrawOfDate();
     if (m_entries.count() > 0 && isDrawShown())
         CheckEntries();
-    SetWheelMenus(GameCatalogue::isSuper7(gameId) ? 7 : 6);
+    SetWheelMenus(GameCatalogue::mainCount(gameId));
 }
 
 void Form1::ShowBall(int position, int number)
 {
     if (position < 0 || position > 7)
         return;
-    const bool super7 = GameCatalogue::isSuper7(m_state.gameId);
-    const bool bonusLook = super7 ? position == 7 : position == 6;
+    // The bonus follows the main numbers: position 6 in a 6/49 game, 7 in a seven-number game.
+    const bool bonusLook = position == GameCatalogue::mainCount(m_state.gameId);
     m_ui.strip->showBall(position, number, bonusLook);
     m_state.displayedNumbers[position] = static_cast<int16_t>(number);
 }
 
 void Form1::showDraw(int record, const DrawRecord& draw)
 {
-    for (int pos = 0; pos < 6; ++pos)
+    const int mainNumbers = GameCatalogue::mainCount(m_state.gameId);
+    for (int pos = 0; pos < mainNumbers; ++pos)
         ShowBall(pos, draw.numbers[pos]);
-    if (GameCatalogue::isSuper7(m_state.gameId)) {
-        ShowBall(6, draw.numbers[6]);
-        ShowBall(7, draw.bonus);
-    } else {
-        ShowBall(6, draw.bonus);
-    }
+    ShowBall(mainNumbers, draw.bonus);
     m_state.displayedRecord = static_cast<int16_t>(record);
 }
 
@@ -394,7 +395,7 @@ void Form1::showDrawOfDate()
     clearWinningLines();
     m_ui.strip->hideBalls();
     m_state.currentResultsFile = m_state.pathOf(GameCatalogue::game(m_state.gameId).resultsFile);
-    m_ui.strip->setSuper7(GameCatalogue::isSuper7(m_state.gameId));
+    m_ui.strip->setSevenNumbers(GameCatalogue::mainCount(m_state.gameId) == 7);
 
     QString error;
     const auto draws = ResultsFile::readAll(m_state.currentResultsFile, &error);
@@ -487,14 +488,9 @@ void Form1::addDraw()
                         "to change it."));
         return;
     }
-    const int weekday = DateText::weekdayNumber(m_ui.drawDate->date());
-    if (!GameCatalogue::isRegularDrawDay(m_state.gameId, weekday)) {
-        const QString question = GameCatalogue::isSuper7(m_state.gameId)
-                                     ? tr("This is not a Friday Date. Do you want to proceed anyway?")
-                                     : tr("This is not a Wednesday or Saturday Date. Do you want to proceed anyway?");
-        if (!Prompt::askYesNo(this, question))
-            return;
-    }
+    const QString offDay = DrawRules::offDayQuestion(m_state.gameId, m_ui.drawDate->date());
+    if (!offDay.isEmpty() && !Prompt::askYesNo(this, offDay))
+        return;
     auto* addResult = new Form2(
         m_state.gameId, m_state.pathOf(GameCatalogue::game(m_state.gameId).resultsFile), m_ui.drawDate->date(), this);
     connect(addResult, &Form2::drawStored, this, &Form1::showDraw);
@@ -560,9 +556,10 @@ void Form1::CheckEntries()
         return;
     }
     QString error;
-    const auto result = EntryFile::fileExists(m_entries.path())
-                            ? checkEntryFile(m_entries.path(), m_state.displayedNumbers, m_state.gameId, &error)
-                            : std::nullopt;
+    const auto result =
+        EntryFile::fileExists(m_entries.path())
+            ? checkEntryFile(m_entries.path(), m_state.displayedNumbers, m_state.gameId, drawDate(), &error)
+            : std::nullopt;
     if (!result) {
         reportError(error.isEmpty() ? fileErrorText(m_entries.path(), tr("The file is missing.")) : error);
         return;
@@ -602,25 +599,20 @@ QString Form1::addWindowTitle()
         return confirmWheelChange(modifyWheelQuestion()) ? tr("Wheel Entry") : QString();
     if (kind == EntryKind::Standing)
         return tr("Standing Entry");
+    const int gameId = m_state.gameId;
     const QDate date = m_ui.entryDate->date();
     const QString dateText =
         QStringLiteral(" %1 %2 %3").arg(date.day()).arg(DateText::MonthAbbrev(date.month())).arg(date.year());
-    const int weekday = DateText::weekdayNumber(date);
-    if (GameCatalogue::isSuper7(m_state.gameId)) {
-        if (weekday != 6
-            && !Prompt::askYesNo(
-                this, tr("This is not a Friday date. Are you sure you want to create/edit an entry for this date?")))
-            return QString();
-        return QStringLiteral("Super 7 Entries for ") + dateText;
-    }
-    if (weekday != 4 && weekday != 7
-        && !Prompt::askYesNo(this,
-                             tr("This is not a Saturday or Wednesday date. Are you sure you want to create/edit an "
-                                "entry for this date?")))
+    // The days of the entry date's own period: Lotto Max moved from Fridays to Tuesdays and Fridays.
+    const QString days = GameCatalogue::mainCount(gameId) == 7 ? GameCatalogue::drawDaysText(gameId, date)
+                                                               : QStringLiteral("Saturday or Wednesday");
+    if (!GameCatalogue::isRegularDrawDay(gameId, date)
+        && !Prompt::askYesNo(
+            this, tr("This is not a %1 date. Are you sure you want to create/edit an entry for this date?").arg(days)))
         return QString();
-    return m_state.gameId == GameCatalogue::National
+    return gameId == GameCatalogue::National
                ? QStringLiteral("National 6/94 Entries for ") + dateText
-               : m_ui.provincial->text() + QStringLiteral(" Entries for ") + dateText;
+               : GameCatalogue::game(gameId).selectorCaption + QStringLiteral(" Entries for ") + dateText;
 }
 
 void Form1::OpenAddWindow()
@@ -778,8 +770,8 @@ void Form1::openFilter()
 void Form1::createWheel()
 {
     RemoveEmptyEntryFile();
-    WheelCatalogue::setWheelContext(m_state, m_state.gameId);
-    openChild(GameCatalogue::isSuper7(m_state.gameId)
+    WheelCatalogue::setWheelContext(m_state, m_state.gameId, m_clock.today());
+    openChild(GameCatalogue::mainCount(m_state.gameId) == 7
                   ? static_cast<ChildWindow*>(new wheel7(m_state, m_entries, m_printers, m_random, this))
                   : new wheel6(m_state, m_entries, m_printers, m_random, this));
 }
@@ -802,7 +794,10 @@ void Form1::open6wheel(const QString& path, int type)
 
 void Form1::open7wheel(const QString& path, int type)
 {
-    showWheelSet(path, type, tr("You have not yet created this 7 wheel for Super 7"));
+    // "... for Super 7" or "... for Lotto Max": the game whose set it would be.
+    const int game = m_state.gameId == GameCatalogue::LottoMax ? GameCatalogue::LottoMax : GameCatalogue::Super7;
+    showWheelSet(
+        path, type, tr("You have not yet created this 7 wheel for ") + GameCatalogue::game(game).selectorCaption);
 }
 
 void Form1::showWheelSet(const QString& path, int type, const QString& missingMessage)

@@ -68,7 +68,7 @@ Form10::Form10(EntrySet& entries, PrinterSystem& printers, bool printerAvailable
     auto* band = new QLabel(sum);
     band->setObjectName(QStringLiteral("sumBandLabel"));
     const auto showBand = [this, band](int position) {
-        const EntryFilter::SumBand sums = EntryFilter::sumBand(m_entries.gameId(), position);
+        const EntryFilter::SumBand sums = EntryFilter::sumBand(m_entries.gameId(), position, m_entries.rulesDate());
         band->setText(tr("Sums %1 to %2").arg(sums.low).arg(sums.high));
     };
     showBand(m_slider->value());
@@ -200,6 +200,7 @@ bool Form10::runCheck()
     EntryFilter::Settings settings;
     settings.sumFilter = m_sumFilter->isChecked();
     settings.sliderPosition = m_slider->value();
+    settings.rulesDate = m_entries.rulesDate();
     settings.coverageFilter = m_coverageFilter->isChecked();
     const std::array<int, 4> choices = EntryFilter::thresholdChoices(m_entries.gameId());
     for (size_t i = 0; i < choices.size(); ++i) {

@@ -83,16 +83,18 @@ void Form1Layout::build(QMainWindow* window, EntrySet& entries)
     national->setObjectName(QStringLiteral("nationalRadio"));
     super7 = new QRadioButton(GameCatalogue::game(GameCatalogue::Super7).selectorCaption, selectors);
     super7->setObjectName(QStringLiteral("super7Radio"));
+    lottoMax = new QRadioButton(GameCatalogue::game(GameCatalogue::LottoMax).selectorCaption, selectors);
+    lottoMax->setObjectName(QStringLiteral("lottoMaxRadio"));
     provincial = new QRadioButton(GameCatalogue::game(GameCatalogue::FirstProvincial).selectorCaption, selectors);
     provincial->setObjectName(QStringLiteral("provincialRadio"));
-    for (QRadioButton* r : {national, super7, provincial})
+    for (QRadioButton* r : {national, super7, lottoMax, provincial})
         selectorColumn->addWidget(r);
     topRow->addWidget(selectors);
 
     // The strip is seven or eight balls wide; its place is always eight, so a game switch moves
     // nothing but the balls.
     auto* stripPlace = new QWidget(top);
-    stripPlace->setFixedWidth(BallStrip::WidthSuper7);
+    stripPlace->setFixedWidth(BallStrip::WidthSevenNumbers);
     auto* stripRow = new QHBoxLayout(stripPlace);
     stripRow->setContentsMargins(0, 0, 0, 0);
     strip = new BallStrip(stripPlace);

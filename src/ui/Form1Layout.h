@@ -23,6 +23,7 @@ struct Form1Layout
 
     QRadioButton* national = nullptr;
     QRadioButton* super7 = nullptr;
+    QRadioButton* lottoMax = nullptr;
     QRadioButton* provincial = nullptr;
     BallStrip* strip = nullptr;
     QGroupBox* drawGroup = nullptr;

@@ -18,7 +18,8 @@ Form2::Form2(int gameId, const QString& resultsFile, const QDate& drawDate, QWid
 {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(tr("Add Result"));
-    const bool super7 = GameCatalogue::isSuper7(gameId);
+    // A seven-number game takes its bonus in an eighth box.
+    const bool sevenNumbers = GameCatalogue::mainCount(gameId) == 7;
 
     auto* grid = new QGridLayout(this);
     auto* bonus649 = new QLabel(tr("Bonus"), this);
@@ -35,9 +36,9 @@ Form2::Form2(int gameId, const QString& resultsFile, const QDate& drawDate, QWid
         grid->addWidget(box, 1, i);
         m_boxes[i] = box;
     }
-    m_boxes[7]->setVisible(super7);
-    bonusSuper7->setVisible(super7);
-    bonus649->setVisible(!super7);
+    m_boxes[7]->setVisible(sevenNumbers);
+    bonusSuper7->setVisible(sevenNumbers);
+    bonus649->setVisible(!sevenNumbers);
 
     auto* add = new QPushButton(tr("Add"), this);
     add->setObjectName(QStringLiteral("addButton"));
@@ -47,7 +48,7 @@ Form2::Form2(int gameId, const QString& resultsFile, const QDate& drawDate, QWid
     grid->addWidget(add, 2, 0, 1, 4);
     grid->addWidget(cancel, 2, 4, 1, 4);
     // 4410 and 5055 twips.
-    setFixedWidth(super7 ? 337 : 294);
+    setFixedWidth(sevenNumbers ? 337 : 294);
 
     connect(add, &QPushButton::clicked, this, &Form2::addDraw);
     connect(cancel, &QPushButton::clicked, this, &QWidget::close);

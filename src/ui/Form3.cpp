@@ -14,7 +14,8 @@ Form3::Form3(int gameId, const QString& resultsFile, const QDate& picked, QWidge
     : ChildWindow(parent)
 {
     setObjectName(QStringLiteral("Form3"));
-    const bool super7 = GameCatalogue::isSuper7(gameId);
+    // A seven-number game's line is three characters longer.
+    const bool sevenNumbers = GameCatalogue::mainCount(gameId) == 7;
     setWindowTitle(tr("Draw Results for ") + GameCatalogue::game(gameId).selectorCaption);
 
     auto* column = new QVBoxLayout(this);
@@ -25,8 +26,8 @@ Form3::Form3(int gameId, const QString& resultsFile, const QDate& picked, QWidge
     font.setStyleHint(QFont::TypeWriter);
     m_list->setFont(font);
     // 5995 / 6295 twips for the list, 6250 / 6590 for the window.
-    m_list->setFixedWidth(super7 ? 420 : 400);
-    setFixedWidth(super7 ? 439 : 417);
+    m_list->setFixedWidth(sevenNumbers ? 420 : 400);
+    setFixedWidth(sevenNumbers ? 439 : 417);
     column->addWidget(m_list);
     auto* hint = new QLabel(tr("Double-click an entry to select result into main program"), this);
     hint->setObjectName(QStringLiteral("hintLabel"));

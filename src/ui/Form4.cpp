@@ -59,8 +59,9 @@ Form4::Form4(const AppState& state, QWidget* parent)
     QAction* national = named(new QAction(tr("National 6/49"), this), QStringLiteral("actionShowNational"));
     QAction* super7 = named(new QAction(tr("Super 7"), this), QStringLiteral("actionShowSuper7"));
     QAction* provincial = named(new QAction(provincialName, this), QStringLiteral("actionShowProvincial"));
+    QAction* lottoMax = named(new QAction(tr("Lotto Max"), this), QStringLiteral("actionShowLottoMax"));
     QAction* closeAction = named(new QAction(tr("&Close"), this), QStringLiteral("actionClose"));
-    for (QAction* a : {national, super7, provincial, closeAction})
+    for (QAction* a : {national, super7, provincial, lottoMax, closeAction})
         bar->addAction(a);
 
     buildChart();
@@ -112,6 +113,7 @@ Form4::Form4(const AppState& state, QWidget* parent)
     connect(national, &QAction::triggered, this, [this] { showGame(National); });
     connect(super7, &QAction::triggered, this, [this] { showGame(Super7); });
     connect(provincial, &QAction::triggered, this, [this] { showGame(Provincial); });
+    connect(lottoMax, &QAction::triggered, this, [this] { showGame(LottoMax); });
     connect(closeAction, &QAction::triggered, this, &QWidget::close);
     connect(show, &QPushButton::clicked, this, [this] { showGame(m_statsGame); });
     connect(clear, &QPushButton::clicked, m_lastDraws, &QLineEdit::clear);
@@ -129,6 +131,8 @@ int Form4::gameOf(int statsGame) const
         return GameCatalogue::Super7;
     case Provincial:
         return GameCatalogue::gameForProvince(m_state.province);
+    case LottoMax:
+        return GameCatalogue::LottoMax;
     default:
         return GameCatalogue::National;
     }
@@ -188,9 +192,11 @@ bool Form4::display(int statsGame, int lastDraws)
     m_rows = DrawStatistics::chartRows(counted.counts, m_sortedShown);
     // A damaged file is shown as far as it can be, but not silently.
     m_damaged->setVisible(counted.damagedRecords > 0);
-    m_damaged->setText(tr("%1 of the draws counted hold numbers outside 1 to %2; those numbers are not counted.")
+    const QString range = GameCatalogue::periods(game).size() == 1 ? tr("1 to %1").arg(counted.counts.size())
+                                                                   : tr("the range of their draw date");
+    m_damaged->setText(tr("%1 of the draws counted hold numbers outside %2; those numbers are not counted.")
                            .arg(counted.damagedRecords)
-                           .arg(counted.counts.size()));
+                           .arg(range));
     fillChart();
     return true;
 }
@@ -278,7 +284,7 @@ void Form4::openInfoForTypedBall()
 {
     const QString text = m_ball->text();
     const double value = NumberText::leadingValue(text);
-    const int highest = GameCatalogue::highestNumber(gameId());
+    const int highest = GameCatalogue::highestEver(gameId());
     if (!(value >= 1 && value <= highest)) {
         Prompt::warn(this, tr("You must enter a number between 1 and %1").arg(highest));
         return;

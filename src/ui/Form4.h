@@ -1,6 +1,6 @@
 // Form4: the draw statistics window. How often each ball was drawn as a main number in National
-// 6/49, Super 7 or the provincial game, over every draw or the most recent ones, as a bar chart in
-// ball order or by frequency; a bar or a typed ball number opens that ball's information.
+// 6/49, Super 7, the provincial game or Lotto Max, over every draw or the most recent ones, as a bar
+// chart in ball order or by frequency; a bar or a typed ball number opens that ball's information.
 #pragma once
 
 #include "AppState.h"
@@ -26,12 +26,13 @@ public:
     Form4(const AppState& state, QWidget* parent);
 
 private:
-    // The three games the window offers, as its menus list them.
+    // The four games the window offers, as its menus list them.
     enum StatsGame
     {
         National = 1,
         Super7 = 2,
-        Provincial = 3
+        Provincial = 3,
+        LottoMax = 4
     };
 
     // A game menu entry: reads "Use Last Draws" and shows that game; a refused value or an

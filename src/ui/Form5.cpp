@@ -33,7 +33,7 @@ Form5::Form5(EntrySet& entries, const QString& title, const QString& historyPath
     auto* manual = new QGroupBox(tr("Add Manual Entry"), this);
     manual->setObjectName(QStringLiteral("manualGroup"));
     auto* manualGrid = new QGridLayout(manual);
-    m_boxes = new LineBoxes(entries.gameId(), manual);
+    m_boxes = new LineBoxes(entries.gameId(), entries.rulesDate(), manual);
     manualGrid->addWidget(m_boxes, 0, 0, 1, 7);
     auto* add = new QPushButton(tr("Add"), manual);
     add->setObjectName(QStringLiteral("addButton"));
@@ -102,7 +102,8 @@ void Form5::AddSuggestedLines()
     const SuggestRequest request{m_entries.gameId(),
                                  NumberText::leadingValue(m_suggestCount->text()),
                                  m_total->isChecked() ? SuggestMode::Total : SuggestMode::Additional,
-                                 m_entries.count()};
+                                 m_entries.count(),
+                                 m_entries.rulesDate()};
     // Cancel belongs to a run: one pressed while nothing ran does not stop the next.
     m_stopRequest = false;
     setRunning(true);

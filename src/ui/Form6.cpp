@@ -158,12 +158,14 @@ void Form6::InitHistoryCheck(const Clock& clock)
     if (!draws)
         Prompt::warn(this, error);
     else if (!draws->empty())
-        m_startDate->setDate(QDate(draws->front().year, draws->front().month, draws->front().day));
+        m_startDate->setDate(draws->front().date());
 
     if (m_gameId == GameCatalogue::National)
         setWindowTitle(tr("History Check Against National Lotto Entry"));
     else if (GameCatalogue::isSuper7(m_gameId))
         setWindowTitle(tr("History Check Against Super 7 Entry"));
+    else if (m_gameId == GameCatalogue::LottoMax)
+        setWindowTitle(tr("History Check Against Lotto Max Entry"));
     else
         setWindowTitle(tr("History Check Against Provincial Entry"));
     for (int row = 1; row <= HistoryCheck::RowCount; ++row) {

@@ -103,7 +103,8 @@ void Form8::validateFile()
     }
     const QString target = TextImport::targetPath(m_appFolder, m_gameId, m_date->date());
     QString error;
-    const TextImport::Verdict verdict = TextImport::validate(m_files->pickedPath(), m_gameId, target, &error);
+    const TextImport::Verdict verdict =
+        TextImport::validate(m_files->pickedPath(), m_gameId, m_date->date(), target, &error);
     if (verdict != TextImport::Verdict::Valid) {
         Prompt::warn(this, problemText(verdict, error));
         return;

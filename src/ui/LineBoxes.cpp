@@ -8,9 +8,10 @@
 #include <QHBoxLayout>
 #include <QLineEdit>
 
-LineBoxes::LineBoxes(int gameId, QWidget* parent)
+LineBoxes::LineBoxes(int gameId, const QDate& rulesDate, QWidget* parent)
     : QWidget(parent)
     , m_gameId(gameId)
+    , m_rulesDate(rulesDate)
 {
     setObjectName(QStringLiteral("lineBoxes"));
     auto* row = new QHBoxLayout(this);
@@ -23,7 +24,7 @@ LineBoxes::LineBoxes(int gameId, QWidget* parent)
         row->addWidget(box);
         m_boxes[i] = box;
     }
-    m_boxes[6]->setVisible(GameCatalogue::isSuper7(gameId));
+    m_boxes[6]->setVisible(GameCatalogue::mainCount(gameId) == 7);
     row->addStretch();
 }
 
@@ -33,7 +34,7 @@ std::optional<EntryNumbers> LineBoxes::validatedLine()
     for (int i = 0; i < GameCatalogue::mainCount(m_gameId); ++i)
         texts << m_boxes[i]->text();
     EntryNumbers sorted{};
-    const LineProblem problem = ValidateLine(texts, m_gameId, &sorted);
+    const LineProblem problem = ValidateLine(texts, m_gameId, m_rulesDate, &sorted);
     if (problem != LineProblem::None) {
         Prompt::warn(window(), validationMessage(problem));
         return std::nullopt;

@@ -135,7 +135,9 @@ void LinkProcess::CreateEntries()
                                 "entry to the existing entry?")))
         return;
 
-    const std::vector<EntryNumbers> lines = OptimisedLines::makeLines(m_table);
+    // The table counts every ball the game has drawn; the lines hold only numbers of the date's range.
+    const std::vector<EntryNumbers> lines =
+        OptimisedLines::makeLines(m_table, GameCatalogue::highestNumber(m_gameId, date));
     QString reason;
     if (!OptimisedLines::appendLines(file, lines, m_gameId, date, &reason)) {
         Prompt::warn(this, fileErrorText(path, reason));

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "ChildWindow.h"
+#include "GameCatalogue.h"
 #include "NetworkTransfer.h"
 #include "ResultsDownload.h"
 
@@ -46,7 +47,7 @@ private:
     NetworkTransfer m_transfer;
     ResultsDownload m_download;
 
-    std::array<QCheckBox*, 7> m_games{};
+    std::array<QCheckBox*, GameCatalogue::LastGame> m_games{};
     QCheckBox* m_modem = nullptr;
     QLineEdit* m_downloading = nullptr;
     QLabel* m_status = nullptr;

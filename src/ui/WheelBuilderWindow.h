@@ -1,6 +1,6 @@
-// WheelBuilderWindow: the guaranteed-wheel builder that wheel6 (the 6/49 games) and wheel7 (Super 7)
-// share: the player picks a kind and a group size, adjusts the proposed numbers, saves the wheel as
-// the game's wheel entry set and prints its cover sheet.
+// WheelBuilderWindow: the guaranteed-wheel builder that wheel6 (the 6/49 games) and wheel7 (Super 7
+// and Lotto Max) share: the player picks a kind and a group size, adjusts the proposed numbers,
+// saves the wheel as the game's wheel entry set and prints its cover sheet.
 #pragma once
 
 #include "AppState.h"

@@ -20,7 +20,7 @@ editEntry::editEntry(EntrySet& entries, int row, const EntryNumbers& line, QWidg
     auto* frame = new QGroupBox(tr("Selected Entry"), this);
     frame->setObjectName(QStringLiteral("selectedEntryGroup"));
     auto* grid = new QGridLayout(frame);
-    m_boxes = new LineBoxes(entries.gameId(), frame);
+    m_boxes = new LineBoxes(entries.gameId(), entries.rulesDate(), frame);
     grid->addWidget(m_boxes, 0, 0, 1, 6);
     auto* change = new QPushButton(tr("Change"), frame);
     change->setObjectName(QStringLiteral("changeButton"));

@@ -1,5 +1,5 @@
-// wheel7: the Super 7 wheel builder, "Super 7 - Guaranteed Wheels": the pick-6 builder with seven
-// numbers a line and the five Super 7 kinds.
+// wheel7: the 7-number wheel builder, "Super 7 - Guaranteed Wheels" (or "Lotto Max - Guaranteed
+// Wheels"): the pick-6 builder with seven numbers a line and the five 7-number kinds.
 #pragma once
 
 #include "WheelBuilderWindow.h"

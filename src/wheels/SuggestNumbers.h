@@ -16,8 +16,9 @@ constexpr int Slots = 24;
 using Proposal = std::array<int, Slots>;
 
 // How often each number was drawn, indexed by the number (index 0 unused, size highest + 1). Only
-// the first lineSize main numbers count: six, or seven for Super 7; never the bonus. Numbers
-// outside 1..highest come only from a damaged history and are skipped.
+// the first lineSize main numbers count: six, or seven for the seven-number games; never the bonus.
+// Numbers outside 1..highest come from a damaged history, or from a wider range than today's, and
+// are skipped.
 std::vector<int> tally(std::span<const DrawRecord> draws, int lineSize, int highest);
 
 // The drawn numbers, most drawn first, equal tallies going to the lower number; at most 24.

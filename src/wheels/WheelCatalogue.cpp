@@ -129,7 +129,7 @@ std::vector<Wheel> allWheels()
 
 WheelBuilder builderForGame(int gameId)
 {
-    return GameCatalogue::isSuper7(gameId) ? WheelBuilder::Super7 : WheelBuilder::Pick6;
+    return GameCatalogue::mainCount(gameId) == 7 ? WheelBuilder::Super7 : WheelBuilder::Pick6;
 }
 
 std::optional<int> LinesRequired(WheelBuilder builder, int type, int balls)
@@ -171,7 +171,7 @@ QString WheelEntrySetPath(const AppState& state, const WheelKind& kind)
 
 QString savedSetName(const WheelKind& kind, int gameId, int province)
 {
-    int game = GameCatalogue::Super7;
+    int game = gameId == GameCatalogue::LottoMax ? GameCatalogue::LottoMax : GameCatalogue::Super7;
     if (kind.builder == WheelBuilder::Pick6)
         game = gameId == GameCatalogue::National ? GameCatalogue::National : GameCatalogue::gameForProvince(province);
     return game == 0 ? QString() : GameCatalogue::game(game).wheelWord + kind.entrySetSuffix;
@@ -185,14 +185,14 @@ QString shownSetName(int gameId, int type)
     return GameCatalogue::game(gameId).wheelWord + QLatin1Char(' ') + shown->shortForm() + QStringLiteral(" wheel");
 }
 
-bool setWheelContext(AppState& state, int gameId)
+bool setWheelContext(AppState& state, int gameId, const QDate& today)
 {
     if (!GameCatalogue::isValidGame(gameId))
         return false;
     const GameInfo& game = GameCatalogue::game(gameId);
     state.wheelGameWord = game.wheelWord;
     state.wheelResultsName = game.resultsFile;
-    state.wheelHighest = static_cast<int16_t>(GameCatalogue::highestNumber(gameId));
+    state.wheelHighest = static_cast<int16_t>(GameCatalogue::highestNumber(gameId, today));
     // The cover sheet uses the short game title that the game selector shows ("BC 6/49").
     state.wheelGameTitle = game.selectorCaption;
     return true;

@@ -5,6 +5,7 @@
 
 #include "WheelKind.h"
 
+#include <QDate>
 #include <QString>
 
 #include <optional>
@@ -29,14 +30,15 @@ namespace WheelCatalogue
 const std::vector<WheelKind>& kinds(WheelBuilder builder);
 // nullptr when the builder has no such type.
 const WheelKind* kind(WheelBuilder builder, int type);
-// The fifteen "Open" menu entries in menu order: the Super 7 kinds first, then the 6-number kinds.
+// The fifteen "Open" menu entries in menu order: the 7-number kinds first, then the 6-number kinds.
 std::vector<const WheelKind*> openMenuKinds();
 // The kind behind an "Open" menu entry ("mnu664"); nullptr for other names.
 const WheelKind* kindForMenu(const QString& menuName);
 // Every wheel of the catalogue: kinds in builder and type order, sizes ascending.
 std::vector<Wheel> allWheels();
 
-// The builder that "Create" opens for a game: Super7 for Super 7, Pick6 for the 6/49 games.
+// The builder that "Create" opens for a game: Super7 for the seven-number games (Super 7 and Lotto
+// Max), Pick6 for the 6/49 games.
 WheelBuilder builderForGame(int gameId);
 
 // Line count of a wheel, or nothing when N is not a group size of that type.
@@ -51,16 +53,18 @@ QString WheelFilePath(const QString& shareFolder, int lineSize, int drawn, int m
 // The game's saved set of a kind: appFolder + "/" + wheelGameWord + suffix ("National-6-4-3.lot").
 QString WheelEntrySetPath(const AppState& state, const WheelKind& kind);
 
-// The name of a game's saved set of a kind, as the "Open" menu finds it: "Super7" for the Super 7
-// kinds; for the 6-number kinds "National" while National 6/49 is selected, otherwise the word of
-// the province's game ("Ontario-6-5-4.lot"). "" for a province outside 1..5.
+// The name of a game's saved set of a kind, as the "Open" menu finds it: for the 7-number kinds
+// "LottoMax" while Lotto Max is selected, otherwise "Super7"; for the 6-number kinds "National"
+// while National 6/49 is selected, otherwise the word of the province's game ("Ontario-6-5-4.lot").
+// "" for a province outside 1..5.
 QString savedSetName(const WheelKind& kind, int gameId, int province);
 
 // How the main window names a game's shown set of a type: "National 6-4-3 wheel", "Super7 7-7-5
 // wheel". "" for a type the game's builder does not have.
 QString shownSetName(int gameId, int type);
 
-// Fills wheelGameWord, wheelResultsName, wheelHighest and wheelGameTitle for a game. Returns false
-// and leaves the state unchanged for an unknown game id.
-bool setWheelContext(AppState& state, int gameId);
+// Fills wheelGameWord, wheelResultsName, wheelHighest and wheelGameTitle for a game; a wheel set
+// has no date, so its numbers follow the rules of today. Returns false and leaves the state
+// unchanged for an unknown game id.
+bool setWheelContext(AppState& state, int gameId, const QDate& today);
 } // namespace WheelCatalogue

@@ -11,7 +11,7 @@
 enum class WheelBuilder
 {
     Pick6,
-    Super7
+    Super7 // the 7-number builder, first made for Super 7, which Lotto Max shares
 };
 
 struct GroupSize

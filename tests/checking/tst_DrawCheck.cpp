@@ -32,22 +32,34 @@ void tst_DrawCheck::scoreLine_data()
     QTest::addColumn<int>("matches");
     QTest::addColumn<bool>("bonus");
     QTest::addColumn<QString>("label");
-    QTest::newRow("6") << 1 << lotto << EntryNumbers{43, 41, 14, 12, 11, 3, 0} << 6 << false << "(6)";
-    QTest::newRow("5+B") << 1 << lotto << EntryNumbers{3, 11, 12, 13, 14, 41, 0} << 5 << true << "(5+B)";
-    QTest::newRow("5") << 3 << lotto << EntryNumbers{1, 3, 11, 12, 14, 41, 0} << 5 << false << "(5)";
-    QTest::newRow("4+B") << 4 << lotto << EntryNumbers{1, 3, 11, 12, 13, 14, 0} << 4 << true << "(4)";
-    QTest::newRow("3+B") << 6 << lotto << EntryNumbers{1, 2, 3, 11, 12, 13, 0} << 3 << true << "(3)";
-    QTest::newRow("3") << 7 << lotto << EntryNumbers{1, 2, 4, 41, 43, 14, 0} << 3 << false << "(3)";
-    QTest::newRow("2+B") << 1 << lotto << EntryNumbers{1, 2, 4, 11, 12, 13, 0} << 2 << true << "";
-    QTest::newRow("slot 7 unused") << 1 << lotto << EntryNumbers{1, 2, 4, 5, 6, 44, 13} << 0 << false << "";
-    QTest::newRow("S7 7") << 2 << super7 << EntryNumbers{1, 5, 9, 14, 22, 30, 47} << 7 << false << "(7)";
-    QTest::newRow("S7 6+B") << 2 << super7 << EntryNumbers{1, 5, 9, 14, 22, 30, 33} << 6 << true << "(6+B)";
-    QTest::newRow("S7 6") << 2 << super7 << EntryNumbers{1, 2, 5, 9, 14, 22, 30} << 6 << false << "(6)";
-    QTest::newRow("S7 5+B") << 2 << super7 << EntryNumbers{1, 2, 5, 9, 14, 22, 33} << 5 << true << "(5)";
-    QTest::newRow("S7 4+B") << 2 << super7 << EntryNumbers{1, 2, 3, 5, 9, 14, 33} << 4 << true << "(4)";
-    QTest::newRow("S7 3+B") << 2 << super7 << EntryNumbers{1, 2, 3, 4, 5, 9, 33} << 3 << true << "(3+B)";
-    QTest::newRow("S7 3, position 6") << 2 << super7 << EntryNumbers{2, 3, 4, 6, 22, 30, 47} << 3 << false << "(3)";
-    QTest::newRow("S7 2+B") << 2 << super7 << EntryNumbers{1, 2, 3, 4, 5, 6, 33} << 2 << true << "";
+    QTest::addColumn<QDate>("drawDate"); // a date only changes Lotto Max's prizes
+    QTest::newRow("6") << 1 << lotto << EntryNumbers{43, 41, 14, 12, 11, 3, 0} << 6 << false << "(6)" << QDate();
+    QTest::newRow("5+B") << 1 << lotto << EntryNumbers{3, 11, 12, 13, 14, 41, 0} << 5 << true << "(5+B)" << QDate();
+    QTest::newRow("5") << 3 << lotto << EntryNumbers{1, 3, 11, 12, 14, 41, 0} << 5 << false << "(5)" << QDate();
+    QTest::newRow("4+B") << 4 << lotto << EntryNumbers{1, 3, 11, 12, 13, 14, 0} << 4 << true << "(4)" << QDate();
+    QTest::newRow("3+B") << 6 << lotto << EntryNumbers{1, 2, 3, 11, 12, 13, 0} << 3 << true << "(3)" << QDate();
+    QTest::newRow("3") << 7 << lotto << EntryNumbers{1, 2, 4, 41, 43, 14, 0} << 3 << false << "(3)" << QDate();
+    QTest::newRow("2+B") << 1 << lotto << EntryNumbers{1, 2, 4, 11, 12, 13, 0} << 2 << true << "" << QDate();
+    QTest::newRow("slot 7 unused") << 1 << lotto << EntryNumbers{1, 2, 4, 5, 6, 44, 13} << 0 << false << "" << QDate();
+    QTest::newRow("S7 7") << 2 << super7 << EntryNumbers{1, 5, 9, 14, 22, 30, 47} << 7 << false << "(7)" << QDate();
+    QTest::newRow("S7 6+B") << 2 << super7 << EntryNumbers{1, 5, 9, 14, 22, 30, 33} << 6 << true << "(6+B)" << QDate();
+    QTest::newRow("S7 6") << 2 << super7 << EntryNumbers{1, 2, 5, 9, 14, 22, 30} << 6 << false << "(6)" << QDate();
+    QTest::newRow("S7 5+B") << 2 << super7 << EntryNumbers{1, 2, 5, 9, 14, 22, 33} << 5 << true << "(5)" << QDate();
+    QTest::newRow("S7 4+B") << 2 << super7 << EntryNumbers{1, 2, 3, 5, 9, 14, 33} << 4 << true << "(4)" << QDate();
+    QTest::newRow("S7 3+B") << 2 << super7 << EntryNumbers{1, 2, 3, 4, 5, 9, 33} << 3 << true << "(3+B)" << QDate();
+    QTest::newRow("S7 3, position 6") << 2 << super7 << EntryNumbers{2, 3, 4, 6, 22, 30, 47} << 3 << false << "(3)"
+                                      << QDate();
+    // Lotto Max pays by the prize table of the draw's date: the bonus counts with five and four
+    // numbers from 14 May 2019 on.
+    const Draw max{2, 11, 17, 18, 22, 25, 39, 3, 0};
+    const EntryNumbers fivePlusBonus{2, 3, 11, 17, 18, 22, 40};
+    QTest::newRow("LM 5+B, 2018") << 8 << max << fivePlusBonus << 5 << true << "(5)" << QDate(2018, 6, 1);
+    QTest::newRow("LM 5+B, last Friday of 7/49")
+        << 8 << max << fivePlusBonus << 5 << true << "(5)" << QDate(2019, 5, 10);
+    QTest::newRow("LM 5+B, first 7/50 draw") << 8 << max << fivePlusBonus << 5 << true << "(5+B)" << QDate(2019, 5, 14);
+    QTest::newRow("LM 4+B, 2020") << 8 << max << EntryNumbers{2, 3, 11, 17, 18, 40, 41} << 4 << true << "(4+B)"
+                                  << QDate(2020, 6, 5);
+    QTest::newRow("S7 2+B") << 2 << super7 << EntryNumbers{1, 2, 3, 4, 5, 6, 33} << 2 << true << "" << QDate();
 }
 
 void tst_DrawCheck::scoreLine()
@@ -58,7 +70,8 @@ void tst_DrawCheck::scoreLine()
     QFETCH(int, matches);
     QFETCH(bool, bonus);
     QFETCH(QString, label);
-    const LineScore score = ScoreLine(line, draw, gameId);
+    QFETCH(QDate, drawDate);
+    const LineScore score = ScoreLine(line, draw, gameId, drawDate);
     QCOMPARE(score.matches, matches);
     QCOMPARE(score.bonus, bonus);
     QCOMPARE(score.label, label);
@@ -94,7 +107,7 @@ void tst_DrawCheck::checkAgainstRealDraw()
         QVERIFY(EntryFile::AppendEntryLine(file, l, 1));
     const QByteArray before = readFileBytes(file);
 
-    const auto result = checkEntryFile(file, shown, 1);
+    const auto result = checkEntryFile(file, shown, 1, QDate(2003, 1, 4));
     QVERIFY(result);
     QCOMPARE(result->winningRows, (std::vector<int>{1, 2, 4}));
     QCOMPARE(result->winningLines,
@@ -104,6 +117,13 @@ void tst_DrawCheck::checkAgainstRealDraw()
     QCOMPARE(readFileBytes(file), before); // checking never changes the file
 
     QCOMPARE(FormatWinningLine({1, 5, 9, 14, 22, 30, 33}, 2, "(6+B)"), QStringLiteral("01 05 09 14 22 30 33 (6+B)"));
+
+    // The shown draw's date picks the prize table: five numbers and the bonus before and after May 2019.
+    const QString maxFile = dir.filePath("LottoMax01JUN2018.lot");
+    QVERIFY(EntryFile::AppendEntryLine(maxFile, {2, 3, 11, 17, 18, 22, 40}, 8));
+    const Draw max{2, 11, 17, 18, 22, 25, 39, 3, 0};
+    QVERIFY(checkEntryFile(maxFile, max, 8, QDate(2018, 6, 1))->winningLines.value(0).endsWith(" (5)"));
+    QVERIFY(checkEntryFile(maxFile, max, 8, QDate(2020, 6, 5))->winningLines.value(0).endsWith(" (5+B)"));
 }
 
 QTEST_GUILESS_MAIN(tst_DrawCheck)

@@ -3,8 +3,8 @@
 #include "HistoryBytes.h"
 #include "HistoryCheck.h"
 #include "HistoryPageModel.h"
-#include "RandomSource.h"
 #include "RealDraws.h"
+#include "RandomSource.h"
 
 #include <QAbstractItemModelTester>
 #include <QLocale>
@@ -17,17 +17,21 @@ namespace
 // The straightforward check every result is compared with: each draw, each line, ScoreLine.
 struct Expected
 {
-    std::array<long long, 8> counts{};
+    std::array<long long, HistoryCheck::RowCount + 1> counts{};
     QStringList listing;
 };
 
 Expected straightforward(const std::vector<EntryNumbers>& lines, const std::vector<DrawRecord>& draws, int gameId)
 {
     const bool super7 = GameCatalogue::isSuper7(gameId);
-    const QStringList labels = super7 ? QStringList{"(7)", "(6+B)", "(6)", "(5)", "(4)", "(3+B)", "(3)"}
-                                      : QStringList{"(6)", "(5+B)", "(5)", "(4)", "(3)"};
-    const QStringList hits = super7 ? QStringList{"Hit 7", "Hit 6+B", "Hit 6", "Hit 5", "Hit 4", "Hit 3+B", "Hit 3"}
-                                    : QStringList{"Hit 6", "Hit 5+BB", "Hit 5", "Hit 4", "Hit 3"};
+    QStringList labels = super7 ? QStringList{"(7)", "(6+B)", "(6)", "(5)", "(4)", "(3+B)", "(3)"}
+                                : QStringList{"(6)", "(5+B)", "(5)", "(4)", "(3)"};
+    QStringList hits = super7 ? QStringList{"Hit 7", "Hit 6+B", "Hit 6", "Hit 5", "Hit 4", "Hit 3+B", "Hit 3"}
+                              : QStringList{"Hit 6", "Hit 5+BB", "Hit 5", "Hit 4", "Hit 3"};
+    if (gameId == GameCatalogue::LottoMax) {
+        labels = {"(7)", "(6+B)", "(6)", "(5+B)", "(5)", "(4+B)", "(4)", "(3+B)", "(3)"};
+        hits = {"Hit 7", "Hit 6+B", "Hit 6", "Hit 5+B", "Hit 5", "Hit 4+B", "Hit 4", "Hit 3+B", "Hit 3"};
+    }
     const int k = GameCatalogue::mainCount(gameId);
     Expected expected;
     for (const DrawRecord& draw : draws) {
@@ -38,8 +42,9 @@ Expected straightforward(const std::vector<EntryNumbers>& lines, const std::vect
         std::array<int16_t, 9> shown{};
         std::copy_n(draw.numbers.begin(), k, shown.begin());
         shown[k] = draw.bonus;
+        const GamePeriod& rules = GameCatalogue::period(gameId, draw.date());
         for (const EntryNumbers& line : lines) {
-            const auto row = labels.indexOf(ScoreLine(line, shown, gameId).label);
+            const auto row = labels.indexOf(ScoreLine(line, shown, rules).label);
             if (row >= 0) {
                 ++expected.counts[row + 1];
                 expected.listing << FormatWinningLine(line, gameId, hits[row]);
@@ -83,7 +88,7 @@ std::vector<EntryNumbers> fixedLines(const std::vector<DrawRecord>& draws, int g
         if (i % 3 == 0 && used < k)
             line[used++] = draw.bonus;
         while (used < k) {
-            const auto n = static_cast<int16_t>(random.between(1, GameCatalogue::highestNumber(gameId)));
+            const auto n = static_cast<int16_t>(random.between(1, GameCatalogue::highestEver(gameId)));
             if (std::count(line.begin(), line.begin() + used, n) == 0
                 && std::count(draw.numbers.begin(), draw.numbers.begin() + k, n) == 0 && n != draw.bonus)
                 line[used++] = n;
@@ -106,10 +111,12 @@ private slots:
     void againstStraightforward_data();
     void againstStraightforward();
     void pageFollowsTheCheck();
+    void lottoMaxPrizesByDrawDate();
 
 private:
     std::vector<DrawRecord> m_draws;
     std::vector<DrawRecord> m_super7;
+    std::vector<DrawRecord> m_lottoMax;
 };
 
 void tst_HistoryCheck::initTestCase()
@@ -119,6 +126,7 @@ void tst_HistoryCheck::initTestCase()
     for (int i = 0; i < 600; ++i)
         m_super7.push_back(DrawRecord::fromBytes(super7.mid(i * DrawRecord::Size, DrawRecord::Size)));
     m_super7[5].bonus = m_super7[5].numbers[3]; // damaged: the bonus is also a main number
+    m_lottoMax = loadLottoMaxDraws();
 }
 
 void tst_HistoryCheck::againstStraightforward_data()
@@ -143,6 +151,9 @@ void tst_HistoryCheck::againstStraightforward_data()
     QTest::newRow("past the cap") << national << oldest << newest << 2000 << false << HistoryListing::Capacity + 1;
     QTest::newRow("super 7, every category")
         << int(GameCatalogue::Super7) << oldest << 20501231 << 2000 << false << 2000;
+    // The real history through its three periods, each draw scored by its own date's prizes.
+    QTest::newRow("lotto max, every category")
+        << int(GameCatalogue::LottoMax) << 20090925 << 20260925 << 300 << false << 300;
 }
 
 void tst_HistoryCheck::againstStraightforward()
@@ -153,7 +164,9 @@ void tst_HistoryCheck::againstStraightforward()
     QFETCH(int, lineCount);
     QFETCH(bool, damagedDraws);
     QFETCH(int, listingAtLeast);
-    std::vector<DrawRecord> draws = gameId == GameCatalogue::Super7 ? m_super7 : m_draws;
+    std::vector<DrawRecord> draws = gameId == GameCatalogue::Super7     ? m_super7
+                                    : gameId == GameCatalogue::LottoMax ? m_lottoMax
+                                                                        : m_draws;
     const std::vector<EntryNumbers> lines = fixedLines(draws, gameId, lineCount);
     if (damagedDraws) {
         draws[10].numbers[0] = -3;
@@ -169,7 +182,7 @@ void tst_HistoryCheck::againstStraightforward()
     });
     const Expected expected = straightforward(lines, chosen, gameId);
     QVERIFY(expected.listing.size() >= listingAtLeast);
-    for (int row = 1; gameId == GameCatalogue::Super7 && row <= 7; ++row)
+    for (int row = 1; gameId != GameCatalogue::National && row <= HistoryCheck::rowCount(gameId); ++row)
         QVERIFY2(expected.counts[row] > 0, qPrintable(HistoryCheck::summaryLabel(gameId, row)));
 
     const auto range = HistoryCheck::findRange(draws, startKey, endKey);
@@ -197,6 +210,27 @@ void tst_HistoryCheck::pageFollowsTheCheck()
     QVERIFY(page1.rowCount() > 0);
     page1.setCheck(nullptr);
     QCOMPARE(page1.rowCount(), 0);
+}
+
+// Five numbers and the bonus win "(5)" in a 2018 draw and "(5+B)" in a 2020 draw, each on its own row.
+void tst_HistoryCheck::lottoMaxPrizesByDrawDate()
+{
+    const auto drawOn = [&](int day, int month, int year) {
+        return *std::find_if(
+            m_lottoMax.begin(), m_lottoMax.end(), [&](const DrawRecord& d) { return d.isOn(day, month, year); });
+    };
+    // 1 June 2018: 02 11 17 18 22 25 39, bonus 03; 5 June 2020: 01 08 15 16 32 39 40, bonus 31.
+    const std::vector<EntryNumbers> lines{{2, 3, 11, 17, 18, 22, 40}, {1, 8, 15, 16, 31, 32, 45}};
+    HistoryCheck check(lines, {drawOn(1, 6, 2018), drawOn(5, 6, 2020)}, GameCatalogue::LottoMax, {1, 2});
+    QVERIFY(check.run());
+    QStringList listed;
+    for (const ListingEntry& entry : check.listing().page(0))
+        listed << check.text(entry);
+    QCOMPARE(
+        listed,
+        QStringList({"01 JUN  2018", "02 03 11 17 18 22 40 Hit 5", "05 JUN  2020", "01 08 15 16 31 32 45 Hit 5+B"}));
+    QCOMPARE(HistoryCheck::summaryLabel(GameCatalogue::LottoMax, 4), "Match 5+B");
+    QVERIFY(check.count(4) == 1 && check.count(5) == 1);
 }
 
 QTEST_GUILESS_MAIN(tst_HistoryCheck)

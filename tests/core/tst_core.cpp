@@ -21,6 +21,8 @@ private slots:
     void numberText_data();
     void numberText();
     void namesAndDays();
+    void rulesByDate_data();
+    void rulesByDate();
     void rootRule_data();
     void rootRule();
     void gameDatCreatedAndRemembered();
@@ -64,8 +66,40 @@ void tst_core::namesAndDays()
     QCOMPARE(DateText::monthFromAbbrev(QStringLiteral("JUN")), 6);
     QCOMPARE(DateText::weekdayNumber(QDate(2026, 12, 6)), 1); // a Sunday
     QCOMPARE(DateText::weekdayNumber(QDate(2026, 12, 5)), 7); // a Saturday
-    QVERIFY(GameCatalogue::isRegularDrawDay(2, 6));
-    QVERIFY(!GameCatalogue::isRegularDrawDay(1, 6));
+    QVERIFY(GameCatalogue::isRegularDrawDay(2, QDate(2026, 12, 4))); // Super 7 on a Friday
+    QVERIFY(!GameCatalogue::isRegularDrawDay(1, QDate(2026, 12, 4)));
+}
+
+void tst_core::rulesByDate_data()
+{
+    QTest::addColumn<int>("gameId");
+    QTest::addColumn<QDate>("date");
+    QTest::addColumn<int>("highest");
+    QTest::addColumn<QString>("days");
+    QTest::addColumn<QString>("fiveAndBonus");
+    QTest::newRow("6/49") << 1 << QDate(2019, 5, 14) << 49 << "Wednesday or Saturday" << "(5+B)";
+    QTest::newRow("Super 7") << 2 << QDate(2005, 1, 7) << 47 << "Friday" << "(5)";
+    QTest::newRow("Lotto Max 7/49 last day") << 8 << QDate(2019, 5, 10) << 49 << "Friday" << "(5)";
+    QTest::newRow("Lotto Max 7/50 first day") << 8 << QDate(2019, 5, 14) << 50 << "Tuesday or Friday" << "(5+B)";
+    QTest::newRow("Lotto Max 7/50 last day") << 8 << QDate(2026, 4, 13) << 50 << "Tuesday or Friday" << "(5+B)";
+    QTest::newRow("Lotto Max 7/52") << 8 << QDate(2026, 4, 14) << 52 << "Tuesday or Friday" << "(5+B)";
+    QTest::newRow("damaged date gets newest rules") << 8 << QDate() << 52 << "Tuesday or Friday" << "(5+B)";
+}
+
+void tst_core::rulesByDate()
+{
+    QFETCH(int, gameId);
+    QFETCH(QDate, date);
+    QFETCH(int, highest);
+    QFETCH(QString, days);
+    QFETCH(QString, fiveAndBonus);
+    QCOMPARE(GameCatalogue::highestNumber(gameId, date), highest);
+    QCOMPARE(GameCatalogue::drawDaysText(gameId, date), days);
+    const GamePeriod& rules = GameCatalogue::period(gameId, date);
+    QCOMPARE(QString::fromLatin1(GameCatalogue::prizeFor(rules, 5, true)->label), fiveAndBonus);
+    // Two matches with the bonus win nothing in any game; four with it depend on the table.
+    QCOMPARE(GameCatalogue::prizeFor(rules, 2, true), nullptr);
+    QCOMPARE(GameCatalogue::highestEver(gameId), gameId == 8 ? 52 : highest);
 }
 
 void tst_core::rootRule_data()

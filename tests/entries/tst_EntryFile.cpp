@@ -78,6 +78,7 @@ void tst_EntryFile::names_data()
     QTest::newRow("National") << 1 << "StandLotto.lot" << QDate(2003, 1, 5) << "Nat64905JAN2003.lot";
     QTest::newRow("Super 7") << 2 << "StandSuper7.lot" << QDate(2004, 2, 13) << "Super713FEB2004.lot";
     QTest::newRow("Western, December") << 3 << "StandWestern.lot" << QDate(2004, 12, 25) << "Western25DEC2004.lot";
+    QTest::newRow("Lotto Max") << 8 << "StandLottoMax.lot" << QDate(2019, 5, 10) << "LottoMax10MAY2019.lot";
 }
 
 void tst_EntryFile::names()
@@ -92,6 +93,9 @@ void tst_EntryFile::names()
     QCOMPARE(EntryFile::entryKind("/home/jean-luc/Standing/" + dated), EntryKind::Dated);
     QCOMPARE(EntryFile::entryKind("C:\\my-files\\" + standing), EntryKind::Standing);
     QCOMPARE(EntryFile::entryKind("/Stand/National-6-5-4.lot"), EntryKind::Wheel);
+    // Only a dated name holds the date whose rules its lines follow.
+    QCOMPARE(EntryFile::datedEntryDate("/home/jean-luc/Standing/" + dated), date);
+    QCOMPARE(EntryFile::datedEntryDate(standing), QDate());
 }
 
 void tst_EntryFile::edits_data()
@@ -130,9 +134,9 @@ void tst_EntryFile::edits()
 
 void tst_EntryFile::replaceKeepsOtherBytes()
 {
-    // Offset 24 holds the seventh number: Super 7 writes it, the 6/49 games clear it.
+    // Offset 24 holds the seventh number: Super 7 and Lotto Max write it, the 6/49 games clear it.
     const QString file = m_dir->filePath("Super713FEB2004.lot");
-    for (const auto& [gameId, seventh] : {std::pair<int, int16_t>{1, 0}, {2, 47}}) {
+    for (const auto& [gameId, seventh] : {std::pair<int, int16_t>{1, 0}, {2, 47}, {8, 47}}) {
         QVERIFY(writeFileBytes(file, rec(2, A) + rec(1, {1, 2, 3, 4, 5, 6, 33}, 5, 2003, -2)));
         QVERIFY(EntryFile::ReplaceEntryLine(file, 2, {4, 8, 15, 16, 23, 42, 47}, gameId));
         QCOMPARE(readFileBytes(file), rec(2, A) + rec(1, {4, 8, 15, 16, 23, 42, seventh}, 5, 2003, -2));
@@ -220,6 +224,7 @@ void tst_EntryFile::contentLines()
     const QStringList twoLines{"03 11 24 30 41 49 ", "01 02 03 04 05 06 "};
     QCOMPARE(shown("Nat64905JAN2003.lot", two), twoLines); // no seventh number outside "S" files
     QCOMPARE(shown("StandSuper7.lot", rec(1, S7)), QStringList{"02 09 16 23 30 37 44 "});
+    QCOMPARE(shown("LottoMax-7-7-4.lot", rec(1, S7)), QStringList{"02 09 16 23 30 37 44 "});
     // Numbers 6 and 7 show only above 0.
     QCOMPARE(shown("StandLotto.lot", rec(1, {10, 20, 30, 40, 45, 0, 0})), QStringList{"10 20 30 40 45 "});
     QCOMPARE(shown("Super713FEB2004.lot", QByteArray()), QStringList{});

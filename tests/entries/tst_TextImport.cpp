@@ -96,6 +96,10 @@ void tst_TextImport::validate_data()
         << 1 << QByteArray("03 11 24 30 41 49\n01 02 03 04 05 05\n01 02 03 04 05 50\n") << Verdict::SameBalls
         << Lines{};
     QTest::newRow("Super 7 above 47") << 2 << QByteArray("01 02 03 04 05 06 48\n") << Verdict::OutOfRange << Lines{};
+    // Seven slots for Lotto Max too; on 5 January 2003 its range is that of its first years, 1..49.
+    QTest::newRow("Lotto Max") << 8 << seventh << Verdict::Valid << Lines{{5, 7, 12, 19, 26, 33, 40}};
+    QTest::newRow("Lotto Max 50 in 2003")
+        << 8 << QByteArray("01 02 03 04 05 06 50\n") << Verdict::OutOfRange << Lines{};
     QTest::newRow("Super 7 repeat, slot 7")
         << 2 << QByteArray("01 02 03 04 05 06 01\n") << Verdict::SameBalls << Lines{};
     // A binary file is refused as such, even when its first bytes read as a bad line.
@@ -112,7 +116,7 @@ void tst_TextImport::validate()
     const QString textFile = dir.filePath("mine.txt"), target = TextImport::targetPath(dir.path(), 1, Day);
     QCOMPARE(target, dir.filePath("Nat64905JAN2003.lot"));
     QVERIFY(writeFileBytes(textFile, text));
-    QCOMPARE(TextImport::validate(textFile, gameId, target), verdict);
+    QCOMPARE(TextImport::validate(textFile, gameId, Day, target), verdict);
     // Checking never leaves a file behind, and importing refuses what checking refused.
     QVERIFY(!QFile::exists(target));
     QCOMPARE(TextImport::importFile(textFile, gameId, Day, target), verdict);
@@ -127,7 +131,7 @@ void tst_TextImport::validate()
     QCOMPARE(readFileBytes(target), expected);
     // A target that holds a line refuses even a valid file; one with none does not.
     const Verdict again = stored.empty() ? Verdict::Valid : Verdict::AlreadyEntered;
-    QCOMPARE(TextImport::validate(textFile, gameId, target), again);
+    QCOMPARE(TextImport::validate(textFile, gameId, Day, target), again);
     QCOMPARE(TextImport::importFile(textFile, gameId, Day, target), again);
     QCOMPARE(readFileBytes(target), expected);
 }

@@ -39,7 +39,6 @@ void checkBody(const QByteArray& body, int gameId)
 std::vector<DrawRecord> believableDraws(FuzzInput& in, int gameId)
 {
     const int count = GameCatalogue::mainCount(gameId);
-    const int highest = GameCatalogue::highestNumber(gameId);
     std::vector<DrawRecord> draws(in.byte() % 40 + 1);
     QDate date(1982, 6, 12);
     for (DrawRecord& d : draws) {
@@ -47,6 +46,7 @@ std::vector<DrawRecord> believableDraws(FuzzInput& in, int gameId)
         d.day = static_cast<int16_t>(date.day());
         d.month = static_cast<int16_t>(date.month());
         d.year = static_cast<int16_t>(date.year());
+        const int highest = GameCatalogue::highestNumber(gameId, date);
         std::vector<int16_t> pool(highest);
         std::iota(pool.begin(), pool.end(), int16_t(1));
         for (int i = 0; i <= count; ++i)
@@ -76,7 +76,7 @@ void checkWrittenHistory(const std::vector<DrawRecord>& draws, int gameId)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     FuzzInput in(data, size);
-    const int gameId = in.between(1, 7);
+    const int gameId = in.between(1, GameCatalogue::LastGame);
     const QByteArray body = in.take(static_cast<uint16_t>(in.int16()));
     checkBody(body, gameId);
     checkWrittenHistory(believableDraws(in, gameId), gameId);

@@ -33,11 +33,14 @@ void checkParsed(const DrawImport::Parsed& parsed, const QByteArray& text, int g
         FUZZ_CHECK(d.line > previousLine && d.line <= lines);
         previousLine = d.line;
         FUZZ_CHECK(DrawRules::isValidDate(d.day, d.month, d.year));
-        FUZZ_CHECK(DrawRules::numbersProblem(gameId, d.numbers, d.bonus, true).isEmpty());
-        FUZZ_CHECK(isStoredLine(d.numbers, GameCatalogue::mainCount(gameId), GameCatalogue::highestNumber(gameId)));
+        const QDate date(d.year, d.month, d.day);
+        FUZZ_CHECK(DrawRules::numbersProblem(gameId, date, d.numbers, d.bonus, true).isEmpty());
+        const int highest = GameCatalogue::highestNumber(gameId, date);
+        FUZZ_CHECK(isStoredLine(d.numbers, GameCatalogue::mainCount(gameId), highest));
     }
     FUZZ_CHECK(static_cast<int>(parsed.firstRefused.size()) == std::min(parsed.refused, DrawImport::ProblemsNamed));
     FUZZ_CHECK(!parsed.draws.empty() || parsed.refused > 0);
+    FUZZ_CHECK(static_cast<int>(parsed.draws.size()) + parsed.refused + parsed.extraDraws <= lines);
 }
 
 // The draws written as the operator publishes them, or as plain rows, main numbers reversed.
@@ -111,7 +114,7 @@ void checkMerge(const QByteArray& history, const DrawImport::Parsed& parsed, int
     const std::optional<DrawImport::Merged> merged = DrawImport::merge(history, parsed, gameId, {}, nullptr, &error);
     FUZZ_CHECK(merged.has_value());
     const DrawImport::Summary& s = merged->summary;
-    FUZZ_CHECK(!s.cancelled && s.refused == parsed.refused);
+    FUZZ_CHECK(!s.cancelled && s.refused == parsed.refused && s.extraDraws == parsed.extraDraws);
     FUZZ_CHECK(s.added + s.alreadyPresent + s.conflicts == static_cast<int>(parsed.draws.size()));
     FUZZ_CHECK(static_cast<int>(s.firstConflicts.size()) == std::min(s.conflicts, DrawImport::ProblemsNamed));
 
@@ -160,7 +163,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     FuzzInput in(data, size);
     const uint8_t flags = in.byte();
-    const int gameId = in.between(1, 7);
+    const int gameId = in.between(1, GameCatalogue::LastGame);
     const QByteArray history = in.take(in.byte() * 4u);
     const QByteArray text = in.rest();
 

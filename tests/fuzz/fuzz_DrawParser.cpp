@@ -1,5 +1,5 @@
 // Fuzz target for typed draws: the input becomes a date and the texts of the Add Result boxes. A
-// draw is accepted exactly when its numbers and bonus are in range and all differ; it comes back
+// draw is accepted exactly when its numbers and bonus are in range on its date and all differ; it comes back
 // dated, its main numbers ascending, the bonus kept apart, whatever the order of the main boxes.
 #include "DrawParser.h"
 #include "FuzzSupport.h"
@@ -12,11 +12,11 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     FuzzInput in(data, size);
-    const int gameId = in.between(1, 7);
+    const int gameId = in.between(1, GameCatalogue::LastGame);
     const QDate date = QDate(1982, 6, 12).addDays(in.int16());
     const QStringList boxes = QString::fromUtf8(in.rest()).split(QLatin1Char('\n'));
     const int count = GameCatalogue::mainCount(gameId);
-    const int highest = GameCatalogue::highestNumber(gameId);
+    const int highest = GameCatalogue::highestNumber(gameId, date);
 
     std::vector<long long> values;
     for (int i = 0; i <= count; ++i)

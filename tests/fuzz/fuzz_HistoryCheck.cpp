@@ -29,10 +29,11 @@ Expected scoredOneByOne(
         std::array<int16_t, 9> shown{};
         std::copy_n(draws[d].numbers.begin(), count, shown.begin());
         shown[count] = draws[d].bonus;
+        const QDate date(draws[d].year, draws[d].month, draws[d].day);
         out.listing.push_back({d, 0});
         for (int i = 0; i < static_cast<int>(lines.size()); ++i) {
-            const LineScore score = ScoreLine(lines[i], shown, gameId);
-            const int row = HistoryCheck::rowOf(gameId, score.matches, score.bonus);
+            const LineScore score = ScoreLine(lines[i], shown, gameId, date);
+            const int row = HistoryCheck::rowOf(GameCatalogue::period(gameId, date), score.matches, score.bonus);
             FUZZ_CHECK(score.label.isEmpty() == (row == 0));
             if (row == 0)
                 continue;
@@ -80,7 +81,7 @@ void checkFindRange(const std::vector<DrawRecord>& draws, int startKey, int endK
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     FuzzInput in(data, size);
-    const int gameId = in.between(1, 7);
+    const int gameId = in.between(1, GameCatalogue::LastGame);
     const int stepSize = in.between(1, 4);
     HistoryRange range;
     range.first = in.between(-1, 40);

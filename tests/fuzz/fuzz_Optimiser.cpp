@@ -47,7 +47,7 @@ void checkLinks(const LinkTable& table, const std::vector<DrawRecord>& draws, in
     std::array<int, 6> excluded{};
     for (int& ball : excluded)
         ball = in.between(0, 50);
-    const int used = GameCatalogue::isSuper7(table.gameId()) ? 6 : 5;
+    const int used = table.lineLength() - 1;
     int best = 0;
     for (int ball = 1; key >= 1 && key <= m && ball <= m; ++ball) {
         const bool left = std::find(excluded.begin(), excluded.begin() + used, ball) == excluded.begin() + used;
@@ -114,7 +114,7 @@ void checkFilter(const RecordFile& file, int gameId, const EntryFilter::Settings
     const std::vector<EntryNumbers> lines = linesOf(file.bytes());
     const std::optional<EntryFilter::Marks> marks = EntryFilter::check(lines, gameId, settings);
     FUZZ_CHECK(marks && marks->size() == lines.size());
-    const EntryFilter::SumBand band = EntryFilter::sumBand(gameId, settings.sliderPosition);
+    const EntryFilter::SumBand band = EntryFilter::sumBand(gameId, settings.sliderPosition, settings.rulesDate);
     std::vector<EntryNumbers> kept;
     for (size_t j = 0; j < lines.size(); ++j) {
         int sum = 0;
@@ -135,8 +135,8 @@ void checkFilter(const RecordFile& file, int gameId, const EntryFilter::Settings
 
     const RecordFile thinned(EntryFile::RecordLength, EntryFilter::thinned(file, *marks));
     FUZZ_CHECK(linesOf(thinned.bytes()) == kept);
-    if (EntryDamage::describe(file, gameId).isEmpty())
-        FUZZ_CHECK(EntryDamage::describe(thinned, gameId).isEmpty());
+    if (EntryDamage::describe(file, gameId, {}).isEmpty())
+        FUZZ_CHECK(EntryDamage::describe(thinned, gameId, {}).isEmpty());
 }
 } // namespace
 

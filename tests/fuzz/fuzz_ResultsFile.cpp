@@ -38,8 +38,9 @@ bool numberedInOrder(const std::vector<DrawRecord>& draws)
 // A draw the program would store without complaint: a real date and numbers of the game.
 bool isSound(const DrawRecord& d, int gameId)
 {
-    const auto inRange = [gameId](int n) { return n >= 1 && n <= GameCatalogue::highestNumber(gameId); };
-    return QDate(d.year, d.month, d.day).isValid() && inRange(d.bonus)
+    const int highest = GameCatalogue::highestNumber(gameId, d.date());
+    const auto inRange = [highest](int n) { return n >= 1 && n <= highest; };
+    return d.date().isValid() && inRange(d.bonus)
            && std::all_of(d.numbers.begin(), d.numbers.begin() + GameCatalogue::mainCount(gameId), inRange);
 }
 
@@ -156,7 +157,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     FuzzInput in(data, size);
     const uint8_t flags = in.byte();
-    const int gameId = in.between(1, 7);
+    const int gameId = in.between(1, GameCatalogue::LastGame);
     DrawRecord draw;
     draw.day = static_cast<int16_t>(in.between(0, 33));
     draw.month = static_cast<int16_t>(in.between(0, 13));

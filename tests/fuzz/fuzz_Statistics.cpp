@@ -23,7 +23,7 @@ void checkRecent(const std::vector<DrawRecord>& draws, int gameId, int lastDraws
     const int perDraw = GameCatalogue::mainCount(gameId);
     const DrawStatistics::Frequencies f = DrawStatistics::countMainNumbers(draws, gameId, lastDraws);
     const int counted = lastDraws >= 1 && lastDraws <= n ? lastDraws : n;
-    FUZZ_CHECK(f.counts.size() == static_cast<size_t>(GameCatalogue::highestNumber(gameId)));
+    FUZZ_CHECK(f.counts.size() == static_cast<size_t>(GameCatalogue::highestEver(gameId)));
     FUZZ_CHECK(f.drawsCounted == counted && f.firstRecord == n - counted + 1 && f.lastDrawsExceed == (lastDraws > n));
     const long long total = std::accumulate(f.counts.begin(), f.counts.end(), 0LL);
     FUZZ_CHECK(f.damagedRecords >= 0 && f.damagedRecords <= counted);
@@ -50,14 +50,14 @@ void checkBall(const std::vector<DrawRecord>& draws, int gameId, int ball, const
     }
     FUZZ_CHECK(info.asMain.timesDrawn == counts[ball - 1] && info.asMain.lastRecord == newestMain);
     FUZZ_CHECK(info.asBonus.timesDrawn == bonusTimes && info.asBonus.lastRecord == newestBonus);
-    const long long highest = GameCatalogue::highestNumber(gameId);
+    const long long highest = GameCatalogue::highestEver(gameId);
     FUZZ_CHECK(info.asMain.expected >= 1);
     FUZZ_CHECK(std::llabs(info.asBonus.expected * highest - n) * 2 <= highest);
 }
 
 void checkProposal(const std::vector<DrawRecord>& draws, int gameId, const std::vector<int>& counts, quint32 seed)
 {
-    const int highest = GameCatalogue::highestNumber(gameId);
+    const int highest = GameCatalogue::highestEver(gameId);
     const std::vector<int> tally = SuggestNumbers::tally(draws, GameCatalogue::mainCount(gameId), highest);
     FUZZ_CHECK(tally.size() == counts.size() + 1 && std::equal(counts.begin(), counts.end(), tally.begin() + 1));
 
@@ -85,7 +85,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     FuzzInput in(data, size);
     const int gameId = in.between(1, 7);
     const int lastDraws = in.between(-1, 60);
-    const int ball = in.between(1, GameCatalogue::highestNumber(gameId));
+    const int ball = in.between(1, GameCatalogue::highestEver(gameId));
     const quint32 seed = static_cast<uint16_t>(in.int16());
     const std::vector<DrawRecord> draws = HistoryImage(in.rest()).draws();
 

@@ -36,17 +36,17 @@ std::optional<QByteArray> written(const std::vector<QString>& fields)
     return text;
 }
 
-void checkLineVerdict(const QString& field, int gameId)
+void checkLineVerdict(const QString& field, int gameId, const QDate& date)
 {
-    if (TextImport::checkLine(field, gameId) != TextImport::Verdict::Valid)
+    if (TextImport::checkLine(field, gameId, date) != TextImport::Verdict::Valid)
         return;
     const EntryNumbers numbers = TextImport::readSlots(field);
     const int count = GameCatalogue::mainCount(gameId);
     std::vector<int16_t> main(numbers.begin(), numbers.begin() + count);
     std::sort(main.begin(), main.end());
-    FUZZ_CHECK(main.front() >= 1 && main.back() <= GameCatalogue::highestNumber(gameId));
+    FUZZ_CHECK(main.front() >= 1 && main.back() <= GameCatalogue::highestNumber(gameId, date));
     FUZZ_CHECK(std::adjacent_find(main.begin(), main.end()) == main.end());
-    FUZZ_CHECK(GameCatalogue::isSuper7(gameId) || numbers[6] <= 0);
+    FUZZ_CHECK(count == 7 || numbers[6] <= 0);
 }
 
 // The entry file an import writes: one sorted line per field, the date in every record.
@@ -54,7 +54,7 @@ void checkImportBytes(const std::vector<QString>& fields, int gameId, const QDat
 {
     const RecordFile file(EntryFile::RecordLength, TextImport::importBytes(fields, gameId, date));
     FUZZ_CHECK(EntryFile::lineCount(file) == static_cast<int>(fields.size()));
-    FUZZ_CHECK(EntryDamage::describe(file, gameId).isEmpty());
+    FUZZ_CHECK(EntryDamage::describe(file, gameId, date).isEmpty());
     const int count = GameCatalogue::mainCount(gameId);
     for (size_t k = 0; k < fields.size(); ++k) {
         const EntryNumbers stored = EntryFile::lineOf(file, static_cast<int>(k) + 1);
@@ -77,7 +77,7 @@ void checkImportFile(const QByteArray& text,
     putFile(source, text);
     QFile::remove(target);
     QString error;
-    FUZZ_CHECK(TextImport::validate(source, gameId, target, &error) == expected);
+    FUZZ_CHECK(TextImport::validate(source, gameId, date, target, &error) == expected);
     FUZZ_CHECK(!QFile::exists(target));
     const TextImport::Verdict verdict = TextImport::importFile(source, gameId, date, target, &error);
     FUZZ_CHECK(verdict == expected);
@@ -100,7 +100,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     FuzzInput in(data, size);
     const uint8_t flags = in.byte();
-    const int gameId = in.between(1, 7);
+    const int gameId = in.between(1, GameCatalogue::LastGame);
     const QDate date = QDate(2026, 12, 12).addDays(in.int16());
     const QByteArray text = in.rest();
 
@@ -108,7 +108,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     FUZZ_CHECK(read.fields.size() <= static_cast<size_t>(TextImport::MaxFields));
     for (const QString& field : read.fields) {
         FUZZ_CHECK(!field.contains(QLatin1Char('\n')) && !field.contains(QLatin1Char('\r')));
-        checkLineVerdict(field, gameId);
+        checkLineVerdict(field, gameId, date);
     }
     if (read.problem.isEmpty()) {
         if (const std::optional<QByteArray> again = written(read.fields)) {
@@ -119,7 +119,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 
     TextImport::Verdict expected = TextImport::Verdict::NotText;
     if (read.problem.isEmpty()) {
-        expected = TextImport::checkFields(read.fields, gameId);
+        expected = TextImport::checkFields(read.fields, gameId, date);
         if (expected == TextImport::Verdict::Valid)
             checkImportBytes(read.fields, gameId, date);
     }

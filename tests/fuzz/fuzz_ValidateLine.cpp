@@ -1,5 +1,6 @@
-// Fuzz target for typed entry lines: the input becomes the texts of the number boxes. A line is
-// accepted exactly when every number is in the game's range and no two round to the same number;
+// Fuzz target for typed entry lines: the input becomes a game, an entry date and the texts of the
+// number boxes. A line is accepted exactly when every number is in the game's range on that date
+// and no two round to the same number;
 // an accepted line is sorted, distinct and in range, shows as two-digit fields, and does not depend
 // on the order of the boxes.
 #include "EntryLineText.h"
@@ -13,13 +14,14 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     FuzzInput in(data, size);
-    const int gameId = in.between(1, 7);
+    const int gameId = in.between(1, GameCatalogue::LastGame);
+    const QDate date = QDate(2019, 5, 14).addDays(in.int16());
     const QStringList boxes = QString::fromUtf8(in.rest()).split(QLatin1Char('\n'));
     const int count = GameCatalogue::mainCount(gameId);
-    const int highest = GameCatalogue::highestNumber(gameId);
+    const int highest = GameCatalogue::highestNumber(gameId, date);
 
     EntryNumbers sorted{};
-    const LineProblem problem = ValidateLine(boxes, gameId, &sorted);
+    const LineProblem problem = ValidateLine(boxes, gameId, date, &sorted);
     FUZZ_CHECK(validationMessage(problem).isEmpty() == (problem == LineProblem::None));
 
     bool inRange = true;
@@ -34,7 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     FUZZ_CHECK((problem == LineProblem::None) == (inRange && distinct));
 
     EntryNumbers sortedAgain{};
-    const LineProblem again = ValidateLine(reversedFront(boxes, count), gameId, &sortedAgain);
+    const LineProblem again = ValidateLine(reversedFront(boxes, count), gameId, date, &sortedAgain);
     FUZZ_CHECK((again == LineProblem::None) == (problem == LineProblem::None));
     if (problem != LineProblem::None)
         return 0;

@@ -90,8 +90,8 @@ void checkSavedSet(const QByteArray& text, int lineSize, int groupSize, int line
             FUZZ_CHECK(stored[j] == (j < lineSize ? line.numbers[j] : 0));
     }
     const int gameId = lineSize == 7 ? GameCatalogue::Super7 : GameCatalogue::National;
-    if (lineSize == GameCatalogue::mainCount(gameId) && group.back() <= GameCatalogue::highestNumber(gameId))
-        FUZZ_CHECK(EntryDamage::describe(file, gameId).isEmpty());
+    if (lineSize == GameCatalogue::mainCount(gameId) && group.back() <= GameCatalogue::highestEver(gameId))
+        FUZZ_CHECK(EntryDamage::describe(file, gameId, {}).isEmpty());
 }
 
 void checkRoundTrip(uint32_t mask)

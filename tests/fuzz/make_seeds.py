@@ -13,6 +13,7 @@ import struct
 HERE = pathlib.Path(__file__).resolve().parent
 CORPUS = HERE / "corpus"
 DRAWS = HERE.parent / "data" / "lotto649.csv"
+MAX_DRAWS = HERE.parent / "data" / "lottomax-official.csv"
 WHEEL = HERE.parent.parent / "data" / "wheels" / "6-4-3-11.whl"
 MAX = 32767
 
@@ -35,6 +36,18 @@ def real_draws(n):
     for row in rows:
         y, m, d = (int(x) for x in row["date"].split("-"))
         out.append((d, m, y, [int(row[f"n{i}"]) for i in range(1, 7)], int(row["bonus"])))
+    return out
+
+
+def lotto_max_draws(first, n):
+    """Lotto Max draws first..first+n-1 (numbered from 1): draw 503 is the last 7/49 one (2019-05-10),
+    505 the first with a 50, 1226 the first 7/52 one (2026-04-14)."""
+    with open(MAX_DRAWS, newline="") as f:
+        rows = list(csv.reader(f))[first:first + n]
+    out = []
+    for row in rows:
+        y, m, d = (int(x) for x in row[3].split("-"))
+        out.append((d, m, y, [int(x) for x in row[4:11]], int(row[11])))
     return out
 
 
@@ -74,6 +87,9 @@ def results_seeds():
     write(t, "full-insert-refused", results_input(9, 1, 1, 1, 2030, six, 7, 0, 1, real))
     write(t, "one-below-full", results_input(11, 1, 1, 1, 2030, six, 7, 7, 0, real))
     write(t, "count-past-limit", results_input(9, 1, 1, 1, 2030, six, 7, 0, 2, real))
+    max_range_grew = history(lotto_max_draws(500, 8))
+    write(t, "lottomax-50-before-range-grew", results_input(5, 8, 7, 5, 2019, (1, 2, 3, 4, 5, 6, 50), 9, 2, 0, max_range_grew))
+    write(t, "lottomax-50-after-range-grew", results_input(5, 8, 21, 5, 2019, (1, 2, 3, 4, 5, 6, 50), 9, 2, 0, max_range_grew))
 
 
 # flags: 1 append, 2 replace, 4 delete, 8 grow to the 32,767 limit, 16 standing copy and removal
@@ -225,7 +241,9 @@ def text_seeds():
     t = "fuzz_DrawParser"
     draws = [(1, 0, "3\n11\n12\n14\n41\n43\n13"), (1, 100, "43\n41\n14\n12\n11\n3\n13"), (1, 5, "3\n11\n12\n14\n41\n43\n43"),
              (1, 5, "3\n11\n12\n14\n41\n43\n50"), (2, 9000, "1\n5\n9\n13\n17\n21\n47\n2"), (2, 9000, "1\n5\n9\n13\n17\n21\n47"),
-             (3, -400, "2.5\n2\n3\n4\n5\n6\n7"), (1, 32767, ""), (7, -32768, "1\n2\n3\n4\n5\n6\n7\n8")]
+             (3, -400, "2.5\n2\n3\n4\n5\n6\n7"), (1, 32767, ""), (7, -32768, "1\n2\n3\n4\n5\n6\n7\n8"),
+             (8, 13481, "50\n1\n2\n3\n4\n5\n6\n7"), (8, 13489, "50\n1\n2\n3\n4\n5\n6\n7"),
+             (8, 16008, "1\n2\n3\n4\n5\n6\n52\n51"), (8, 16012, "1\n2\n3\n4\n5\n6\n52\n51")]
     for i, (game, offset, text) in enumerate(draws):
         write(t, f"draw-{i:02d}", struct.pack("<Bh", game - 1, offset) + text.encode())
 
@@ -236,12 +254,13 @@ def csv_plain(draws, header=True):
     return "\n".join(rows).encode()
 
 
-def csv_operator(draws, count=6):
+def csv_operator(draws, count=6, product="649", sequences=None):
     head = ['"PRODUCT"', '"DRAW NUMBER"', '"SEQUENCE NUMBER"', '"DRAW DATE"']
     head += [f'"NUMBER DRAWN {i}"' for i in range(1, count + 1)] + ['"BONUS NUMBER"']
     rows = [",".join(head)]
-    rows += [f'"649",{k + 1},0,"{y:04d}-{m:02d}-{d:02d}",' + ",".join(map(str, nums)) + f",{b}"
-             for k, (d, m, y, nums, b) in enumerate(draws)]
+    sequences = sequences or [0] * len(draws)
+    rows += [f'"{product}",{k + 1},{s},"{y:04d}-{m:02d}-{d:02d}",' + ",".join(map(str, nums)) + f",{b}"
+             for k, ((d, m, y, nums, b), s) in enumerate(zip(draws, sequences))]
     return "\r\n".join(rows).encode()
 
 
@@ -311,6 +330,12 @@ def draw_import_seeds():
     rng = random.Random(11)
     write(t, "damaged-history", draw_import_input(0, 1, bytes(rng.randrange(256) for _ in range(112)), csv_plain(real[:4])))
     write(t, "unsorted-history", draw_import_input(0, 1, history([real[i] for i in (4, 0, 2)]), csv_plain(real[:6])))
+    # Lotto Max across its range changes, MaxMillions rows (sequence 1 and up) among the main draws.
+    grew = lotto_max_draws(500, 8) + lotto_max_draws(1222, 8)
+    write(t, "lottomax-periods", draw_import_input(1, 8, history(lotto_max_draws(498, 3)),
+                                                   csv_operator(grew, 7, "LOTTO MAX", [0, 0, 0, 0, 0, 1, 0, 2] * 2)))
+    too_early = [(d, m, y, nums[:6] + [52], b) for d, m, y, nums, b in lotto_max_draws(1220, 8)]
+    write(t, "lottomax-52-too-early", draw_import_input(0, 8, b"", csv_operator(too_early, 7, "LOTTO MAX")))
 
 
 def downloaded_seeds():
@@ -333,6 +358,8 @@ def downloaded_seeds():
     seed("six-numbers-for-super7", 2, real)
     seed("stale-bytes-after-count", 1, real + b"\x00" * 30)
     seed("empty", 1, b"")
+    seed("lottomax-periods", 8, history(lotto_max_draws(495, 20) + lotto_max_draws(1220, 10)))
+    seed("lottomax-50-in-2018", 8, history([(d, m, y, nums[:6] + [50], b) for d, m, y, nums, b in lotto_max_draws(460, 5)]))
 
 
 def download_server_seeds():

@@ -1,5 +1,8 @@
 #include "DrawImport.h"
+#include "GameCatalogue.h"
+#include "HistoryDamage.h"
 #include "RealDraws.h"
+#include "RecordFile.h"
 #include "ResultsFile.h"
 #include "TestFiles.h"
 
@@ -12,7 +15,7 @@ namespace
 {
 QByteArray plainRow(const DrawRecord& r)
 {
-    QByteArray row = QDate(r.year, r.month, r.day).toString(Qt::ISODate).toLatin1();
+    QByteArray row = r.date().toString(Qt::ISODate).toLatin1();
     for (int i = 0; i < 6; ++i)
         row += ',' + QByteArray::number(r.numbers[i]);
     return row + ',' + QByteArray::number(r.bonus) + '\n';
@@ -38,6 +41,7 @@ private slots:
     void wholeFileRefused_data();
     void wholeFileRefused();
     void superSevenOperatorLayout();
+    void lottoMaxByPeriod();
     void cancelDuringTheMergeWritesNothing();
 
 private:
@@ -135,7 +139,7 @@ void tst_DrawImport::mergeStoresAsAddingByHand()
     QCOMPARE(summary->firstConflicts.size(), size_t(2));
     QCOMPARE(summary->firstConflicts[0].line, 122);
     QVERIFY(summary->firstConflicts[1].reason.contains(
-        QDate(wrongNumber.year, wrongNumber.month, wrongNumber.day).toString(Qt::ISODate)));
+        wrongNumber.date().toString(Qt::ISODate)));
 
     for (int i = 990; i < 1110; ++i) {
         const DrawRecord& r = real[i];
@@ -164,6 +168,11 @@ void tst_DrawImport::refusedRows_data()
     QTest::newRow("fraction") << 1 << QByteArray("2003-06-18,1,2,3,4,5,7.5,8") << "\"7.5\" is not a whole number";
     QTest::newRow("super 7 with 48") << 2 << QByteArray("2003-06-20,1,2,3,4,5,6,48,9")
                                      << "the number 48 is not within 1 to 47";
+    // Lotto Max drew from 1..49 until 10 May 2019, from 1..50 until 10 April 2026, then from 1..52.
+    QTest::newRow("lotto max 50 in its 7/49 days")
+        << 8 << QByteArray("2019-05-10,1,2,3,4,5,6,50,9") << "the number 50 is not within 1 to 49";
+    QTest::newRow("lotto max bonus 52 in its 7/50 days")
+        << 8 << QByteArray("2026-04-10,1,2,3,4,5,6,7,52") << "the bonus 52 is not within 1 to 50";
 }
 
 void tst_DrawImport::refusedRows()
@@ -207,6 +216,9 @@ void tst_DrawImport::wholeFileRefused_data()
     QTest::newRow("National 6/49 file into Ontario 6/49")
         << 6 << operatorHeader + "\"649\",1,0,\"1982-06-12\",3,11,12,14,41,43,13\n"
         << "This file holds draws of National 6/49, not of Ontario 6/49. Nothing was imported.";
+    QTest::newRow("Lotto Max file into Super 7") << 2 << readFileBytes(testDataPath("lottomax-official.csv"))
+                                                 << "This file holds draws of Lotto Max, not of Super 7. Nothing "
+                                                    "was imported.";
 }
 
 void tst_DrawImport::wholeFileRefused()
@@ -238,6 +250,42 @@ void tst_DrawImport::superSevenOperatorLayout()
     QCOMPARE(draws[0].day, int16_t(13));
     QCOMPARE(draws[1].numbers, (std::array<int16_t, 7>{2, 8, 11, 19, 25, 30, 47}));
     QCOMPARE(draws[1].bonus, int16_t(33));
+}
+
+void tst_DrawImport::lottoMaxByPeriod()
+{
+    // The operator's file as published, MaxMillions prize draws (sequence numbers 1 and up) included.
+    const QByteArray maxMillions = "\"LOTTO MAX\",1273,1,\"2026-09-25\",3,9,17,22,30,44,51,\n"
+                                   "\"LOTTO MAX\",1273,2,\"2026-09-25\",1,5,12,19,28,40,49,\n";
+    QVERIFY(
+        writeFileBytes(m_dir->filePath("max.csv"), readFileBytes(testDataPath("lottomax-official.csv")) + maxMillions));
+    const QString path = m_dir->filePath("CAN6.rtl");
+    const auto summary =
+        DrawImport::importFile(m_dir->filePath("max.csv"), path, GameCatalogue::LottoMax, answer(false));
+    QVERIFY(summary);
+    QCOMPARE(DrawImport::summaryText(*summary),
+             "Draws added: 1273\nDraws already present: 0\nConflicts (the stored draw was kept): 0\nRows refused: "
+             "0\nExtra prize draws skipped: 2");
+    QVERIFY(m_asked.isEmpty()); // the operator's own product for Lotto Max
+
+    // Every draw as published, 50s from May 2019 and 51s and 52s from April 2026 included.
+    const auto real = loadRealDraws("lottomax-official.csv", GameCatalogue::LottoMax);
+    const auto draws = ResultsFile::readAll(path).value();
+    QCOMPARE(draws.size(), size_t(1273));
+    for (size_t k = 0; k < draws.size(); ++k) {
+        QCOMPARE(draws[k].dateKey(), real[k].dateKey());
+        QCOMPARE(draws[k].numbers, real[k].numbers);
+        QCOMPARE(draws[k].bonus, real[k].bonus);
+    }
+    QCOMPARE(draws.back().listLine(GameCatalogue::LottoMax), "01273 25 09 2026: 08 24 38 41 43 50 52 BB 07");
+
+    // The history is sound by the rules of each draw's date; a 50 in the last 7/49 draw is not.
+    QCOMPARE(HistoryDamage::describeFile(path, GameCatalogue::LottoMax), QString());
+    QByteArray damaged = readFileBytes(path);
+    QCOMPARE(draws[502].date(), QDate(2019, 5, 10));
+    RecordFile::put16(damaged, 502 * 28 + 24, 50);
+    QCOMPARE(HistoryDamage::describe(RecordFile(DrawRecord::Size, damaged), GameCatalogue::LottoMax),
+             "draw 503 holds numbers outside 1..49");
 }
 
 void tst_DrawImport::cancelDuringTheMergeWritesNothing()

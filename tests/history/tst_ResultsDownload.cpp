@@ -143,6 +143,11 @@ void tst_ResultsDownload::verify_data()
                                        << "record 201: the number";
     QTest::newRow("bonus 0 in the last record") << 1 << with16(full, 4453, 26, 0) << "record 4453: the bonus 0";
     QTest::newRow("super 7 with 48") << 2 << with16(seven, 45, 24, 48) << "record 45: the number 48";
+    // Each draw is held to the range of its date: Lotto Max drew up to 50 from May 2019, 52 from April 2026.
+    const QByteArray max = lottoMaxHistory();
+    QTest::newRow("lotto max") << 8 << max << "";
+    QTest::newRow("lotto max with 52 in 2019")
+        << 8 << with16(max, 505, 24, 52) << "record 505: the number 52 is not within 1 to 50";
 }
 
 void tst_ResultsDownload::verify()
@@ -267,7 +272,8 @@ void tst_ResultsDownload::httpsChecksTheCertificate()
     QCOMPARE(readFileBytes(m_path), full);
 }
 
-// National 6/49 declined, Super 7 replaced, Ontario's history unwritable (a folder stands in its place).
+// National 6/49 declined, Super 7 replaced, Ontario's history unwritable (a folder stands in its place),
+// Lotto Max replaced.
 void tst_ResultsDownload::eachGameOnItsOwn()
 {
     const QByteArray seven = super7History(300);
@@ -276,12 +282,14 @@ void tst_ResultsDownload::eachGameOnItsOwn()
     m_server->serve("/dwnld/CAN1.rtl", {200, officialHistory(4453), Mode::Plain, {}});
     m_server->serve("/dwnld/CAN7.rtl", {200, seven, Mode::Chunked, {}});
     m_server->serve("/dwnld/CAN5.rtl", {200, officialHistory(20), Mode::Plain, {}});
-    m_questions.answers << false << true << true;
-    run({1, 2, 6}, true);
+    m_server->serve("/dwnld/CAN6.rtl", {200, lottoMaxHistory(), Mode::Plain, {}});
+    m_questions.answers << false << true << true << true;
+    run({1, 2, 6, 8}, true);
     QCOMPARE(m_questions.asked,
              (QStringList{replaceNational,
                           "Do you want to replace your current results for Super 7 with those up to 29/9/2006",
-                          "Do you want to replace your current results for Ontario with those up to 23/10/1982"}));
+                          "Do you want to replace your current results for Ontario with those up to 23/10/1982",
+                          "Do you want to replace your current results for Lotto Max with those up to 25/9/2026"}));
     QVERIFY(m_statuses.contains("You cancelled the update for National 6/49"));
     QCOMPARE(m_questions.informed.size(), 1);
     QVERIFY2(m_questions.informed[0].contains("CAN5.rtl"), qPrintable(m_questions.informed[0]));
@@ -289,6 +297,7 @@ void tst_ResultsDownload::eachGameOnItsOwn()
     QCOMPARE(readFileBytes(m_path), m_before);
     QCOMPARE(readFileBytes(m_dir->filePath("CAN7.rtl")), seven);
     QVERIFY(QFileInfo(m_dir->filePath("CAN5.rtl")).isDir());
+    QCOMPARE(readFileBytes(m_dir->filePath("CAN6.rtl")), lottoMaxHistory());
 }
 
 void tst_ResultsDownload::nothingSelected()

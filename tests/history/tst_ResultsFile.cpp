@@ -1,4 +1,5 @@
 #include "DrawParser.h"
+#include "DrawRules.h"
 #include "FileBytes.h"
 #include "GameCatalogue.h"
 #include "RecordFile.h"
@@ -41,6 +42,7 @@ private slots:
     void listLines();
     void typedDraw_data();
     void typedDraw();
+    void offDayQuestions();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -213,6 +215,16 @@ void tst_ResultsFile::typedDraw()
     QCOMPARE(draw->numbers, numbers);
     QCOMPARE(int(draw->bonus), bonus);
     QCOMPARE(QDate(draw->year, draw->month, draw->day), QDate(2026, 12, 5));
+}
+
+// Lotto Max drew on Fridays until 10 May 2019, then on Tuesdays and Fridays.
+void tst_ResultsFile::offDayQuestions()
+{
+    QCOMPARE(DrawRules::offDayQuestion(GameCatalogue::LottoMax, QDate(2019, 5, 7)),
+             "This is not a Friday Date. Do you want to proceed anyway?");
+    QCOMPARE(DrawRules::offDayQuestion(GameCatalogue::LottoMax, QDate(2019, 5, 14)), QString());
+    QCOMPARE(DrawRules::offDayQuestion(GameCatalogue::LottoMax, QDate(2019, 5, 15)),
+             "This is not a Tuesday or Friday Date. Do you want to proceed anyway?");
 }
 
 QTEST_GUILESS_MAIN(tst_ResultsFile)

@@ -74,11 +74,21 @@ void tst_EntryFilter::marks_data()
     const Lines edges{lineWithSum(84, 1), lineWithSum(85, 1), lineWithSum(213, 1), lineWithSum(214, 1)};
     QTest::newRow("6/49 sums 84, 85, 213, 214") << 1 << sum1 << edges << Marks{1, 0, 0, 1};
     QTest::newRow("super 7 sums 97, 239") << 2 << sum1 << Lines{lineWithSum(97, 2), lineWithSum(239, 2)} << Marks{1, 1};
+    // Lotto Max's band is centred on the mean sum of its range on the entry date, rounded inwards.
+    for (const auto& [date, low, high] : {std::tuple{QDate(2019, 5, 10), 105, 245},
+                                          std::tuple{QDate(2019, 5, 14), 109, 248},
+                                          std::tuple{QDate(2026, 4, 14), 116, 255}}) {
+        const Lines sums{lineWithSum(low - 1, 8), lineWithSum(low, 8), lineWithSum(high, 8), lineWithSum(high + 1, 8)};
+        QTest::addRow("Lotto Max %d..%d", low, high)
+            << 8 << EntryFilter::Settings{true, 1, false, 4, date} << sums << Marks{1, 0, 0, 1};
+    }
     QTest::newRow("two identical, T 6") << 1 << t6 << Lines{a, a} << Marks{0, 1};
     QTest::newRow("a marked line is no reference") << 1 << t3 << Lines{a, b, c} << Marks{0, 1, 0};
     const EntryNumbers S7{2, 9, 16, 23, 30, 37, 44}, s2{2, 9, 16, 23, 30, 37, 45};
     QTest::newRow("super 7 six shared, T 7") << 2 << t7 << Lines{S7, s2} << Marks{0, 0};
     QTest::newRow("super 7 six shared, T 6") << 2 << t6 << Lines{S7, s2} << Marks{0, 1};
+    const EntryNumbers m52{2, 9, 16, 23, 30, 37, 52};
+    QTest::newRow("Lotto Max seven shared, T 7") << 8 << t7 << Lines{m52, s2, m52} << Marks{0, 0, 1};
     // The first line is out of the band: it is marked once and marks nothing itself, so the
     // second stays and marks the third.
     const Lines sumFirst{
@@ -99,12 +109,12 @@ void tst_EntryFilter::marks()
 void tst_EntryFilter::matchesRecordByRecord()
 {
     const int n = 400;
-    for (const auto& [gameId, damaged] : {std::pair{4, false}, {2, false}, {1, true}}) {
+    for (const auto& [gameId, damaged] : {std::pair{4, false}, {2, false}, {8, false}, {1, true}}) {
         const Lines lines = randomLines(n, gameId, damaged);
         RecordFile entries(EntryFile::RecordLength);
         for (const EntryNumbers& line : lines)
             EntryFile::appendLine(entries, line, GameCatalogue::Super7);
-        const EntryFilter::SumBand band = EntryFilter::sumBand(gameId, 2);
+        const EntryFilter::SumBand band = EntryFilter::sumBand(gameId, 2, {});
         for (int threshold : EntryFilter::thresholdChoices(gameId)) {
             RecordFile work = RecordByRecord::workingCopy(entries, n);
             RecordByRecord::markSums(work, n, gameId, band.low, band.high);

@@ -106,6 +106,10 @@ void tst_OptimisedLines::lines()
     for (int16_t last = 7; last <= 11; ++last)
         chain.push_back({1, 2, 3, 4, 6, last, 0});
     QCOMPARE(makeLines(tableOf(1, Lines{chain[0], chain[0], {6, 7, 8, 9, 10, 11, 0}})), chain);
+    // Lotto Max: ball 52 is counted, but joins lines only for a date whose range holds it.
+    const LinkTable max = tableOf(8, Lines{{1, 2, 3, 4, 5, 6, 52}});
+    QCOMPARE(makeLines(max, 52), (Lines{{1, 2, 3, 4, 5, 6, 52}}));
+    QCOMPARE(makeLines(max, 50), Lines{});
 }
 
 void tst_OptimisedLines::lastHundredRealDraws()

@@ -1,5 +1,6 @@
 #include "BallInfo.h"
 #include "DrawStatistics.h"
+#include "GameCatalogue.h"
 #include "RealDraws.h"
 
 #include <QTest>
@@ -77,6 +78,13 @@ void tst_DrawStatistics::countedFields()
     const auto lotto = DrawStatistics::countMainNumbers(draws, 5);
     QCOMPARE((std::vector<int>{lotto.counts[6], lotto.counts[46], lotto.counts[47]}), (std::vector<int>{0, 0, 1}));
     QCOMPARE(lotto.damagedRecords, 1);
+
+    // Lotto Max: 52 bars; a 51 is damage in a 2018 draw and a number drawn in 2026.
+    for (int i = 0; i < 2; ++i)
+        draws[i] = {0, 0, 5, 6, int16_t(i == 0 ? 2018 : 2026), {1, 2, 3, 4, 5, 6, 51}, 7};
+    const auto max = DrawStatistics::countMainNumbers(draws, GameCatalogue::LottoMax);
+    QCOMPARE((std::vector<int>{int(max.counts.size()), max.counts[50], max.damagedRecords}),
+             (std::vector<int>{52, 1, 1}));
 }
 
 void tst_DrawStatistics::sortedOrder()
@@ -105,6 +113,14 @@ void tst_DrawStatistics::ballInfo_data()
     QTest::newRow("100 draws") << 1 << 100 << 7 << QStringList{"", "", "", "12", "", "", "", "2"};
     QTest::newRow("100 Super 7 draws") << 2 << 100 << 7 << QStringList{"", "", "", "15", "", "", "", "2"};
     QTest::newRow("32767 draws") << 1 << 32767 << 7 << QStringList{"", "", "", "4012", "", "", "", "669"};
+    // The real Lotto Max history: 503 draws of 7/49, 722 of 7/50 and 48 of 7/52. A ball expects
+    // only from the draws whose range holds it: ball 52 7 x 48 / 52 = 6.46 and 48 / 52 = 0.92;
+    // ball 50 adds 7 x 722 / 50 (107.54 and 15.36); ball 1 adds 7 x 503 / 49 (179.40 and 25.63).
+    const int max = GameCatalogue::LottoMax;
+    QTest::newRow("lotto max 52") << max << 1273 << 52
+                                  << QStringList{"25 SEP 2026", "10", "0", "6", "2 JUN 2026", "1", "33", "1"};
+    QTest::newRow("lotto max 50") << max << 1273 << 50 << QStringList{"", "", "", "108", "", "", "", "15"};
+    QTest::newRow("lotto max 1") << max << 1273 << 1 << QStringList{"", "", "", "179", "", "", "", "26"};
 }
 
 void tst_DrawStatistics::ballInfo()
@@ -113,8 +129,11 @@ void tst_DrawStatistics::ballInfo()
     QFETCH(int, history);
     QFETCH(int, ball);
     QFETCH(QStringList, shown);
-    const BallInfo info =
-        BallInfo::of(history <= 4453 ? firstRealDraws(history) : std::vector<DrawRecord>(history), gameId, ball);
+    const BallInfo info = BallInfo::of(gameId == GameCatalogue::LottoMax ? loadLottoMaxDraws()
+                                       : history <= 4453                 ? firstRealDraws(history)
+                                                                         : std::vector<DrawRecord>(history),
+                                       gameId,
+                                       ball);
     QStringList fields;
     for (const BallFigures* f : {&info.asMain, &info.asBonus}) {
         fields << f->dateLastDrawnText() << QString::number(f->timesDrawn) << f->drawsSinceText(info.drawCount)

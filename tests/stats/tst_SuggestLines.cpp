@@ -148,6 +148,16 @@ void tst_SuggestLines::linesFollowPositions()
         for (int p = 0; p < 7; ++p)
             QVERIFY2(atPosition[p].count(line[p]), qPrintable(QString::number(line[p])));
     }
+
+    // Lotto Max from its real history: no number above 50 while the rules' date is before 14 April 2026.
+    for (const QDate& day : {QDate(2026, 4, 10), QDate(2026, 4, 14)}) {
+        const Run max =
+            suggest({}, loadLottoMaxDraws(), {GameCatalogue::LottoMax, 300, SuggestMode::Additional, 0, day});
+        QCOMPARE(int(max.made.size()), 300);
+        const auto highest =
+            std::max_element(max.made.begin(), max.made.end(), [](auto& a, auto& b) { return a[6] < b[6]; });
+        QCOMPARE((*highest)[6] > 50, day.day() == 14);
+    }
 }
 
 void tst_SuggestLines::cancelAndFailedWrite()

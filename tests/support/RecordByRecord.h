@@ -13,7 +13,7 @@
 namespace RecordByRecord
 {
 constexpr int MarkOffset = 26;
-using Table = std::array<std::array<int, 50>, 50>;
+using Table = std::array<std::array<int, GameCatalogue::HighestOfAll + 1>, GameCatalogue::HighestOfAll + 1>;
 
 inline int numberOf(const QByteArray& record, int i)
 {
@@ -25,7 +25,7 @@ inline Table linkTable(const RecordFile& history, int gameId, int first, int las
 {
     Table table{};
     const int k = GameCatalogue::mainCount(gameId);
-    for (int b = 1; b <= GameCatalogue::highestNumber(gameId); ++b) {
+    for (int b = 1; b <= GameCatalogue::highestEver(gameId); ++b) {
         for (int r = first; r <= last; ++r) {
             const QByteArray draw = history.record(r);
             bool drawn = false;
@@ -33,7 +33,7 @@ inline Table linkTable(const RecordFile& history, int gameId, int first, int las
                 drawn = drawn || numberOf(draw, i) == b;
             for (int i = 0; drawn && i < k; ++i) {
                 const int x = numberOf(draw, i);
-                if (x != b && x >= 1 && x <= 49)
+                if (x != b && x >= 1 && x <= GameCatalogue::HighestOfAll)
                     ++table[b][x];
             }
         }

@@ -6,8 +6,13 @@
 #include "TestFiles.h"
 #include "UiDriver.h"
 
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChart>
+#include <QChartView>
 #include <QComboBox>
 #include <QFile>
+#include <QGroupBox>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
@@ -275,6 +280,54 @@ private slots:
         QCOMPARE(count(), QStringLiteral("4"));
         CLICK(add, "closeButton");
         QCOMPARE(EntryFile::ReadEntryCount(m_main->entrySet().path()), std::optional<int>(4));
+    }
+
+    // Lotto Max from the selector to a ball's window, on a Tuesday of its 1..52 period.
+    void lottoMaxWalk()
+    {
+        m_main = m_fx->start();
+        const QDate tuesday(2026, 12, 1);
+        m_main->setDrawDate(tuesday);
+        m_main->setEntryDate(tuesday);
+        QTest::mouseClick(m_main->findChild<QWidget*>("lottoMaxRadio"), Qt::LeftButton);
+        QCOMPARE(m_main->findChild<QGroupBox*>("entriesGroup")->title(), QStringLiteral("My Enties for Lotto Max"));
+
+        CLICK(m_main, "addDrawButton"); // a draw day of the period: no question
+        QWidget* addResult = openWindow("Form2");
+        QVERIFY(addResult);
+        TYPE_BOXES(addResult, {"8", "24", "38", "41", "43", "50", "52", "7"});
+        CLICK(addResult, "addButton");
+        const auto& shown = m_main->state().displayedNumbers;
+        QCOMPARE(QList<int16_t>(shown.begin(), shown.begin() + 8), QList<int16_t>({8, 24, 38, 41, 43, 50, 52, 7}));
+        QVERIFY(m_main->findChild<QLabel*>("ball7")->property("bonusLook").toBool());
+
+        QWidget* add = openAdd();
+        QVERIFY(add);
+        QCOMPARE(add->windowTitle(), QStringLiteral("Lotto Max Entries for  1 DEC 2026"));
+        TYPE_BOXES(add, {"43", "41", "38", "24", "8", "7", "1"}); // five numbers and the bonus
+        CLICK(add, "addButton");
+        CLICK(add, "closeButton");
+        CLICK(m_main, "checkButton");
+        QCOMPARE(rowTexts(m_main->findChild<QAbstractItemView*>("winningList")),
+                 QStringList{"01 07 08 24 38 41 43 (5+B)"});
+
+        CLICK(m_main, "statsButton");
+        QWidget* stats = openWindow("Form4");
+        QVERIFY(stats && QTest::qWaitForWindowExposed(stats));
+        TRIGGER(stats, "actionShowLottoMax");
+        auto* view = stats->findChild<QChartView*>("chartView");
+        QChart* chart = view->chart();
+        auto* series = static_cast<QBarSeries*>(chart->series().front());
+        QCOMPARE(series->barSets().front()->count(), 52);
+        // A real click on the middle of bar 52, which the one draw holds.
+        const QPointF middle = chart->mapToPosition(QPointF(51, 0.5), series);
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->mapFromScene(chart->mapToScene(middle)));
+        QWidget* ball = openWindow("Form26");
+        QVERIFY(ball);
+        QVERIFY2(ball->windowTitle().endsWith("<Ball  52>"), qPrintable(ball->windowTitle()));
+        CLICK(ball, "closeButton");
+        CLICK(stats, "closeButton");
+        QTRY_VERIFY(m_main->isInputEnabled());
     }
 
 private:

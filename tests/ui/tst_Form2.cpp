@@ -1,3 +1,5 @@
+#include "Form2.h"
+#include "GameCatalogue.h"
 #include "MainWindowFixture.h"
 #include "ResultsFile.h"
 #include "UiDriver.h"
@@ -77,6 +79,27 @@ private slots:
         const auto draws = ResultsFile::readAll(m_fx->path("CAN7.rtl")).value();
         QCOMPARE(draws.at(0).numbers, (std::array<int16_t, 7>{1, 2, 9, 14, 20, 33, 47}));
         QCOMPARE(m_main->state().displayedNumbers[7], int16_t(5));
+    }
+
+    // Lotto Max takes its bonus in the eighth box, and a number is held to the range of the picked
+    // date: 1..49 until 10 May 2019, then 1..50.
+    void lottoMaxRangeByDate()
+    {
+        const QString path = m_fx->path("CAN6.rtl");
+        for (const QDate& date : {QDate(2019, 5, 10), QDate(2019, 5, 17)}) {
+            auto* addResult = new Form2(GameCatalogue::LottoMax, path, date, m_main);
+            addResult->show();
+            QVERIFY(addResult->findChild<QLineEdit*>("numberBox8")->isVisible());
+            TYPE_BOXES(addResult, {"50", "1", "20", "33", "2", "9", "14", "5"});
+            CLICK(addResult, "addButton");
+            QCOMPARE(addResult->isVisible(), date.day() == 10); // a refused draw keeps the window open
+        }
+        QCOMPARE(m_fx->prompts->shown,
+                 QStringList{app + "One or more of your main numbers is not in the correct range"});
+        const auto draws = ResultsFile::readAll(path).value();
+        QCOMPARE(draws.size(), size_t(1));
+        QCOMPARE(draws[0].numbers, (std::array<int16_t, 7>{1, 2, 9, 14, 20, 33, 50}));
+        QCOMPARE(draws[0].bonus, int16_t(5));
     }
 
 private:

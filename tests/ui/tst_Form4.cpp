@@ -1,5 +1,5 @@
-#include "MainWindowFixture.h"
 #include "RealDraws.h"
+#include "MainWindowFixture.h"
 #include "ResultsFile.h"
 #include "UiDriver.h"
 
@@ -14,8 +14,8 @@
 #include <QWindow>
 
 // The statistics window and the ball window it opens, from the main window's "Stats" icon, over
-// the first real National 6/49 draws and a Super 7 history whose seventh number is always 47 and
-// whose bonus is always 46.
+// the real National 6/49 and Lotto Max draws and a Super 7 history whose seventh number is always
+// 47 and whose bonus is always 46.
 class tst_Form4 : public QObject
 {
     Q_OBJECT
@@ -82,6 +82,20 @@ private slots:
         CLICK(m_stats, "infoButton");
         QCOMPARE(m_fx->prompts->last(), "Drawsmith Canada: You must enter a number between 1 and 47");
 
+        TRIGGER(m_stats, "actionShowLottoMax"); // the real history: a bar for every ball up to 52
+        QCOMPARE(m_stats->windowTitle(), QStringLiteral("Draw Statistics for Lotto Max"));
+        QVERIFY(bars()->count() == 52 && bars()->sum() == 7 * 1273);
+        for (const QString ball : {"53", "52"}) {
+            ballEdit->clear();
+            QTest::keyClicks(ballEdit, ball);
+            CLICK(m_stats, "infoButton");
+        }
+        QCOMPARE(m_fx->prompts->last(), "Drawsmith Canada: You must enter a number between 1 and 52");
+        info = openWindow("Form26");
+        QVERIFY(info);
+        QCOMPARE(fieldText(info, "mainExpectedEdit"), "6"); // from the 48 draws since 14 April 2026 only
+        CLICK(info, "closeButton");
+
         TRIGGER(m_stats, "actionShowProvincial"); // no Western history yet: all bars 0, balls in order
         TRIGGER(m_stats, "actionSortedYes");
         QCOMPARE(m_stats->windowTitle(), QStringLiteral("Draw Statistics for Western 6/49 (Sorted)"));
@@ -134,7 +148,8 @@ private:
             d.bonus = 46;
         }
         if (!ResultsFile::writeAll(m_fx->path("CAN1.rtl"), loadRealDraws())
-            || !ResultsFile::writeAll(m_fx->path("CAN7.rtl"), super7))
+            || !ResultsFile::writeAll(m_fx->path("CAN7.rtl"), super7)
+            || !ResultsFile::writeAll(m_fx->path("CAN6.rtl"), loadLottoMaxDraws()))
             return nullptr;
         QTest::mouseClick(m_fx->start()->findChild<QWidget*>("statsButton"), Qt::LeftButton);
         m_stats = openWindow("Form4");

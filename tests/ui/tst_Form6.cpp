@@ -1,8 +1,8 @@
 #include "Form6.h"
 #include "GameCatalogue.h"
+#include "RealDraws.h"
 #include "MainWindowFixture.h"
 #include "RandomLines.h"
-#include "RealDraws.h"
 #include "ResultsFile.h"
 #include "UiDriver.h"
 
@@ -136,6 +136,31 @@ private slots:
         QCOMPARE(closed.count(), 0);
         QVERIFY(form->close());
         QCOMPARE(closed.count(), 1);
+    }
+
+    // Lotto Max has its own title and nine summary rows; a 2020 draw pays five numbers and the bonus.
+    void lottoMaxSummary()
+    {
+        const QString results = m_w->path("CAN6.rtl");
+        QVERIFY(ResultsFile::writeAll(results, loadLottoMaxDraws()));
+        QVERIFY(m_w->entries.open(m_w->path("StandLottoMax.lot"), GameCatalogue::LottoMax));
+        QVERIFY(m_w->entries.append({1, 8, 15, 16, 31, 32, 45})); // five of 5 June 2020 and its bonus, 31
+        auto* form = new Form6(GameCatalogue::LottoMax, results, m_w->entries, m_clock, nullptr);
+        form->show();
+        QCOMPARE(form->windowTitle(), QStringLiteral("History Check Against Lotto Max Entry"));
+        for (const char* picker : {"startDateEdit", "endDateEdit"})
+            form->findChild<QDateEdit*>(picker)->setDate(QDate(2020, 6, 5));
+        CLICK(form, "checkButton");
+        QTRY_VERIFY(!form->isChecking());
+        QStringList summary;
+        for (int row = 1; row <= HistoryCheck::RowCount; ++row) {
+            const auto* label = form->findChild<QLabel*>(QStringLiteral("summaryLabel%1").arg(row));
+            QVERIFY(label->isVisibleTo(form));
+            summary << label->text() + ' ' + fieldText(form, qPrintable(QStringLiteral("count%1Edit").arg(row)));
+        }
+        QCOMPARE(summary.join(", "),
+                 "Match 7 0, Match 6+B 0, Match 6 0, Match 5+B 1, Match 5 0, Match 4+B 0, Match 4 0, Match 3+B 0, "
+                 "Match 3 0");
     }
 
 private:

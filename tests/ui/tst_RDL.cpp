@@ -49,8 +49,9 @@ private slots:
         QVERIFY(downloader);
         QCOMPARE(downloader->windowTitle(), QStringLiteral("Results Downloader"));
         QVERIFY(!m_main->isInputEnabled());
-        for (int id = 1; id <= 7; ++id)
+        for (int id = 1; id <= GameCatalogue::LastGame; ++id)
             QCOMPARE(downloader->findChild<QCheckBox*>(QStringLiteral("gameCheckBox%1").arg(id))->isChecked(), id <= 2);
+        QCOMPARE(downloader->findChild<QCheckBox*>("gameCheckBox8")->text(), QStringLiteral("Lotto Max"));
         QVERIFY(downloader->findChild<QCheckBox*>("modemCheckBox")->isHidden());
         QVERIFY(!downloader->findChild<QWidget*>("cancelButton")->isEnabled());
         QVERIFY(downloader->findChild<QAction*>("actionCheckYes")->isChecked());

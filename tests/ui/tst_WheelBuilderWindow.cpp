@@ -177,7 +177,7 @@ private:
         state.appFolder = m_w->dir.path();
         state.shareFolder = share;
         state.printerAvailable = printer;
-        WheelCatalogue::setWheelContext(state, gameId);
+        WheelCatalogue::setWheelContext(state, gameId, QDate(2026, 12, 5));
         QWidget* builder = gameId == 2
                                ? static_cast<QWidget*>(new wheel7(state, m_w->entries, m_printers, m_random, nullptr))
                                : new wheel6(state, m_w->entries, m_printers, m_random, nullptr);

@@ -39,6 +39,8 @@ private slots:
         QTest::newRow("Ontario") << "actionSelectOntario" << QStringLiteral("Ontario") << "Ontario 6/49" << lotto;
         QTest::newRow("Super 7") << "super7Radio" << QStringLiteral("Super7") << "Super 7"
                                  << QStringLiteral("You have not yet created this 7 wheel for Super 7");
+        QTest::newRow("Lotto Max") << "lottoMaxRadio" << QStringLiteral("LottoMax") << "Lotto Max"
+                                   << QStringLiteral("You have not yet created this 7 wheel for Lotto Max");
     }
 
     void openAndCreatePerGame()
@@ -47,7 +49,7 @@ private slots:
         QFETCH(QString, word);
         QFETCH(QString, game);
         QFETCH(QString, missing);
-        const bool super7 = word == "Super7";
+        const bool super7 = word == "Super7" || word == "LottoMax"; // the 7-number builder
         const WheelBuilder builder = super7 ? WheelBuilder::Super7 : WheelBuilder::Pick6;
         // Type T's set holds T lines, so each entry shows which file it opened.
         for (const WheelKind& kind : WheelCatalogue::kinds(builder)) {
@@ -84,6 +86,7 @@ private slots:
         TRIGGER(m_main, "mnuWheelCreate");
         QWidget* window = openWindow(super7 ? "wheel7" : "wheel6");
         QVERIFY(window);
+        QCOMPARE(window->windowTitle(), (super7 ? game : "Pick 6") + " - Guaranteed Wheels");
         QVERIFY(!m_main->isInputEnabled());
         CLICK(window, "Command2");
         QCOMPARE(m_fx->printers.jobs.size(), std::size_t(1));

@@ -60,15 +60,23 @@ void tst_wheelcatalogue::paths()
              QStringLiteral("/app/wheels/7-7-3-20.whl"));
     AppState state;
     state.appFolder = QStringLiteral("/app");
-    QVERIFY(WheelCatalogue::setWheelContext(state, 6));
+    const QDate today(2026, 12, 5);
+    QVERIFY(WheelCatalogue::setWheelContext(state, 6, today));
     const WheelKind* kind = WheelCatalogue::kind(WheelBuilder::Pick6, 9);
     QCOMPARE(WheelCatalogue::WheelEntrySetPath(state, *kind), QStringLiteral("/app/Ontario-6-4-3.lot"));
-    QVERIFY(WheelCatalogue::setWheelContext(state, 2));
+    // Lotto Max's sets take the numbers of today's range.
+    QVERIFY(WheelCatalogue::setWheelContext(state, 8, QDate(2025, 12, 5)));
+    QCOMPARE(int(state.wheelHighest), 50);
+    QVERIFY(WheelCatalogue::setWheelContext(state, 8, today));
+    QCOMPARE(int(state.wheelHighest), 52);
+    QCOMPARE(WheelCatalogue::WheelEntrySetPath(state, *WheelCatalogue::kind(WheelBuilder::Super7, 4)),
+             QStringLiteral("/app/LottoMax-7-7-4.lot"));
+    QVERIFY(WheelCatalogue::setWheelContext(state, 2, today));
     QCOMPARE(WheelCatalogue::WheelEntrySetPath(state, *WheelCatalogue::kind(WheelBuilder::Super7, 3)),
              QStringLiteral("/app/Super7-7-7-5.lot"));
     // An unknown game leaves the context as it was.
-    QVERIFY(!WheelCatalogue::setWheelContext(state, 0));
-    QVERIFY(!WheelCatalogue::setWheelContext(state, 8));
+    QVERIFY(!WheelCatalogue::setWheelContext(state, 0, today));
+    QVERIFY(!WheelCatalogue::setWheelContext(state, 9, today));
     QCOMPARE(state.wheelGameWord, QStringLiteral("Super7"));
     QCOMPARE(int(state.wheelHighest), 47);
 }

@@ -167,7 +167,7 @@ void tst_wheelentryset::savedSetKeepsTheGuarantee()
     const WheelKind& kind = *wheel.kind;
     const bool super7 = kind.builder == WheelBuilder::Super7;
     static const std::vector<DrawRecord> realDraws = loadRealDraws();
-    QVERIFY(WheelCatalogue::setWheelContext(m_state, super7 ? 2 : 1));
+    QVERIFY(WheelCatalogue::setWheelContext(m_state, super7 ? 2 : 1, QDate(2026, 12, 5)));
     // The group a player would most likely keep: the first N proposals, sorted.
     SeededRandom random(quint32(wheel.balls));
     const auto proposal = SuggestNumbers::propose(

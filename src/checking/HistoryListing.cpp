@@ -17,15 +17,6 @@ bool HistoryListing::add(const ListingEntry& entry)
     return true;
 }
 
-void HistoryListing::clear()
-{
-    for (auto& page : m_pages)
-        page.clear();
-    m_pageIndex = 0;
-    m_listedLines = 0;
-    m_limitReached = false;
-}
-
 int HistoryListing::pageIndex() const
 {
     return m_pageIndex;

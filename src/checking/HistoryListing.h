@@ -22,7 +22,6 @@ public:
 
     // Counts one listing line and keeps it unless all four pages are full; returns whether it was kept.
     bool add(const ListingEntry& entry);
-    void clear();
 
     // The page now being filled, 0..3.
     int pageIndex() const;

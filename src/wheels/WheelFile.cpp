@@ -34,7 +34,6 @@ std::optional<QString> WheelFile::nextField()
     if (m_hasRest) {
         line = m_rest;
         m_hasRest = false;
-        m_rest.clear();
     } else {
         if (m_device.atEnd())
             return std::nullopt;

@@ -67,8 +67,8 @@ public:
 private:
     void show(std::vector<EntryNumbers> lines);
     // False, with the lines of the file shown instead, when a row's line is no longer where the
-    // file holds it.
-    bool stillShown(const RecordFile& file, const QList<int>& rows, QString* error);
+    // file holds it: the refusal of a change to it.
+    bool stillShown(const RecordFile& file, const QList<int>& rows, QString* reason);
 
     const Clock* m_clock = nullptr;
     QString m_path;

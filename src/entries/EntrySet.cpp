@@ -35,14 +35,18 @@ EntrySet::EntrySet(QObject* parent)
 void EntrySet::setClock(const Clock& clock)
 {
     m_clock = &clock;
+    findRulesDate();
 }
 
 QDate EntrySet::rulesDate() const
 {
+    return m_rulesDate;
+}
+
+void EntrySet::findRulesDate()
+{
     const QDate entryDate = EntryFile::datedEntryDate(m_path);
-    if (entryDate.isValid())
-        return entryDate;
-    return m_clock ? m_clock->today() : QDate();
+    m_rulesDate = entryDate.isValid() ? entryDate : m_clock ? m_clock->today() : QDate();
 }
 
 QString EntrySet::path() const
@@ -89,6 +93,7 @@ bool EntrySet::open(const QString& path, int gameId, int selectedWheel, QString*
     m_path = path;
     m_gameId = gameId;
     m_selectedWheel = selectedWheel;
+    findRulesDate();
     const bool read = reload(error);
     if (!left)
         return fail(error, leaveError);
@@ -124,6 +129,7 @@ void EntrySet::clear()
 {
     m_path.clear();
     m_selectedWheel = 0;
+    findRulesDate();
     show({});
 }
 

@@ -66,6 +66,8 @@ public:
 
 private:
     void show(std::vector<EntryNumbers> lines);
+    // Read once per shown file: the filter asks for it at every move of its slider.
+    void findRulesDate();
     // False, with the lines of the file shown instead, when a row's line is no longer where the
     // file holds it: the refusal of a change to it.
     bool stillShown(const RecordFile& file, const QList<int>& rows, QString* reason);
@@ -74,5 +76,6 @@ private:
     QString m_path;
     int m_gameId = 0;
     int m_selectedWheel = 0;
+    QDate m_rulesDate;
     std::vector<EntryNumbers> m_lines;
 };

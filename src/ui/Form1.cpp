@@ -849,7 +849,7 @@ void Form1::openImport()
 
 void Form1::showHelpContents()
 {
-    const QString helpFile = AppFolder::pathOf(m_state.shareFolder, QStringLiteral("DRAWSMITH.HLP"));
+    const QString helpFile = ProgramFolders::helpFile(m_state.shareFolder);
     if (!QFile::exists(helpFile)) {
         Prompt::warn(this, tr("Cannot find Help file in the installation directory"));
         return;

@@ -1,8 +1,8 @@
 #include "WheelCatalogue.h"
 
-#include "AppFolder.h"
 #include "AppState.h"
 #include "GameCatalogue.h"
+#include "ProgramFolders.h"
 
 #include <algorithm>
 
@@ -161,7 +161,7 @@ QString WheelFileName(int lineSize, int drawn, int match, int balls)
 
 QString WheelFilePath(const QString& shareFolder, int lineSize, int drawn, int match, int balls)
 {
-    return AppFolder::pathOf(shareFolder, QStringLiteral("wheels/") + WheelFileName(lineSize, drawn, match, balls));
+    return ProgramFolders::wheelsFolder(shareFolder) + QLatin1Char('/') + WheelFileName(lineSize, drawn, match, balls);
 }
 
 QString WheelEntrySetPath(const AppState& state, const WheelKind& kind)

@@ -36,7 +36,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDateEdit>
-#include <QFile>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -850,8 +849,9 @@ void Form1::openImport()
 void Form1::showHelpContents()
 {
     const QString helpFile = ProgramFolders::helpFile(m_state.shareFolder);
-    if (!QFile::exists(helpFile)) {
-        Prompt::warn(this, tr("Cannot find Help file in the installation directory"));
+    const QString problem = HelpViewer::problemWith(helpFile);
+    if (!problem.isEmpty()) {
+        Prompt::warn(this, problem);
         return;
     }
     // Help stays open beside the program, so it is not a blocking child; one is enough.

@@ -79,6 +79,15 @@ const std::vector<EntryNumbers>& EntrySet::lines() const
     return m_lines;
 }
 
+QStringList EntrySet::lineTexts() const
+{
+    QStringList texts;
+    texts.reserve(count());
+    for (const EntryNumbers& line : m_lines)
+        texts << FormatEntryLine(line, m_gameId);
+    return texts;
+}
+
 void EntrySet::show(std::vector<EntryNumbers> lines)
 {
     beginResetModel();

@@ -8,6 +8,7 @@
 
 #include <QAbstractListModel>
 #include <QList>
+#include <QStringList>
 
 #include <optional>
 #include <vector>
@@ -36,6 +37,8 @@ public:
     // Type number of the wheel whose set is shown; 0 when the set is no wheel the menus opened.
     int selectedWheel() const;
     const std::vector<EntryNumbers>& lines() const;
+    // Every line as the list shows it, for printing.
+    QStringList lineTexts() const;
 
     // Leaves the shown file (deleting it when it holds no line) and shows the file at path,
     // creating it empty when it is missing. A file that cannot be read is shown with no line.

@@ -3,11 +3,11 @@
 #include "AppFolder.h"
 #include "BallStrip.h"
 #include "Clock.h"
-#include "DateText.h"
 #include "DrawCheck.h"
 #include "DrawRules.h"
 #include "EntryDamage.h"
 #include "EntryFile.h"
+#include "EntryRules.h"
 #include "Form10.h"
 #include "Form11.h"
 #include "Form2.h"
@@ -121,12 +121,7 @@ void Form1::buildWindow()
     connect(deleteKey, &QShortcut::activated, this, &Form1::DeleteSelectedLines);
     connect(m_ui.checkButton, &QPushButton::clicked, this, &Form1::CheckEntries);
     connect(m_ui.historyCheck, &QPushButton::clicked, this, &Form1::OpenHistoryCheck);
-    connect(m_ui.printEntries, &QPushButton::clicked, this, [this] {
-        QStringList rows;
-        for (int r = 0; r < m_entries.rowCount(); ++r)
-            rows << m_entries.index(r).data().toString();
-        printList(rows);
-    });
+    connect(m_ui.printEntries, &QPushButton::clicked, this, [this] { printList(m_entries.lineTexts()); });
     connect(m_ui.printWinning, &QPushButton::clicked, this, [this] { printList(m_ui.winningLines->stringList()); });
     // The count box, the scroll position and the winning lines follow every change of the set,
     // whichever window made it.
@@ -370,11 +365,6 @@ QDate Form1::drawDate() const
     return m_ui.drawDate->date();
 }
 
-QDate Form1::entryDate() const
-{
-    return m_ui.entryDate->date();
-}
-
 void Form1::setDrawDate(const QDate& date)
 {
     m_ui.drawDate->setDate(date);
@@ -598,20 +588,11 @@ QString Form1::addWindowTitle()
         return confirmWheelChange(modifyWheelQuestion()) ? tr("Wheel Entry") : QString();
     if (kind == EntryKind::Standing)
         return tr("Standing Entry");
-    const int gameId = m_state.gameId;
     const QDate date = m_ui.entryDate->date();
-    const QString dateText =
-        QStringLiteral(" %1 %2 %3").arg(date.day()).arg(DateText::MonthAbbrev(date.month())).arg(date.year());
-    // The days of the entry date's own period: Lotto Max moved from Fridays to Tuesdays and Fridays.
-    const QString days = GameCatalogue::mainCount(gameId) == 7 ? GameCatalogue::drawDaysText(gameId, date)
-                                                               : QStringLiteral("Saturday or Wednesday");
-    if (!GameCatalogue::isRegularDrawDay(gameId, date)
-        && !Prompt::askYesNo(
-            this, tr("This is not a %1 date. Are you sure you want to create/edit an entry for this date?").arg(days)))
+    const QString offDay = EntryRules::offDayQuestion(m_state.gameId, date);
+    if (!offDay.isEmpty() && !Prompt::askYesNo(this, offDay))
         return QString();
-    return gameId == GameCatalogue::National
-               ? QStringLiteral("National 6/94 Entries for ") + dateText
-               : GameCatalogue::game(gameId).selectorCaption + QStringLiteral(" Entries for ") + dateText;
+    return EntryRules::datedSetTitle(m_state.gameId, date);
 }
 
 void Form1::OpenAddWindow()
@@ -794,7 +775,7 @@ void Form1::open6wheel(const QString& path, int type)
 void Form1::open7wheel(const QString& path, int type)
 {
     // "... for Super 7" or "... for Lotto Max": the game whose set it would be.
-    const int game = m_state.gameId == GameCatalogue::LottoMax ? GameCatalogue::LottoMax : GameCatalogue::Super7;
+    const int game = WheelCatalogue::sevenNumberWheelGame(m_state.gameId);
     showWheelSet(
         path, type, tr("You have not yet created this 7 wheel for ") + GameCatalogue::game(game).selectorCaption);
 }

@@ -71,7 +71,6 @@ public:
     void open7wheel(const QString& path, int type);
 
     QDate drawDate() const;
-    QDate entryDate() const;
     void setDrawDate(const QDate& date);
     void setEntryDate(const QDate& date);
 

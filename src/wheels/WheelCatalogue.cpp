@@ -169,9 +169,14 @@ QString WheelEntrySetPath(const AppState& state, const WheelKind& kind)
     return state.pathOf(state.wheelGameWord + kind.entrySetSuffix);
 }
 
+int sevenNumberWheelGame(int selectedGameId)
+{
+    return selectedGameId == GameCatalogue::LottoMax ? GameCatalogue::LottoMax : GameCatalogue::Super7;
+}
+
 QString savedSetName(const WheelKind& kind, int gameId, int province)
 {
-    int game = gameId == GameCatalogue::LottoMax ? GameCatalogue::LottoMax : GameCatalogue::Super7;
+    int game = sevenNumberWheelGame(gameId);
     if (kind.builder == WheelBuilder::Pick6)
         game = gameId == GameCatalogue::National ? GameCatalogue::National : GameCatalogue::gameForProvince(province);
     return game == 0 ? QString() : GameCatalogue::game(game).wheelWord + kind.entrySetSuffix;

@@ -22,6 +22,7 @@
 #include "HistoryDamage.h"
 #include "HistoryImport.h"
 #include "LinkProcess.h"
+#include "ListSelection.h"
 #include "Printing.h"
 #include "Prompt.h"
 #include "RDL.h"
@@ -36,10 +37,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDateEdit>
-#include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
-#include <QItemSelection>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -48,26 +46,7 @@
 #include <QRadioButton>
 #include <QShortcut>
 #include <QStringListModel>
-#include <QStyle>
 #include <QToolButton>
-#include <QVBoxLayout>
-
-namespace
-{
-// Consecutive rows as one range each, so thousands of rows are selected in one step.
-QItemSelection rowSelection(const QAbstractItemModel& model, const std::vector<int>& rows)
-{
-    QItemSelection selection;
-    for (size_t i = 0; i < rows.size();) {
-        size_t j = i;
-        while (j + 1 < rows.size() && rows[j + 1] == rows[j] + 1)
-            ++j;
-        selection.select(model.index(rows[i], 0), model.index(rows[j], 0));
-        i = j + 1;
-    }
-    return selection;
-}
-} // namespace
 
 Form1::Form1(
     const ProgramFolders& folders, Clock& clock, PrinterSystem& printers, RandomSource& random, QWidget* parent)
@@ -553,7 +532,7 @@ void Form1::CheckEntries()
         reportError(error.isEmpty() ? fileErrorText(m_entries.path(), tr("The file is missing.")) : error);
         return;
     }
-    m_ui.entryList->selectionModel()->select(rowSelection(m_entries, result->winningRows),
+    m_ui.entryList->selectionModel()->select(ListSelection::ofRows(m_entries, result->winningRows),
                                              QItemSelectionModel::ClearAndSelect);
     m_ui.winningLines->setStringList(result->winningLines);
     m_ui.totalWins->setText(QString::number(result->winningRows.size()));
@@ -614,17 +593,6 @@ bool Form1::confirmWheelChange(const QString& question)
     return m_entries.kind() != EntryKind::Wheel || Prompt::askYesNo(this, question);
 }
 
-QList<int> Form1::selectedRows() const
-{
-    // The list has one column, so each selected index is a row. (selectedRows() tests every row
-    // against every range: seconds for thousands of scattered winning rows.)
-    QList<int> rows;
-    for (const QModelIndex& index : m_ui.entryList->selectionModel()->selectedIndexes())
-        rows << index.row();
-    std::sort(rows.begin(), rows.end());
-    return rows;
-}
-
 void Form1::OpenEditWindow()
 {
     if (m_entries.count() == 0) {
@@ -634,7 +602,7 @@ void Form1::OpenEditWindow()
     if (!confirmWheelChange(tr("Editing a wheel entry can change the guarantee of the wheel. Are you sure you want "
                                "to continue?")))
         return;
-    const QList<int> rows = selectedRows();
+    const QList<int> rows = ListSelection::selectedRows(*m_ui.entryList->selectionModel());
     if (rows.isEmpty()) {
         Prompt::warn(this, tr("You have not selected an entry to edit."));
         return;
@@ -663,7 +631,7 @@ void Form1::DeleteSelectedLines()
     }
     if (!confirmWheelChange(modifyWheelQuestion()))
         return;
-    const QList<int> rows = selectedRows();
+    const QList<int> rows = ListSelection::selectedRows(*m_ui.entryList->selectionModel());
     if (rows.isEmpty()) {
         Prompt::warn(this, tr("You have not selected any entries for deletion."));
         return;

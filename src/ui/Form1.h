@@ -100,7 +100,6 @@ private:
     // Wheel sets lose their guarantee when changed, so the player is asked first.
     bool confirmWheelChange(const QString& question);
     static QString modifyWheelQuestion();
-    QList<int> selectedRows() const;
     QString addWindowTitle();
     void addDraw();
     void deleteDraw();

@@ -203,8 +203,7 @@ void Form1::importDrawHistory()
     const QString source = HistoryImport::chooseFile(this, m_state.gameId, m_folders.histories);
     if (source.isEmpty())
         return;
-    auto* import =
-        new HistoryImport(m_state.gameId, m_state.pathOf(GameCatalogue::game(m_state.gameId).resultsFile), this);
+    auto* import = new HistoryImport(m_state.gameId, m_state.historyPath(m_state.gameId), this);
     openChild(import, [this] { showDrawOfDate(); });
     import->run(source);
 }
@@ -226,8 +225,7 @@ void Form1::startUp()
     m_state.printerAvailable = ReadPrinterChoice(m_printers, m_state.appFolder, &printerError);
     if (!printerError.isEmpty())
         reportError(printerError);
-    m_ui.printEntries->setEnabled(m_state.printerAvailable);
-    m_ui.printWinning->setEnabled(m_state.printerAvailable);
+    m_ui.enablePrinting(m_state.printerAvailable);
     m_ui.totalWins->setText(QStringLiteral("0"));
     m_ui.entryCount->setText(QStringLiteral("0"));
     m_ui.datedEntry->hide();
@@ -362,7 +360,7 @@ void Form1::showDrawOfDate()
     m_state.drawYear = static_cast<int16_t>(date.year());
     clearWinningLines();
     m_ui.strip->hideBalls();
-    m_state.currentResultsFile = m_state.pathOf(GameCatalogue::game(m_state.gameId).resultsFile);
+    m_state.currentResultsFile = m_state.historyPath(m_state.gameId);
     m_ui.strip->setSevenNumbers(GameCatalogue::mainCount(m_state.gameId) == 7);
 
     QString error;
@@ -435,17 +433,7 @@ void Form1::openChild(ChildWindow* child, std::function<void()> afterClose)
 
 bool Form1::isInputEnabled() const
 {
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (w == this || !w->isVisible() || w->windowModality() == Qt::NonModal)
-            continue;
-        if (w->windowModality() == Qt::ApplicationModal)
-            return false;
-        for (const QWidget* p = w->parentWidget(); p; p = p->parentWidget()) {
-            if (p == this)
-                return false;
-        }
-    }
-    return true;
+    return !ChildWindow::isBlocked(this);
 }
 
 void Form1::addDraw()
@@ -459,8 +447,7 @@ void Form1::addDraw()
     const QString offDay = DrawRules::offDayQuestion(m_state.gameId, m_ui.drawDate->date());
     if (!offDay.isEmpty() && !Prompt::askYesNo(this, offDay))
         return;
-    auto* addResult = new Form2(
-        m_state.gameId, m_state.pathOf(GameCatalogue::game(m_state.gameId).resultsFile), m_ui.drawDate->date(), this);
+    auto* addResult = new Form2(m_state.gameId, m_state.historyPath(m_state.gameId), m_ui.drawDate->date(), this);
     connect(addResult, &Form2::drawStored, this, &Form1::showDraw);
     openChild(addResult);
 }
@@ -476,8 +463,7 @@ void Form1::deleteDraw()
     if (m_state.displayedRecord == 0)
         showDrawOfDate();
     QString error;
-    if (!ResultsFile::deleteDraw(
-            m_state.pathOf(GameCatalogue::game(m_state.gameId).resultsFile), m_state.displayedRecord, &error)) {
+    if (!ResultsFile::deleteDraw(m_state.historyPath(m_state.gameId), m_state.displayedRecord, &error)) {
         reportError(error);
         return;
     }
@@ -487,8 +473,7 @@ void Form1::deleteDraw()
 
 void Form1::openDrawList()
 {
-    auto* drawList =
-        new Form3(m_state.gameId, m_state.pathOf(GameCatalogue::game(m_state.gameId).resultsFile), drawDate(), this);
+    auto* drawList = new Form3(m_state.gameId, m_state.historyPath(m_state.gameId), drawDate(), this);
     connect(drawList, &Form3::datePicked, this, &Form1::setDrawDate);
     openChild(drawList, [this] { showDrawOfDate(); });
 }
@@ -546,7 +531,7 @@ void Form1::OpenHistoryCheck()
         Prompt::warn(this, tr("You do not have any entries listed to check against the draw history!"));
         return;
     }
-    const QString results = m_state.pathOf(GameCatalogue::game(m_state.gameId).resultsFile);
+    const QString results = m_state.historyPath(m_state.gameId);
     QString error;
     const std::optional<int> draws = ResultsFile::readCount(results, &error);
     if (!draws) {
@@ -579,7 +564,7 @@ void Form1::OpenAddWindow()
     const QString title = addWindowTitle();
     if (title.isEmpty())
         return;
-    const QString history = m_state.pathOf(GameCatalogue::game(m_state.gameId).resultsFile);
+    const QString history = m_state.historyPath(m_state.gameId);
     openChild(new Form5(m_entries, title, history, m_random, this), [this] { clearWinningLines(); });
 }
 
@@ -699,7 +684,7 @@ void Form1::reloadWrittenFile(const QString& path)
 
 void Form1::openOptimiser()
 {
-    const QString history = m_state.pathOf(GameCatalogue::game(m_state.gameId).resultsFile);
+    const QString history = m_state.historyPath(m_state.gameId);
     auto* optimiser = new LinkProcess(m_state.gameId, history, m_state.appFolder, m_clock, this);
     connect(optimiser, &LinkProcess::entryFileWritten, this, &Form1::reloadWrittenFile);
     // Blocking like every other child: it works for the game it opened with.
@@ -782,8 +767,7 @@ void Form1::openPrinterSelection()
     auto* selection = new Form30(m_state.appFolder, m_printers, this);
     connect(selection, &Form30::printerChosen, this, [this] {
         m_state.printerAvailable = true;
-        m_ui.printEntries->setEnabled(true);
-        m_ui.printWinning->setEnabled(true);
+        m_ui.enablePrinting(true);
     });
     openChild(selection);
 }
@@ -828,20 +812,11 @@ void Form1::showInFront(QWidget* window)
 void Form1::closeEvent(QCloseEvent* event)
 {
     // Each window with work to lose asks once; if one keeps its work, nothing closes.
-    const QList<ChildWindow*> children = findChildren<ChildWindow*>();
-    for (ChildWindow* child : children) {
-        if (child->isVisible() && !child->mayClose()) {
-            event->ignore();
-            return;
-        }
+    if (!ChildWindow::closeChildrenOf(this)) {
+        event->ignore();
+        return;
     }
     event->accept();
-    // Innermost first (a ball's window before its statistics window); none of them asks again.
-    QList<QPointer<ChildWindow>> closing(children.rbegin(), children.rend());
-    for (const QPointer<ChildWindow>& child : closing) {
-        if (child)
-            child->closeAgreed();
-    }
     // After the children, whose follow-ups may read the shown file once more.
     RemoveEmptyEntryFile();
     // Every other window of the program closes with the main window.

@@ -11,7 +11,6 @@
 #include "GameCatalogue.h"
 #include "HistoryCheck.h"
 #include "HistoryPageModel.h"
-#include "LottoMaxDraws.h"
 #include "RandomSource.h"
 #include "RealDraws.h"
 #include "ResultsFile.h"

@@ -11,7 +11,6 @@
 #include "GameCatalogue.h"
 #include "HistoryCheck.h"
 #include "HistoryPageModel.h"
-#include "LottoMaxDraws.h"
 #include "RandomSource.h"
 #include "RealDraws.h"
 #include "ResultsFile.h"
@@ -118,10 +117,11 @@ void BM_StraightforwardCheck(benchmark::State& state)
             const QDate date(draw.year, draw.month, draw.day);
             const auto lines = EntryFile::readAllLines(path);
             for (const EntryNumbers& line : *lines) {
-                const LineScore score = ScoreLine(line, shown, gameId, date);
+                const GamePeriod& rules = GameCatalogue::period(gameId, date);
+                const LineScore score = ScoreLine(line, shown, rules);
                 if (score.label.isEmpty())
                     continue;
-                const int row = HistoryCheck::rowOf(GameCatalogue::period(gameId, date), score.matches, score.bonus);
+                const int row = HistoryCheck::rowOf(rules, score.matches, score.bonus);
                 ++counts[row];
                 if (listing.size() < HistoryListing::Capacity)
                     listing << FormatWinningLine(line, gameId, HistoryCheck::hitLabel(gameId, row));

@@ -115,7 +115,8 @@ void BM_Suggest2500(benchmark::State& state)
             made.push_back(line);
             return true;
         };
-        SuggestLines({}, draws, {1, 2500, SuggestMode::Additional, 0}, random, append, [] { return false; });
+        SuggestLines(
+            {}, draws, {1, 2500, SuggestMode::Additional, 0, QDate(2026, 12, 5)}, random, append, [] { return false; });
         if (made.size() != 2500)
             state.SkipWithError("the run made fewer lines");
     }
@@ -135,8 +136,8 @@ void BM_Suggest2500_IntoEntrySet(benchmark::State& state)
         const auto append = [&](const EntryNumbers& line, QString* error) {
             return entries.append(line, error).has_value();
         };
-        const auto outcome =
-            SuggestLines({}, draws, {1, 2500, SuggestMode::Additional, 0}, random, append, [] { return false; });
+        const auto outcome = SuggestLines(
+            {}, draws, {1, 2500, SuggestMode::Additional, 0, QDate(2026, 12, 5)}, random, append, [] { return false; });
         if (outcome.added != 2500)
             state.SkipWithError(qPrintable(outcome.message));
     }
@@ -170,7 +171,7 @@ void BM_Suggest2500_IntoEntrySetInBatches(benchmark::State& state)
                 write();
             return false;
         };
-        SuggestLines({}, draws, {1, 2500, SuggestMode::Additional, 0}, random, append, yield);
+        SuggestLines({}, draws, {1, 2500, SuggestMode::Additional, 0, QDate(2026, 12, 5)}, random, append, yield);
         write();
         if (entries.count() != 2500)
             state.SkipWithError("the set holds fewer lines");

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds the Debian package build-package/drawsmith_<version>_amd64.deb (Release, in its own folder),
+# Builds the Debian package build-package/drawsmith_<version>_<arch>.deb (Release, in its own folder),
 # then proves it: unpacks it and starts the unpacked program offscreen with a fresh home, which must
 # create its data folder there, find its wheels, help and bundled histories beside itself, and write
 # nothing anywhere else.
@@ -11,7 +11,7 @@ cmake -S . -B build-package -DCMAKE_BUILD_TYPE=Release -DDRAWSMITH_PACKAGE=ON -D
 cmake --build build-package -j"$(nproc)"
 rm -f build-package/drawsmith_*.deb
 (cd build-package && cpack -G DEB)
-deb="$(echo build-package/drawsmith_*_amd64.deb)"
+deb="$(echo build-package/drawsmith_*_"$(dpkg --print-architecture)".deb)"
 dpkg-deb --field "$deb" Package Version Depends
 
 tmp="$(mktemp -d)"
@@ -21,8 +21,9 @@ mkdir "$tmp/home"
 mkdir -m 700 "$tmp/runtime"
 listing() { (cd "$1" && find . | LC_ALL=C sort); }
 listing "$tmp/root" >"$tmp/root-before"
+# A message box at start-up would wait for a click that never comes; the check fails instead.
 env -i HOME="$tmp/home" XDG_RUNTIME_DIR="$tmp/runtime" PATH=/usr/bin:/bin QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8 \
-    "$tmp/root/usr/bin/drawsmith" --check-install | tee "$tmp/report"
+    timeout 60 "$tmp/root/usr/bin/drawsmith" --check-install | tee "$tmp/report"
 data=".local/share/Drawsmith Canada"
 fail() { echo "package check failed: $*"; exit 1; }
 grep -qxF "player's files: $tmp/home/$data" "$tmp/report" || fail "the player's files are not in $data"

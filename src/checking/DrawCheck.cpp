@@ -5,12 +5,6 @@
 
 #include <algorithm>
 
-LineScore
-ScoreLine(const EntryNumbers& line, const std::array<int16_t, 9>& displayedNumbers, int gameId, const QDate& drawDate)
-{
-    return ScoreLine(line, displayedNumbers, GameCatalogue::period(gameId, drawDate));
-}
-
 LineScore ScoreLine(const EntryNumbers& line, const std::array<int16_t, 9>& displayedNumbers, const GamePeriod& rules)
 {
     const int count = GameCatalogue::mainCount(rules.gameId);

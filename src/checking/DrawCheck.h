@@ -21,11 +21,9 @@ struct LineScore
 };
 
 // The draw is read from the ball positions: six-number games positions 0..5 main and 6 bonus;
-// seven-number games positions 0..6 main and 7 bonus. The prize is that of the table in force on
-// the draw's date, as a game's prizes can change over the years.
-LineScore
-ScoreLine(const EntryNumbers& line, const std::array<int16_t, 9>& displayedNumbers, int gameId, const QDate& drawDate);
-// The same under the rules of a period found once for many lines; the game is the period's.
+// seven-number games positions 0..6 main and 7 bonus. The prize is that of the rules in force on
+// the draw's date (GameCatalogue::period), as a game's prizes can change over the years; the game
+// is the period's.
 LineScore ScoreLine(const EntryNumbers& line, const std::array<int16_t, 9>& displayedNumbers, const GamePeriod& rules);
 
 // "03 11 19 27 38 45 (5+B)".

@@ -215,6 +215,7 @@ HistoryCheck::HistoryCheck(std::vector<EntryNumbers> lines,
     , m_draws(std::move(draws))
     , m_gameId(gameId)
     , m_mainCount(GameCatalogue::mainCount(gameId))
+    , m_periods(gameId)
 {
     const int n = static_cast<int>(m_draws.size());
     m_first = std::clamp(range.first - 1, 0, n);
@@ -266,8 +267,7 @@ void HistoryCheck::checkDraw(int drawIndex)
     for (int i = 0; i < m_mainCount; ++i)
         mainMask |= bitOf(draw.numbers[i]);
     // Each draw is scored by the prizes of its own date.
-    const GamePeriod& rules = GameCatalogue::period(m_gameId, draw.date());
-    const RowTable& rows = m_rowTables[&rules - GameCatalogue::periods(m_gameId).data()];
+    const RowTable& rows = m_rowTables[m_periods.indexAt(draw.date())];
 
     std::vector<int>& winners = m_winners;
     winners.clear();

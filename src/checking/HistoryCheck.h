@@ -82,6 +82,7 @@ private:
     std::vector<uint64_t> m_masks;     // one per line; 0 for irregular lines, which never win by mask
     std::vector<int> m_irregularLines; // lines with repeated numbers or numbers outside 0..63
     std::vector<RowTable> m_rowTables; // one per period of the game, oldest first
+    GameCatalogue::PeriodCursor m_periods;
     std::array<long long, RowCount + 1> m_counts{};
     std::vector<int> m_winners; // line * 16 + row of the current draw's winners
     HistoryListing m_listing;

@@ -32,4 +32,6 @@ struct AppState
 
     // Full path of a file in the application folder.
     QString pathOf(const QString& fileName) const;
+    // Full path of a game's draw history in the application folder.
+    QString historyPath(int gameId) const;
 };

@@ -123,28 +123,46 @@ int gameForSelectorCaption(const QString& caption)
 
 std::span<const GamePeriod> periods(int gameId)
 {
-    const int id = game(gameId).gameId;
-    const auto& rows = periodTable();
-    auto first = rows.begin();
-    while (first->gameId != id)
-        ++first;
-    auto end = first;
-    while (end != rows.end() && end->gameId == id)
-        ++end;
-    return {first, end};
+    // Each game's rows lie together in the table; their spans are found once.
+    static const auto byGame = [] {
+        std::array<std::span<const GamePeriod>, LastGame + 1> spans{};
+        const std::vector<GamePeriod>& rows = periodTable();
+        for (std::size_t first = 0; first < rows.size();) {
+            std::size_t end = first;
+            while (end < rows.size() && rows[end].gameId == rows[first].gameId)
+                ++end;
+            spans[rows[first].gameId] = {rows.data() + first, end - first};
+            first = end;
+        }
+        return spans;
+    }();
+    return byGame[game(gameId).gameId];
+}
+
+PeriodCursor::PeriodCursor(int gameId)
+    : m_periods(periods(gameId))
+{
+}
+
+const GamePeriod& PeriodCursor::at(const QDate& date)
+{
+    return m_periods[indexAt(date)];
+}
+
+std::size_t PeriodCursor::indexAt(const QDate& date)
+{
+    if (!date.isValid())
+        return m_periods.size() - 1;
+    if (m_periods[m_index].firstDraw.isValid() && date < m_periods[m_index].firstDraw)
+        m_index = 0;
+    while (m_index + 1 < m_periods.size() && m_periods[m_index + 1].firstDraw <= date)
+        ++m_index;
+    return m_index;
 }
 
 const GamePeriod& period(int gameId, const QDate& date)
 {
-    const std::span<const GamePeriod> all = periods(gameId);
-    if (!date.isValid())
-        return all.back();
-    const GamePeriod* inForce = &all.front();
-    for (const GamePeriod& p : all) {
-        if (p.firstDraw.isValid() && p.firstDraw <= date)
-            inForce = &p;
-    }
-    return *inForce;
+    return PeriodCursor(gameId).at(date);
 }
 
 int highestNumber(int gameId, const QDate& date)
@@ -168,9 +186,10 @@ bool isRegularDrawDay(int gameId, const QDate& date)
 QString drawDaysText(int gameId, const QDate& date)
 {
     static const char* const names[] = {"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
+    const int drawDays = period(gameId, date).drawDays;
     QStringList days;
     for (int weekday = 1; weekday <= 7; ++weekday) {
-        if (period(gameId, date).drawDays & day(weekday))
+        if (drawDays & day(weekday))
             days << QString::fromLatin1(names[weekday - 1]);
     }
     return days.join(QStringLiteral(" or "));

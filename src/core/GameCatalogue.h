@@ -7,6 +7,7 @@
 #include <QDate>
 #include <QString>
 
+#include <cstddef>
 #include <span>
 
 struct GameInfo
@@ -76,6 +77,23 @@ int gameForSelectorCaption(const QString& caption);
 const GamePeriod& period(int gameId, const QDate& date);
 // Every period of a game, oldest first.
 std::span<const GamePeriod> periods(int gameId);
+
+// The rules of draws read in date order, found without a search per draw: it moves forward through
+// the game's periods as dates rise, and starts again from the first when a date goes back (a
+// damaged file), so every answer is period()'s.
+class PeriodCursor
+{
+public:
+    explicit PeriodCursor(int gameId);
+    const GamePeriod& at(const QDate& date);
+    // Where the rules in force on a date stand in periods(gameId).
+    std::size_t indexAt(const QDate& date);
+
+private:
+    std::span<const GamePeriod> m_periods;
+    std::size_t m_index = 0;
+};
+
 // Highest ball number on a date.
 int highestNumber(int gameId, const QDate& date);
 // Highest ball number of any period: the size of charts, ball strips and tallies.

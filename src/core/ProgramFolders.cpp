@@ -30,13 +30,23 @@ ProgramFolders ProgramFolders::forThisBuild(const QString& programFolder)
 #endif
 }
 
+QString ProgramFolders::helpFile(const QString& shareFolder)
+{
+    return shareFolder + QStringLiteral("/DRAWSMITH.HLP");
+}
+
+QString ProgramFolders::wheelsFolder(const QString& shareFolder)
+{
+    return shareFolder + QStringLiteral("/wheels");
+}
+
 QStringList ProgramFolders::missingShippedFiles() const
 {
     QStringList missing;
-    const QString help = share + QStringLiteral("/DRAWSMITH.HLP");
+    const QString help = helpFile(share);
     if (!QFileInfo(help).isFile())
         missing << help;
-    const QString wheels = share + QStringLiteral("/wheels");
+    const QString wheels = wheelsFolder(share);
     if (QDir(wheels).entryList({QStringLiteral("*.whl")}, QDir::Files).isEmpty())
         missing << wheels + QStringLiteral("/*.whl");
     if (QDir(histories).entryList({QStringLiteral("*.csv")}, QDir::Files).isEmpty())

@@ -21,6 +21,10 @@ struct ProgramFolders
     // The layout this copy of the program was built for.
     static ProgramFolders forThisBuild(const QString& programFolder);
 
+    // Where the shipped files lie within a share folder: the help file and the wheel patterns' folder.
+    static QString helpFile(const QString& shareFolder);
+    static QString wheelsFolder(const QString& shareFolder);
+
     // The shipped files that cannot be found: the help file, the wheel patterns, the histories.
     QStringList missingShippedFiles() const;
     // The installation check (--check-install): prints the folders and what is missing; 0 when

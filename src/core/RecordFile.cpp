@@ -40,24 +40,9 @@ bool RecordFile::load(const QString& path, QString* error)
     return true;
 }
 
-bool RecordFile::load(QIODevice& device, QString* error)
-{
-    m_bytes = device.readAll();
-    if (m_bytes.isEmpty() && !device.atEnd())
-        return fail(error, device.errorString());
-    return true;
-}
-
 bool RecordFile::save(const QString& path, QString* error) const
 {
     return WholeFile::write(path, m_bytes, error);
-}
-
-bool RecordFile::save(QIODevice& device, QString* error) const
-{
-    if (device.write(m_bytes) != m_bytes.size())
-        return fail(error, device.errorString());
-    return true;
 }
 
 int RecordFile::recordLength() const

@@ -7,7 +7,6 @@
 #include "WholeFile.h"
 
 #include <QByteArray>
-#include <QIODevice>
 #include <QString>
 
 #include <cstdint>
@@ -23,10 +22,8 @@ public:
 
     // Opens (creating it empty when missing) and reads the whole file.
     bool load(const QString& path, QString* error = nullptr);
-    bool load(QIODevice& device, QString* error = nullptr);
     // Writes the whole file through QSaveFile.
     bool save(const QString& path, QString* error = nullptr) const;
-    bool save(QIODevice& device, QString* error = nullptr) const;
 
     int recordLength() const;
     // Whole records present in the file (a partial last record counts as present).

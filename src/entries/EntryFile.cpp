@@ -32,23 +32,6 @@ QString noSuchLine(int k, int count)
 {
     return QStringLiteral("line %1 does not exist (the file holds %2 lines)").arg(k).arg(count);
 }
-
-// Runs one in-memory change and saves the file when it succeeded; the change's own reason is
-// reported against the file.
-template <typename Change> bool changeFile(const QString& path, QString* error, Change change, int* newCount)
-{
-    RecordFile file(EntryFile::RecordLength);
-    if (!file.load(path, error))
-        return false;
-    QString reason;
-    if (!change(file, &reason))
-        return fail(error, fileErrorText(path, reason));
-    if (!file.save(path, error))
-        return false;
-    if (newCount)
-        *newCount = EntryFile::lineCount(file);
-    return true;
-}
 } // namespace
 
 namespace EntryFile
@@ -102,6 +85,21 @@ QDate datedEntryDate(const QString& path)
     const int month = DateText::monthFromAbbrev(date.mid(2, 3));
     const int year = date.mid(5, 4).toInt(&yearRead);
     return dayRead && yearRead ? QDate(year, month, day) : QDate();
+}
+
+std::optional<RecordFile> changeFile(const QString& path, const FileChange& change, QString* error)
+{
+    RecordFile file(RecordLength);
+    if (!file.load(path, error))
+        return std::nullopt;
+    QString reason;
+    if (!change(file, &reason)) {
+        fail(error, fileErrorText(path, reason));
+        return std::nullopt;
+    }
+    if (!file.save(path, error))
+        return std::nullopt;
+    return file;
 }
 
 int lineCount(const RecordFile& file)
@@ -196,11 +194,9 @@ std::optional<EntryNumbers> ReadEntryLine(const QString& path, int k, QString* e
 
 std::optional<int> AppendEntryLine(const QString& path, const EntryNumbers& numbers, int gameId, QString* error)
 {
-    int count = 0;
     const auto change = [&](RecordFile& file, QString* reason) { return appendLine(file, numbers, gameId, reason); };
-    if (!changeFile(path, error, change, &count))
-        return std::nullopt;
-    return count;
+    const std::optional<RecordFile> file = changeFile(path, change, error);
+    return file ? std::optional(lineCount(*file)) : std::nullopt;
 }
 
 bool ReplaceEntryLine(const QString& path, int k, const EntryNumbers& numbers, int gameId, QString* error)
@@ -208,16 +204,14 @@ bool ReplaceEntryLine(const QString& path, int k, const EntryNumbers& numbers, i
     const auto change = [&](RecordFile& file, QString* reason) {
         return replaceLine(file, k, numbers, gameId, reason);
     };
-    return changeFile(path, error, change, nullptr);
+    return changeFile(path, change, error).has_value();
 }
 
 std::optional<int> DeleteEntryLine(const QString& path, int k, QString* error)
 {
-    int count = 0;
     const auto change = [&](RecordFile& file, QString* reason) { return deleteLine(file, k, reason); };
-    if (!changeFile(path, error, change, &count))
-        return std::nullopt;
-    return count;
+    const std::optional<RecordFile> file = changeFile(path, change, error);
+    return file ? std::optional(lineCount(*file)) : std::nullopt;
 }
 
 bool RemoveEmptyEntryFile(const QString& path, QString* error)

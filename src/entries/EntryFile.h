@@ -11,6 +11,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -63,6 +64,14 @@ bool RemoveEmptyEntryFile(const QString& path, QString* error = nullptr);
 bool saveStandingCopy(const QString& source, const QString& standingPath, QString* error = nullptr);
 // True when the file can be opened for reading.
 bool fileExists(const QString& path);
+
+// A change made to a whole file in memory. It may refuse, changing nothing, and say why in reason;
+// it may also refuse on what it finds in the file before changing anything.
+using FileChange = std::function<bool(RecordFile& file, QString* reason)>;
+// Reads the file (created empty when missing), applies the change and saves it: nothing is written
+// when the change refuses, and
+// its reason is reported against the file. Returns the file as saved.
+std::optional<RecordFile> changeFile(const QString& path, const FileChange& change, QString* error = nullptr);
 
 // The same operations on a file already in memory, for callers that change many lines at once
 // and save once. A damaged count reads as the lines actually present.

@@ -35,14 +35,18 @@ EntrySet::EntrySet(QObject* parent)
 void EntrySet::setClock(const Clock& clock)
 {
     m_clock = &clock;
+    findRulesDate();
 }
 
 QDate EntrySet::rulesDate() const
 {
+    return m_rulesDate;
+}
+
+void EntrySet::findRulesDate()
+{
     const QDate entryDate = EntryFile::datedEntryDate(m_path);
-    if (entryDate.isValid())
-        return entryDate;
-    return m_clock ? m_clock->today() : QDate();
+    m_rulesDate = entryDate.isValid() ? entryDate : m_clock ? m_clock->today() : QDate();
 }
 
 QString EntrySet::path() const
@@ -75,6 +79,15 @@ const std::vector<EntryNumbers>& EntrySet::lines() const
     return m_lines;
 }
 
+QStringList EntrySet::lineTexts() const
+{
+    QStringList texts;
+    texts.reserve(count());
+    for (const EntryNumbers& line : m_lines)
+        texts << FormatEntryLine(line, m_gameId);
+    return texts;
+}
+
 void EntrySet::show(std::vector<EntryNumbers> lines)
 {
     beginResetModel();
@@ -89,6 +102,7 @@ bool EntrySet::open(const QString& path, int gameId, int selectedWheel, QString*
     m_path = path;
     m_gameId = gameId;
     m_selectedWheel = selectedWheel;
+    findRulesDate();
     const bool read = reload(error);
     if (!left)
         return fail(error, leaveError);
@@ -124,6 +138,7 @@ void EntrySet::clear()
 {
     m_path.clear();
     m_selectedWheel = 0;
+    findRulesDate();
     show({});
 }
 
@@ -134,31 +149,27 @@ std::optional<int> EntrySet::append(const EntryNumbers& numbers, QString* error)
 
 std::optional<int> EntrySet::append(const std::vector<EntryNumbers>& lines, QString* error)
 {
-    RecordFile file(EntryFile::RecordLength);
-    if (!file.load(m_path, error))
+    int before = 0;
+    const auto change = [&](RecordFile& file, QString* reason) {
+        before = EntryFile::lineCount(file);
+        return std::all_of(lines.begin(), lines.end(), [&](const EntryNumbers& line) {
+            return EntryFile::appendLine(file, line, m_gameId, reason);
+        });
+    };
+    const std::optional<RecordFile> file = EntryFile::changeFile(m_path, change, error);
+    if (!file)
         return std::nullopt;
-    const int before = EntryFile::lineCount(file);
-    for (const EntryNumbers& line : lines) {
-        QString reason;
-        if (!EntryFile::appendLine(file, line, m_gameId, &reason)) {
-            if (error)
-                *error = fileErrorText(m_path, reason);
-            return std::nullopt;
-        }
-    }
-    if (!file.save(m_path, error))
-        return std::nullopt;
-    const int count = EntryFile::lineCount(file);
+    const int count = EntryFile::lineCount(*file);
     // The file holds the lines now; rows follow it, whatever it held before.
     if (before != this->count()) {
-        show(linesOf(file));
+        show(linesOf(*file));
         return count;
     }
     if (lines.empty())
         return count;
     beginInsertRows({}, before, count - 1);
     for (int k = before + 1; k <= count; ++k)
-        m_lines.push_back(EntryFile::lineOf(file, k));
+        m_lines.push_back(EntryFile::lineOf(*file, k));
     if (GameCatalogue::mainCount(m_gameId) == 6) {
         for (int k = before; k < count; ++k)
             m_lines[k][6] = 0;
@@ -169,13 +180,10 @@ std::optional<int> EntrySet::append(const std::vector<EntryNumbers>& lines, QStr
 
 bool EntrySet::replace(int row, const EntryNumbers& numbers, QString* error)
 {
-    RecordFile file(EntryFile::RecordLength);
-    if (!file.load(m_path, error) || !stillShown(file, {row}, error))
-        return false;
-    QString reason;
-    if (!EntryFile::replaceLine(file, row + 1, numbers, m_gameId, &reason))
-        return fail(error, fileErrorText(m_path, reason));
-    if (!file.save(m_path, error))
+    const auto change = [&](RecordFile& file, QString* reason) {
+        return stillShown(file, {row}, reason) && EntryFile::replaceLine(file, row + 1, numbers, m_gameId, reason);
+    };
+    if (!EntryFile::changeFile(m_path, change, error))
         return false;
     if (row < 0 || row >= count())
         return reload(error);
@@ -192,16 +200,18 @@ bool EntrySet::removeLines(QList<int> rows, QString* error)
     rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
     if (rows.isEmpty())
         return true;
-    RecordFile file(EntryFile::RecordLength);
-    if (!file.load(m_path, error) || !stillShown(file, rows, error))
-        return false;
-    // Each deletion moves the later lines up by one, so the k-th chosen row has moved up k places.
-    for (qsizetype k = 0; k < rows.size(); ++k) {
-        QString reason;
-        if (!EntryFile::deleteLine(file, rows[k] - static_cast<int>(k) + 1, &reason))
-            return fail(error, fileErrorText(m_path, reason));
-    }
-    if (!file.save(m_path, error))
+    const auto change = [&](RecordFile& file, QString* reason) {
+        if (!stillShown(file, rows, reason))
+            return false;
+        // Each deletion moves the later lines up by one, so the k-th chosen row has moved up k places.
+        for (qsizetype k = 0; k < rows.size(); ++k) {
+            if (!EntryFile::deleteLine(file, rows[k] - static_cast<int>(k) + 1, reason))
+                return false;
+        }
+        return true;
+    };
+    const std::optional<RecordFile> file = EntryFile::changeFile(m_path, change, error);
+    if (!file)
         return false;
     for (qsizetype k = rows.size() - 1; k >= 0; --k) {
         const int row = rows[k];
@@ -211,12 +221,12 @@ bool EntrySet::removeLines(QList<int> rows, QString* error)
         m_lines.erase(m_lines.begin() + row);
         endRemoveRows();
     }
-    if (count() != EntryFile::lineCount(file))
-        show(linesOf(file));
+    if (count() != EntryFile::lineCount(*file))
+        show(linesOf(*file));
     return true;
 }
 
-bool EntrySet::stillShown(const RecordFile& file, const QList<int>& rows, QString* error)
+bool EntrySet::stillShown(const RecordFile& file, const QList<int>& rows, QString* reason)
 {
     // Another copy of the program, or any other writer, may have changed the file since it was
     // read: a change by line number would then hit a line the player never chose.
@@ -229,10 +239,9 @@ bool EntrySet::stillShown(const RecordFile& file, const QList<int>& rows, QStrin
         const EntryNumbers held = EntryFile::lineOf(file, row + 1);
         if (row >= onDisk || !std::equal(shown.begin(), shown.begin() + numbers, held.begin())) {
             show(linesOf(file));
-            return fail(error,
-                        fileErrorText(m_path,
-                                      QStringLiteral("the file changed outside the program since it was shown. "
-                                                     "Nothing was written; the list now shows what the file holds.")));
+            return fail(reason,
+                        QStringLiteral("the file changed outside the program since it was shown. "
+                                       "Nothing was written; the list now shows what the file holds."));
         }
     }
     return true;

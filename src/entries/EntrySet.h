@@ -8,6 +8,7 @@
 
 #include <QAbstractListModel>
 #include <QList>
+#include <QStringList>
 
 #include <optional>
 #include <vector>
@@ -36,6 +37,8 @@ public:
     // Type number of the wheel whose set is shown; 0 when the set is no wheel the menus opened.
     int selectedWheel() const;
     const std::vector<EntryNumbers>& lines() const;
+    // Every line as the list shows it, for printing.
+    QStringList lineTexts() const;
 
     // Leaves the shown file (deleting it when it holds no line) and shows the file at path,
     // creating it empty when it is missing. A file that cannot be read is shown with no line.
@@ -66,13 +69,16 @@ public:
 
 private:
     void show(std::vector<EntryNumbers> lines);
+    // Read once per shown file: the filter asks for it at every move of its slider.
+    void findRulesDate();
     // False, with the lines of the file shown instead, when a row's line is no longer where the
-    // file holds it.
-    bool stillShown(const RecordFile& file, const QList<int>& rows, QString* error);
+    // file holds it: the refusal of a change to it.
+    bool stillShown(const RecordFile& file, const QList<int>& rows, QString* reason);
 
     const Clock* m_clock = nullptr;
     QString m_path;
     int m_gameId = 0;
     int m_selectedWheel = 0;
+    QDate m_rulesDate;
     std::vector<EntryNumbers> m_lines;
 };

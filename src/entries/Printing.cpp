@@ -58,9 +58,11 @@ bool ReadPrinterChoice(PrinterSystem& printers, const QString& appFolder, QStrin
 {
     // An unreadable print.dat only means no remembered choice; the printers are still walked.
     const QString stored = readStoredPrinter(appFolder, error);
+    // Asking the print system for its printers is slow; once is enough.
+    const QStringList names = printers.printerNames();
     bool exists = false;
     bool storedMet = false;
-    for (const QString& name : printers.printerNames()) {
+    for (const QString& name : names) {
         if (name.isEmpty() || storedMet)
             continue;
         printers.setCurrentPrinter(name);
@@ -69,7 +71,7 @@ bool ReadPrinterChoice(PrinterSystem& printers, const QString& appFolder, QStrin
     }
     // With no choice of the player's own, printing goes where the system's other programs print.
     const QString systemDefault = printers.defaultPrinter();
-    if (stored.isEmpty() && !systemDefault.isEmpty() && printers.printerNames().contains(systemDefault))
+    if (stored.isEmpty() && !systemDefault.isEmpty() && names.contains(systemDefault))
         printers.setCurrentPrinter(systemDefault);
     return exists;
 }

@@ -13,6 +13,7 @@ QString describe(const RecordFile& file, int gameId)
         return QStringLiteral("the draw count says %1 but the file holds %2 draws").arg(stated).arg(usable);
     const int count = GameCatalogue::mainCount(gameId);
     int previousKey = 0;
+    GameCatalogue::PeriodCursor periods(gameId);
     for (int k = 1; k <= usable; ++k) {
         const DrawRecord draw = DrawRecord::fromBytes(file.record(k));
         if (!draw.date().isValid())
@@ -22,7 +23,7 @@ QString describe(const RecordFile& file, int gameId)
             return QStringLiteral("draw %1 is not dated after draw %2").arg(k).arg(k - 1);
         previousKey = draw.dateKey();
         // Each draw is held to the range of its own date.
-        const int highest = GameCatalogue::highestNumber(gameId, draw.date());
+        const int highest = periods.at(draw.date()).highest;
         const auto outside = [highest](int n) { return n < 1 || n > highest; };
         bool out = outside(draw.bonus);
         for (int i = 0; i < count; ++i)

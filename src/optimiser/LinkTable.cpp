@@ -19,11 +19,14 @@ void LinkTable::process(const std::vector<DrawRecord>& draws, int first, int las
 {
     clear();
     const int k = lineLength();
-    const int m = highestBall();
+    GameCatalogue::PeriodCursor periods(m_gameId);
     first = std::max(first, 1);
     last = std::min<int>(last, static_cast<int>(draws.size()));
     for (int r = first; r <= last; ++r) {
         const auto& numbers = draws[r - 1].numbers;
+        // A number the game did not draw on that date is damage and links nothing, as the
+        // statistics treat it, even where a later period draws that high.
+        const int m = periods.at(draws[r - 1].date()).highest;
         for (int p = 0; p < k; ++p) {
             const int ball = numbers[p];
             // A ball counts once per draw even if a damaged record holds it twice.
@@ -31,7 +34,7 @@ void LinkTable::process(const std::vector<DrawRecord>& draws, int first, int las
                 continue;
             for (int q = 0; q < k; ++q) {
                 const int other = numbers[q];
-                if (other != ball && other >= 1 && other < Size)
+                if (other != ball && other >= 1 && other <= m)
                     ++m_counts[ball][other];
             }
         }

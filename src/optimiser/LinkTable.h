@@ -18,7 +18,8 @@ public:
     explicit LinkTable(int gameId);
 
     // Clears the table and counts draws first..last (1-based, inclusive) in one pass: for each
-    // ball of a draw, every other main number of that draw gains one link.
+    // ball of a draw, every other main number of that draw gains one link. Only numbers within the
+    // range of the draw's own date count.
     void process(const std::vector<DrawRecord>& draws, int first, int last);
     void clear();
 
@@ -30,7 +31,7 @@ public:
     // The partner of keyball with the highest count, the lowest ball winning a tie, leaving out
     // the excluded balls (0 excludes nothing; the sixth only counts for seven-number lines) and
     // any ball above highest. 0 when no partner with a positive count is left.
-    int GetBestFor(int keyball, const std::array<int, 6>& excluded, int highest = Size - 1) const;
+    int GetBestFor(int keyball, const std::array<int, 6>& excluded, int highest) const;
 
 private:
     int m_gameId;

@@ -34,7 +34,7 @@ Range chooseRange(const QString& nText, int drawCount);
 // chain runs dry gives none, and a line equal to an earlier one of the run in its first six
 // numbers is dropped. Balls above highest (the range on the lines' entry date, when it is narrower
 // than the table's) neither start nor join a line.
-std::vector<EntryNumbers> makeLines(const LinkTable& table, int highest = LinkTable::Size - 1);
+std::vector<EntryNumbers> makeLines(const LinkTable& table, int highest);
 
 // Appends the lines after the file's existing lines. Each new record is record 1's buffer with
 // the line's numbers and the entry date (day, month, year at offsets 6, 8, 10); record 1 then

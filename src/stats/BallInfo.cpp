@@ -48,15 +48,16 @@ BallInfo BallInfo::of(const std::vector<DrawRecord>& draws, int gameId, int ball
     const int perDraw = GameCatalogue::mainCount(gameId);
     const std::span<const GamePeriod> periods = GameCatalogue::periods(gameId);
     std::vector<long long> drawsInPeriod(periods.size());
+    GameCatalogue::PeriodCursor cursor(gameId);
 
     BallInfo info;
     info.drawCount = static_cast<int>(draws.size());
     for (int r = 1; r <= info.drawCount; ++r) {
         const DrawRecord& draw = draws[r - 1];
-        const GamePeriod& rules = GameCatalogue::period(gameId, draw.date());
-        ++drawsInPeriod[&rules - periods.data()];
+        const std::size_t period = cursor.indexAt(draw.date());
+        ++drawsInPeriod[period];
         // A ball the game did not draw on that date cannot have come up; such a number is damage.
-        if (ball > rules.highest)
+        if (ball > periods[period].highest)
             continue;
         for (int p = 0; p < perDraw; ++p) {
             if (draw.numbers[p] == ball) {

@@ -23,10 +23,11 @@ Frequencies countMainNumbers(const std::vector<DrawRecord>& draws, int gameId, i
     }
     result.firstRecord = total - recent + 1;
     result.drawsCounted = recent;
+    GameCatalogue::PeriodCursor periods(gameId);
     for (int r = result.firstRecord; r <= total; ++r) {
         const DrawRecord& draw = draws[r - 1];
         // A number is in range when the game drew that high on the draw's date.
-        const int highest = GameCatalogue::highestNumber(gameId, draw.date());
+        const int highest = periods.at(draw.date()).highest;
         bool damaged = false;
         for (int p = 0; p < perDraw; ++p) {
             const int n = draw.numbers[p];

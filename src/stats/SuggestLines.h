@@ -22,7 +22,7 @@ enum class SuggestMode
 
 struct SuggestRequest
 {
-    SuggestRequest(int gameId, double wanted, SuggestMode mode, int shownCount, const QDate& rulesDate = {})
+    SuggestRequest(int gameId, double wanted, SuggestMode mode, int shownCount, const QDate& rulesDate)
         : gameId(gameId)
         , wanted(wanted)
         , mode(mode)

@@ -1,7 +1,9 @@
 #include "ChildWindow.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QWindow>
@@ -28,6 +30,37 @@ void ChildWindow::closeAgreed()
 {
     m_closeAgreed = true;
     close();
+}
+
+bool ChildWindow::isBlocked(const QWidget* window)
+{
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w == window || !w->isVisible() || w->windowModality() == Qt::NonModal)
+            continue;
+        if (w->windowModality() == Qt::ApplicationModal)
+            return true;
+        for (const QWidget* p = w->parentWidget(); p; p = p->parentWidget()) {
+            if (p == window)
+                return true;
+        }
+    }
+    return false;
+}
+
+bool ChildWindow::closeChildrenOf(QWidget* opener)
+{
+    const QList<ChildWindow*> children = opener->findChildren<ChildWindow*>();
+    for (ChildWindow* child : children) {
+        if (child->isVisible() && !child->mayClose())
+            return false;
+    }
+    // Innermost first (a ball's window before its statistics window); none of them asks again.
+    QList<QPointer<ChildWindow>> closing(children.rbegin(), children.rend());
+    for (const QPointer<ChildWindow>& child : closing) {
+        if (child)
+            child->closeAgreed();
+    }
+    return true;
 }
 
 void ChildWindow::closeEvent(QCloseEvent* event)

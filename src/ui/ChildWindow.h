@@ -21,6 +21,13 @@ public:
     // Closes a window whose mayClose() already agreed, without asking again.
     void closeAgreed();
 
+    // Whether a window opened over window (blocking it, as its children are opened) or one that
+    // blocks the whole program is showing, so that window takes no input.
+    static bool isBlocked(const QWidget* window);
+    // Closes every child window of opener, innermost first, once each window with work to lose has
+    // asked; if one keeps its work, none closes and the answer is false.
+    static bool closeChildrenOf(QWidget* opener);
+
 signals:
     void closed();
 

@@ -3,11 +3,11 @@
 #include "AppFolder.h"
 #include "BallStrip.h"
 #include "Clock.h"
-#include "DateText.h"
 #include "DrawCheck.h"
 #include "DrawRules.h"
 #include "EntryDamage.h"
 #include "EntryFile.h"
+#include "EntryRules.h"
 #include "Form10.h"
 #include "Form11.h"
 #include "Form2.h"
@@ -22,6 +22,7 @@
 #include "HistoryDamage.h"
 #include "HistoryImport.h"
 #include "LinkProcess.h"
+#include "ListSelection.h"
 #include "Printing.h"
 #include "Prompt.h"
 #include "RDL.h"
@@ -36,11 +37,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDateEdit>
-#include <QFile>
-#include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
-#include <QItemSelection>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -49,26 +46,7 @@
 #include <QRadioButton>
 #include <QShortcut>
 #include <QStringListModel>
-#include <QStyle>
 #include <QToolButton>
-#include <QVBoxLayout>
-
-namespace
-{
-// Consecutive rows as one range each, so thousands of rows are selected in one step.
-QItemSelection rowSelection(const QAbstractItemModel& model, const std::vector<int>& rows)
-{
-    QItemSelection selection;
-    for (size_t i = 0; i < rows.size();) {
-        size_t j = i;
-        while (j + 1 < rows.size() && rows[j + 1] == rows[j] + 1)
-            ++j;
-        selection.select(model.index(rows[i], 0), model.index(rows[j], 0));
-        i = j + 1;
-    }
-    return selection;
-}
-} // namespace
 
 Form1::Form1(
     const ProgramFolders& folders, Clock& clock, PrinterSystem& printers, RandomSource& random, QWidget* parent)
@@ -122,12 +100,7 @@ void Form1::buildWindow()
     connect(deleteKey, &QShortcut::activated, this, &Form1::DeleteSelectedLines);
     connect(m_ui.checkButton, &QPushButton::clicked, this, &Form1::CheckEntries);
     connect(m_ui.historyCheck, &QPushButton::clicked, this, &Form1::OpenHistoryCheck);
-    connect(m_ui.printEntries, &QPushButton::clicked, this, [this] {
-        QStringList rows;
-        for (int r = 0; r < m_entries.rowCount(); ++r)
-            rows << m_entries.index(r).data().toString();
-        printList(rows);
-    });
+    connect(m_ui.printEntries, &QPushButton::clicked, this, [this] { printList(m_entries.lineTexts()); });
     connect(m_ui.printWinning, &QPushButton::clicked, this, [this] { printList(m_ui.winningLines->stringList()); });
     // The count box, the scroll position and the winning lines follow every change of the set,
     // whichever window made it.
@@ -230,8 +203,7 @@ void Form1::importDrawHistory()
     const QString source = HistoryImport::chooseFile(this, m_state.gameId, m_folders.histories);
     if (source.isEmpty())
         return;
-    auto* import =
-        new HistoryImport(m_state.gameId, m_state.pathOf(GameCatalogue::game(m_state.gameId).resultsFile), this);
+    auto* import = new HistoryImport(m_state.gameId, m_state.historyPath(m_state.gameId), this);
     openChild(import, [this] { showDrawOfDate(); });
     import->run(source);
 }
@@ -253,8 +225,7 @@ void Form1::startUp()
     m_state.printerAvailable = ReadPrinterChoice(m_printers, m_state.appFolder, &printerError);
     if (!printerError.isEmpty())
         reportError(printerError);
-    m_ui.printEntries->setEnabled(m_state.printerAvailable);
-    m_ui.printWinning->setEnabled(m_state.printerAvailable);
+    m_ui.enablePrinting(m_state.printerAvailable);
     m_ui.totalWins->setText(QStringLiteral("0"));
     m_ui.entryCount->setText(QStringLiteral("0"));
     m_ui.datedEntry->hide();
@@ -371,11 +342,6 @@ QDate Form1::drawDate() const
     return m_ui.drawDate->date();
 }
 
-QDate Form1::entryDate() const
-{
-    return m_ui.entryDate->date();
-}
-
 void Form1::setDrawDate(const QDate& date)
 {
     m_ui.drawDate->setDate(date);
@@ -394,7 +360,7 @@ void Form1::showDrawOfDate()
     m_state.drawYear = static_cast<int16_t>(date.year());
     clearWinningLines();
     m_ui.strip->hideBalls();
-    m_state.currentResultsFile = m_state.pathOf(GameCatalogue::game(m_state.gameId).resultsFile);
+    m_state.currentResultsFile = m_state.historyPath(m_state.gameId);
     m_ui.strip->setSevenNumbers(GameCatalogue::mainCount(m_state.gameId) == 7);
 
     QString error;
@@ -467,17 +433,7 @@ void Form1::openChild(ChildWindow* child, std::function<void()> afterClose)
 
 bool Form1::isInputEnabled() const
 {
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (w == this || !w->isVisible() || w->windowModality() == Qt::NonModal)
-            continue;
-        if (w->windowModality() == Qt::ApplicationModal)
-            return false;
-        for (const QWidget* p = w->parentWidget(); p; p = p->parentWidget()) {
-            if (p == this)
-                return false;
-        }
-    }
-    return true;
+    return !ChildWindow::isBlocked(this);
 }
 
 void Form1::addDraw()
@@ -491,8 +447,7 @@ void Form1::addDraw()
     const QString offDay = DrawRules::offDayQuestion(m_state.gameId, m_ui.drawDate->date());
     if (!offDay.isEmpty() && !Prompt::askYesNo(this, offDay))
         return;
-    auto* addResult = new Form2(
-        m_state.gameId, m_state.pathOf(GameCatalogue::game(m_state.gameId).resultsFile), m_ui.drawDate->date(), this);
+    auto* addResult = new Form2(m_state.gameId, m_state.historyPath(m_state.gameId), m_ui.drawDate->date(), this);
     connect(addResult, &Form2::drawStored, this, &Form1::showDraw);
     openChild(addResult);
 }
@@ -508,8 +463,7 @@ void Form1::deleteDraw()
     if (m_state.displayedRecord == 0)
         showDrawOfDate();
     QString error;
-    if (!ResultsFile::deleteDraw(
-            m_state.pathOf(GameCatalogue::game(m_state.gameId).resultsFile), m_state.displayedRecord, &error)) {
+    if (!ResultsFile::deleteDraw(m_state.historyPath(m_state.gameId), m_state.displayedRecord, &error)) {
         reportError(error);
         return;
     }
@@ -519,8 +473,7 @@ void Form1::deleteDraw()
 
 void Form1::openDrawList()
 {
-    auto* drawList =
-        new Form3(m_state.gameId, m_state.pathOf(GameCatalogue::game(m_state.gameId).resultsFile), drawDate(), this);
+    auto* drawList = new Form3(m_state.gameId, m_state.historyPath(m_state.gameId), drawDate(), this);
     connect(drawList, &Form3::datePicked, this, &Form1::setDrawDate);
     openChild(drawList, [this] { showDrawOfDate(); });
 }
@@ -564,7 +517,7 @@ void Form1::CheckEntries()
         reportError(error.isEmpty() ? fileErrorText(m_entries.path(), tr("The file is missing.")) : error);
         return;
     }
-    m_ui.entryList->selectionModel()->select(rowSelection(m_entries, result->winningRows),
+    m_ui.entryList->selectionModel()->select(ListSelection::ofRows(m_entries, result->winningRows),
                                              QItemSelectionModel::ClearAndSelect);
     m_ui.winningLines->setStringList(result->winningLines);
     m_ui.totalWins->setText(QString::number(result->winningRows.size()));
@@ -578,7 +531,7 @@ void Form1::OpenHistoryCheck()
         Prompt::warn(this, tr("You do not have any entries listed to check against the draw history!"));
         return;
     }
-    const QString results = m_state.pathOf(GameCatalogue::game(m_state.gameId).resultsFile);
+    const QString results = m_state.historyPath(m_state.gameId);
     QString error;
     const std::optional<int> draws = ResultsFile::readCount(results, &error);
     if (!draws) {
@@ -599,20 +552,11 @@ QString Form1::addWindowTitle()
         return confirmWheelChange(modifyWheelQuestion()) ? tr("Wheel Entry") : QString();
     if (kind == EntryKind::Standing)
         return tr("Standing Entry");
-    const int gameId = m_state.gameId;
     const QDate date = m_ui.entryDate->date();
-    const QString dateText =
-        QStringLiteral(" %1 %2 %3").arg(date.day()).arg(DateText::MonthAbbrev(date.month())).arg(date.year());
-    // The days of the entry date's own period: Lotto Max moved from Fridays to Tuesdays and Fridays.
-    const QString days = GameCatalogue::mainCount(gameId) == 7 ? GameCatalogue::drawDaysText(gameId, date)
-                                                               : QStringLiteral("Saturday or Wednesday");
-    if (!GameCatalogue::isRegularDrawDay(gameId, date)
-        && !Prompt::askYesNo(
-            this, tr("This is not a %1 date. Are you sure you want to create/edit an entry for this date?").arg(days)))
+    const QString offDay = EntryRules::offDayQuestion(m_state.gameId, date);
+    if (!offDay.isEmpty() && !Prompt::askYesNo(this, offDay))
         return QString();
-    return gameId == GameCatalogue::National
-               ? QStringLiteral("National 6/94 Entries for ") + dateText
-               : GameCatalogue::game(gameId).selectorCaption + QStringLiteral(" Entries for ") + dateText;
+    return EntryRules::datedSetTitle(m_state.gameId, date);
 }
 
 void Form1::OpenAddWindow()
@@ -620,7 +564,7 @@ void Form1::OpenAddWindow()
     const QString title = addWindowTitle();
     if (title.isEmpty())
         return;
-    const QString history = m_state.pathOf(GameCatalogue::game(m_state.gameId).resultsFile);
+    const QString history = m_state.historyPath(m_state.gameId);
     openChild(new Form5(m_entries, title, history, m_random, this), [this] { clearWinningLines(); });
 }
 
@@ -634,17 +578,6 @@ bool Form1::confirmWheelChange(const QString& question)
     return m_entries.kind() != EntryKind::Wheel || Prompt::askYesNo(this, question);
 }
 
-QList<int> Form1::selectedRows() const
-{
-    // The list has one column, so each selected index is a row. (selectedRows() tests every row
-    // against every range: seconds for thousands of scattered winning rows.)
-    QList<int> rows;
-    for (const QModelIndex& index : m_ui.entryList->selectionModel()->selectedIndexes())
-        rows << index.row();
-    std::sort(rows.begin(), rows.end());
-    return rows;
-}
-
 void Form1::OpenEditWindow()
 {
     if (m_entries.count() == 0) {
@@ -654,7 +587,7 @@ void Form1::OpenEditWindow()
     if (!confirmWheelChange(tr("Editing a wheel entry can change the guarantee of the wheel. Are you sure you want "
                                "to continue?")))
         return;
-    const QList<int> rows = selectedRows();
+    const QList<int> rows = ListSelection::selectedRows(*m_ui.entryList->selectionModel());
     if (rows.isEmpty()) {
         Prompt::warn(this, tr("You have not selected an entry to edit."));
         return;
@@ -683,7 +616,7 @@ void Form1::DeleteSelectedLines()
     }
     if (!confirmWheelChange(modifyWheelQuestion()))
         return;
-    const QList<int> rows = selectedRows();
+    const QList<int> rows = ListSelection::selectedRows(*m_ui.entryList->selectionModel());
     if (rows.isEmpty()) {
         Prompt::warn(this, tr("You have not selected any entries for deletion."));
         return;
@@ -751,7 +684,7 @@ void Form1::reloadWrittenFile(const QString& path)
 
 void Form1::openOptimiser()
 {
-    const QString history = m_state.pathOf(GameCatalogue::game(m_state.gameId).resultsFile);
+    const QString history = m_state.historyPath(m_state.gameId);
     auto* optimiser = new LinkProcess(m_state.gameId, history, m_state.appFolder, m_clock, this);
     connect(optimiser, &LinkProcess::entryFileWritten, this, &Form1::reloadWrittenFile);
     // Blocking like every other child: it works for the game it opened with.
@@ -795,7 +728,7 @@ void Form1::open6wheel(const QString& path, int type)
 void Form1::open7wheel(const QString& path, int type)
 {
     // "... for Super 7" or "... for Lotto Max": the game whose set it would be.
-    const int game = m_state.gameId == GameCatalogue::LottoMax ? GameCatalogue::LottoMax : GameCatalogue::Super7;
+    const int game = WheelCatalogue::sevenNumberWheelGame(m_state.gameId);
     showWheelSet(
         path, type, tr("You have not yet created this 7 wheel for ") + GameCatalogue::game(game).selectorCaption);
 }
@@ -834,8 +767,7 @@ void Form1::openPrinterSelection()
     auto* selection = new Form30(m_state.appFolder, m_printers, this);
     connect(selection, &Form30::printerChosen, this, [this] {
         m_state.printerAvailable = true;
-        m_ui.printEntries->setEnabled(true);
-        m_ui.printWinning->setEnabled(true);
+        m_ui.enablePrinting(true);
     });
     openChild(selection);
 }
@@ -849,9 +781,10 @@ void Form1::openImport()
 
 void Form1::showHelpContents()
 {
-    const QString helpFile = AppFolder::pathOf(m_state.shareFolder, QStringLiteral("DRAWSMITH.HLP"));
-    if (!QFile::exists(helpFile)) {
-        Prompt::warn(this, tr("Cannot find Help file in the installation directory"));
+    const QString helpFile = ProgramFolders::helpFile(m_state.shareFolder);
+    const QString problem = HelpViewer::problemWith(helpFile);
+    if (!problem.isEmpty()) {
+        Prompt::warn(this, problem);
         return;
     }
     // Help stays open beside the program, so it is not a blocking child; one is enough.
@@ -879,20 +812,11 @@ void Form1::showInFront(QWidget* window)
 void Form1::closeEvent(QCloseEvent* event)
 {
     // Each window with work to lose asks once; if one keeps its work, nothing closes.
-    const QList<ChildWindow*> children = findChildren<ChildWindow*>();
-    for (ChildWindow* child : children) {
-        if (child->isVisible() && !child->mayClose()) {
-            event->ignore();
-            return;
-        }
+    if (!ChildWindow::closeChildrenOf(this)) {
+        event->ignore();
+        return;
     }
     event->accept();
-    // Innermost first (a ball's window before its statistics window); none of them asks again.
-    QList<QPointer<ChildWindow>> closing(children.rbegin(), children.rend());
-    for (const QPointer<ChildWindow>& child : closing) {
-        if (child)
-            child->closeAgreed();
-    }
     // After the children, whose follow-ups may read the shown file once more.
     RemoveEmptyEntryFile();
     // Every other window of the program closes with the main window.

@@ -71,7 +71,6 @@ public:
     void open7wheel(const QString& path, int type);
 
     QDate drawDate() const;
-    QDate entryDate() const;
     void setDrawDate(const QDate& date);
     void setEntryDate(const QDate& date);
 
@@ -101,7 +100,6 @@ private:
     // Wheel sets lose their guarantee when changed, so the player is asked first.
     bool confirmWheelChange(const QString& question);
     static QString modifyWheelQuestion();
-    QList<int> selectedRows() const;
     QString addWindowTitle();
     void addDraw();
     void deleteDraw();

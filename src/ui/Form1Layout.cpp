@@ -201,3 +201,9 @@ void Form1Layout::build(QMainWindow* window, EntrySet& entries)
     outer->addLayout(bottomRow, 1);
     window->setCentralWidget(central);
 }
+
+void Form1Layout::enablePrinting(bool available)
+{
+    printEntries->setEnabled(available);
+    printWinning->setEnabled(available);
+}

@@ -20,6 +20,8 @@ struct Form1Layout
 {
     // Builds every widget inside window; the entry list shows entries.
     void build(QMainWindow* window, EntrySet& entries);
+    // Both Print buttons follow whether a printer is available.
+    void enablePrinting(bool available);
 
     QRadioButton* national = nullptr;
     QRadioButton* super7 = nullptr;

@@ -177,7 +177,7 @@ bool Form4::display(int statsGame, int lastDraws)
 {
     const int game = gameOf(statsGame);
     QString error;
-    const auto draws = ResultsFile::readAll(m_state.pathOf(GameCatalogue::game(game).resultsFile), &error);
+    const auto draws = ResultsFile::readAll(m_state.historyPath(game), &error);
     if (!draws) {
         Prompt::warn(this, error);
         return false;
@@ -295,7 +295,7 @@ void Form4::openInfoForTypedBall()
 void Form4::openInfo(int ball, const QString& ballText)
 {
     const QString title = windowTitle() + QStringLiteral(" <Ball ") + ballText + QLatin1Char('>');
-    auto* info = new Form26(gameId(), m_state.pathOf(GameCatalogue::game(gameId()).resultsFile), ball, title, this);
+    auto* info = new Form26(gameId(), m_state.historyPath(gameId()), ball, title, this);
     // The statistics window takes no input until the ball's window closes.
     info->setWindowModality(Qt::WindowModal);
     connect(info, &ChildWindow::closed, this, [this] {

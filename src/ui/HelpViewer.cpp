@@ -10,6 +10,15 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+QString HelpViewer::problemWith(const QString& helpFile)
+{
+    QFile probe(helpFile);
+    if (WholeFile::openToRead(probe))
+        return QString();
+    return QFileInfo::exists(helpFile) ? tr("The help file %1 could not be read.").arg(helpFile)
+                                       : tr("Cannot find Help file in the installation directory");
+}
+
 HelpViewer::HelpViewer(const QString& helpFile, QWidget* parent)
     : ChildWindow(parent)
 {
@@ -19,11 +28,7 @@ HelpViewer::HelpViewer(const QString& helpFile, QWidget* parent)
     auto* browser = new QTextBrowser(this);
     browser->setObjectName(QStringLiteral("helpBrowser"));
     browser->setOpenExternalLinks(true);
-    QFile probe(helpFile);
-    if (WholeFile::openToRead(probe))
-        browser->setSource(QUrl::fromLocalFile(QFileInfo(helpFile).absoluteFilePath()), QTextDocument::HtmlResource);
-    else
-        browser->setPlainText(tr("The help file %1 could not be read.").arg(helpFile));
+    browser->setSource(QUrl::fromLocalFile(QFileInfo(helpFile).absoluteFilePath()), QTextDocument::HtmlResource);
     column->addWidget(browser);
 
     auto* buttons = new QHBoxLayout;

@@ -8,5 +8,9 @@ class HelpViewer : public ChildWindow
     Q_OBJECT
 
 public:
+    // Why the help file cannot be shown ("" when it can): the one look at the file before a viewer
+    // opens it, as a pipe or a device in its place would block the viewer.
+    static QString problemWith(const QString& helpFile);
+
     HelpViewer(const QString& helpFile, QWidget* parent);
 };

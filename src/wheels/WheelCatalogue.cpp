@@ -1,8 +1,8 @@
 #include "WheelCatalogue.h"
 
-#include "AppFolder.h"
 #include "AppState.h"
 #include "GameCatalogue.h"
+#include "ProgramFolders.h"
 
 #include <algorithm>
 
@@ -161,7 +161,7 @@ QString WheelFileName(int lineSize, int drawn, int match, int balls)
 
 QString WheelFilePath(const QString& shareFolder, int lineSize, int drawn, int match, int balls)
 {
-    return AppFolder::pathOf(shareFolder, QStringLiteral("wheels/") + WheelFileName(lineSize, drawn, match, balls));
+    return ProgramFolders::wheelsFolder(shareFolder) + QLatin1Char('/') + WheelFileName(lineSize, drawn, match, balls);
 }
 
 QString WheelEntrySetPath(const AppState& state, const WheelKind& kind)
@@ -169,9 +169,14 @@ QString WheelEntrySetPath(const AppState& state, const WheelKind& kind)
     return state.pathOf(state.wheelGameWord + kind.entrySetSuffix);
 }
 
+int sevenNumberWheelGame(int selectedGameId)
+{
+    return selectedGameId == GameCatalogue::LottoMax ? GameCatalogue::LottoMax : GameCatalogue::Super7;
+}
+
 QString savedSetName(const WheelKind& kind, int gameId, int province)
 {
-    int game = gameId == GameCatalogue::LottoMax ? GameCatalogue::LottoMax : GameCatalogue::Super7;
+    int game = sevenNumberWheelGame(gameId);
     if (kind.builder == WheelBuilder::Pick6)
         game = gameId == GameCatalogue::National ? GameCatalogue::National : GameCatalogue::gameForProvince(province);
     return game == 0 ? QString() : GameCatalogue::game(game).wheelWord + kind.entrySetSuffix;

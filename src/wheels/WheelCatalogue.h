@@ -53,8 +53,12 @@ QString WheelFilePath(const QString& shareFolder, int lineSize, int drawn, int m
 // The game's saved set of a kind: appFolder + "/" + wheelGameWord + suffix ("National-6-4-3.lot").
 QString WheelEntrySetPath(const AppState& state, const WheelKind& kind);
 
+// The seven-number game whose wheel sets the 7-number kinds mean while a game is selected: Lotto
+// Max while it is selected, otherwise Super 7.
+int sevenNumberWheelGame(int selectedGameId);
+
 // The name of a game's saved set of a kind, as the "Open" menu finds it: for the 7-number kinds
-// "LottoMax" while Lotto Max is selected, otherwise "Super7"; for the 6-number kinds "National"
+// that of sevenNumberWheelGame ("LottoMax", "Super7"); for the 6-number kinds "National"
 // while National 6/49 is selected, otherwise the word of the province's game ("Ontario-6-5-4.lot").
 // "" for a province outside 1..5.
 QString savedSetName(const WheelKind& kind, int gameId, int province);

@@ -71,7 +71,7 @@ void tst_DrawCheck::scoreLine()
     QFETCH(bool, bonus);
     QFETCH(QString, label);
     QFETCH(QDate, drawDate);
-    const LineScore score = ScoreLine(line, draw, gameId, drawDate);
+    const LineScore score = ScoreLine(line, draw, GameCatalogue::period(gameId, drawDate));
     QCOMPARE(score.matches, matches);
     QCOMPARE(score.bonus, bonus);
     QCOMPARE(score.label, label);

@@ -100,6 +100,9 @@ void tst_core::rulesByDate()
     // Two matches with the bonus win nothing in any game; four with it depend on the table.
     QCOMPARE(GameCatalogue::prizeFor(rules, 2, true), nullptr);
     QCOMPARE(GameCatalogue::highestEver(gameId), gameId == 8 ? 52 : highest);
+    // Link tables and number masks are sized by HighestOfAll; no period may draw past it.
+    for (int g = 1; g <= GameCatalogue::LastGame; ++g)
+        QVERIFY(GameCatalogue::highestEver(g) <= GameCatalogue::HighestOfAll);
 }
 
 void tst_core::rootRule_data()

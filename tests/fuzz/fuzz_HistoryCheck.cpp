@@ -31,9 +31,10 @@ Expected scoredOneByOne(
         shown[count] = draws[d].bonus;
         const QDate date(draws[d].year, draws[d].month, draws[d].day);
         out.listing.push_back({d, 0});
+        const GamePeriod& rules = GameCatalogue::period(gameId, date);
         for (int i = 0; i < static_cast<int>(lines.size()); ++i) {
-            const LineScore score = ScoreLine(lines[i], shown, gameId, date);
-            const int row = HistoryCheck::rowOf(GameCatalogue::period(gameId, date), score.matches, score.bonus);
+            const LineScore score = ScoreLine(lines[i], shown, rules);
+            const int row = HistoryCheck::rowOf(rules, score.matches, score.bonus);
             FUZZ_CHECK(score.label.isEmpty() == (row == 0));
             if (row == 0)
                 continue;

@@ -27,9 +27,11 @@ void checkLinks(const LinkTable& table, const std::vector<DrawRecord>& draws, in
     const auto holds = [k](const DrawRecord* d, int ball) {
         return std::find(d->numbers.begin(), d->numbers.begin() + k, ball) != d->numbers.begin() + k;
     };
-    const bool sound = std::all_of(counted.begin(), counted.end(), [k, m](const DrawRecord* d) {
+    // Each draw is held to the range of its own date.
+    const bool sound = std::all_of(counted.begin(), counted.end(), [&table, k](const DrawRecord* d) {
         const std::set<int> numbers(d->numbers.begin(), d->numbers.begin() + k);
-        return static_cast<int>(numbers.size()) == k && *numbers.begin() >= 1 && *numbers.rbegin() <= m;
+        return static_cast<int>(numbers.size()) == k && *numbers.begin() >= 1
+               && *numbers.rbegin() <= GameCatalogue::highestNumber(table.gameId(), d->date());
     });
     for (int a = 1; a <= m; ++a) {
         for (int b = 1; b <= m; ++b) {
@@ -54,16 +56,18 @@ void checkLinks(const LinkTable& table, const std::vector<DrawRecord>& draws, in
         if (left && table.count(key, ball) > (best ? table.count(key, best) : 0))
             best = ball;
     }
-    FUZZ_CHECK(table.GetBestFor(key, excluded) == best);
+    FUZZ_CHECK(table.GetBestFor(key, excluded, m) == best);
 }
 
 void checkOptimisedLines(const LinkTable& table, RecordFile file, int gameId, const QDate& date)
 {
     const int k = table.lineLength();
-    const std::vector<EntryNumbers> made = OptimisedLines::makeLines(table);
-    FUZZ_CHECK(made.size() <= static_cast<size_t>(table.highestBall()));
+    // The lines hold only numbers of their entry date's range.
+    const int highest = GameCatalogue::highestNumber(gameId, date);
+    const std::vector<EntryNumbers> made = OptimisedLines::makeLines(table, highest);
+    FUZZ_CHECK(made.size() <= static_cast<size_t>(highest));
     for (size_t i = 0; i < made.size(); ++i) {
-        FUZZ_CHECK(isStoredLine(made[i], k, table.highestBall()));
+        FUZZ_CHECK(isStoredLine(made[i], k, highest));
         for (size_t j = 0; j < i; ++j)
             FUZZ_CHECK(!std::equal(made[i].begin(), made[i].begin() + 6, made[j].begin()));
     }

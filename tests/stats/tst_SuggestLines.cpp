@@ -14,6 +14,9 @@ Q_DECLARE_METATYPE(Draws)
 
 namespace
 {
+// The date whose rules the lines follow, as the add window passes today.
+const QDate Today(2026, 12, 5);
+
 Draws realDraws(int count)
 {
     static const Draws real = loadRealDraws();
@@ -120,7 +123,7 @@ void tst_SuggestLines::runs()
     QFETCH(int, added);
     QFETCH(QString, message);
     const SuggestMode mode = total ? SuggestMode::Total : SuggestMode::Additional;
-    const Run run = suggest(existing, draws, {1, wanted, mode, int(existing.size())});
+    const Run run = suggest(existing, draws, {1, wanted, mode, int(existing.size()), Today});
     QCOMPARE(run.outcome.end, end);
     QCOMPARE(run.outcome.added, added);
     QCOMPARE(int(run.made.size()), added);
@@ -142,7 +145,7 @@ void tst_SuggestLines::linesFollowPositions()
         for (int p = 0; p < 7; ++p)
             atPosition[p].insert(d.numbers[p] = int16_t(6 * p + random.between(1, 6)));
     }
-    const Run run = suggest({}, draws, {GameCatalogue::Super7, 300, SuggestMode::Additional, 0});
+    const Run run = suggest({}, draws, {GameCatalogue::Super7, 300, SuggestMode::Additional, 0, Today});
     QCOMPARE(int(run.made.size()), 300);
     for (const EntryNumbers& line : run.made) {
         for (int p = 0; p < 7; ++p)
@@ -162,7 +165,7 @@ void tst_SuggestLines::linesFollowPositions()
 
 void tst_SuggestLines::cancelAndFailedWrite()
 {
-    const SuggestRequest five{1, 5, SuggestMode::Additional, 0};
+    const SuggestRequest five{1, 5, SuggestMode::Additional, 0, Today};
     const Run run = suggest({}, realDraws(4453), five, 3); // cancelled at the third chance to process events
     QVERIFY(run.outcome.end == SuggestEnd::Cancelled && run.outcome.added == 3 && run.made.size() == 3);
 

@@ -3,6 +3,7 @@
 // them as independent references and benchmarks as baselines.
 #pragma once
 
+#include "DrawRecord.h"
 #include "GameCatalogue.h"
 #include "RecordFile.h"
 
@@ -20,7 +21,7 @@ inline int numberOf(const QByteArray& record, int i)
     return RecordFile::get16(record, 12 + 2 * i);
 }
 
-// One pass over the range for every ball 1..M.
+// One pass over the range for every ball 1..M; a number above its draw's own range links nothing.
 inline Table linkTable(const RecordFile& history, int gameId, int first, int last)
 {
     Table table{};
@@ -28,12 +29,13 @@ inline Table linkTable(const RecordFile& history, int gameId, int first, int las
     for (int b = 1; b <= GameCatalogue::highestEver(gameId); ++b) {
         for (int r = first; r <= last; ++r) {
             const QByteArray draw = history.record(r);
+            const int m = GameCatalogue::highestNumber(gameId, DrawRecord::fromBytes(draw).date());
             bool drawn = false;
             for (int i = 0; i < k; ++i)
                 drawn = drawn || numberOf(draw, i) == b;
-            for (int i = 0; drawn && i < k; ++i) {
+            for (int i = 0; drawn && b <= m && i < k; ++i) {
                 const int x = numberOf(draw, i);
-                if (x != b && x >= 1 && x <= GameCatalogue::HighestOfAll)
+                if (x != b && x >= 1 && x <= m)
                     ++table[b][x];
             }
         }

@@ -125,9 +125,9 @@ EntryNumbers numbersFrom(FuzzInput& in)
 }
 
 // One change through the shown set, chosen by the input. On success the rows are the lines it
-// promises and those on disk, and a change that moves the count stores the true one (a replace
-// keeps the count bytes as they were, a damaged count too: the readers go by the records present);
-// on failure the file and rows are untouched. Rows run from -1 to count, just outside included.
+// promises and those on disk, and a change that moves the count stores the true one (one that does
+// not keeps the count bytes as they were, a damaged count too: the readers go by the records
+// present); on failure the file and rows are untouched. Rows run from -1 to count.
 void changeSet(EntrySet& set, FuzzInput& in)
 {
     const int count = set.count();
@@ -178,8 +178,8 @@ void changeSet(EntrySet& set, FuzzInput& in)
     FUZZ_CHECK(onDisk && sameMain(*onDisk, set.lines(), set.gameId()) && set.rowCount() == set.count());
     FUZZ_CHECK(!done || (sameMain(expected, set.lines(), set.gameId()) && set.count() <= EntryFile::MaxLines));
     if (done && op != 3)
-        FUZZ_CHECK(op == 1 ? after.left(4) == before.left(4)
-                           : set.count() == 0 || RecordFile::get32(after, 0) == set.count());
+        FUZZ_CHECK(set.count() == count ? after.left(4) == before.left(4)
+                                        : set.count() == 0 || RecordFile::get32(after, 0) == set.count());
 }
 
 void entrySet(FuzzInput& in)

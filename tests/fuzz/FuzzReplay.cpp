@@ -11,45 +11,24 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size);
 
-namespace
-{
-std::vector<std::filesystem::path> inputsOf(const std::filesystem::path& place)
-{
-    std::vector<std::filesystem::path> inputs;
-    if (std::filesystem::is_directory(place)) {
-        for (const auto& entry : std::filesystem::recursive_directory_iterator(place)) {
-            if (entry.is_regular_file())
-                inputs.push_back(entry.path());
-        }
-        std::sort(inputs.begin(), inputs.end());
-    } else if (std::filesystem::is_regular_file(place)) {
-        inputs.push_back(place);
-    }
-    return inputs;
-}
-} // namespace
-
 int main(int argc, char** argv)
 {
-    int replayed = 0;
+    namespace fs = std::filesystem;
+    std::vector<fs::path> inputs(argv + 1, argv + argc);
     for (int i = 1; i < argc; ++i) {
-        for (const auto& path : inputsOf(argv[i])) {
-            std::ifstream in(path, std::ios::binary);
-            if (!in) {
-                std::fprintf(stderr, "cannot read %s\n", path.c_str());
-                return 1;
-            }
-            const std::vector<char> bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-            std::fprintf(stderr, "replaying %s\n", path.c_str());
-            LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
-            ++replayed;
-        }
+        for (const auto& entry :
+             fs::is_directory(argv[i]) ? fs::recursive_directory_iterator(argv[i]) : fs::recursive_directory_iterator())
+            inputs.push_back(entry.path());
+    }
+    std::erase_if(inputs, [](const fs::path& path) { return !fs::is_regular_file(path); });
+    std::sort(inputs.begin(), inputs.end());
+    for (const fs::path& path : inputs) {
+        std::ifstream in(path, std::ios::binary);
+        const std::vector<char> bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+        std::fprintf(stderr, "replaying %s\n", path.c_str());
+        LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
     }
     // An empty or misnamed corpus would otherwise pass without testing anything.
-    if (replayed == 0) {
-        std::fprintf(stderr, "no input to replay\n");
-        return 1;
-    }
-    std::printf("%d inputs replayed\n", replayed);
-    return 0;
+    std::printf("%zu inputs replayed\n", inputs.size());
+    return inputs.empty() ? 1 : 0;
 }

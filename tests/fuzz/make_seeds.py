@@ -1,9 +1,10 @@
 #!/usr/bin/env python3
 """Writes the hand-made seeds (seed-*) of every fuzz target into corpus/<target>/.
 
-Each target reads a few choices from the front of its input and the file or text after them; the
-layouts below follow the targets' LLVMFuzzerTestOneInput. Findings saved by tools/fuzz.sh sit beside
-the seeds under other names and are left alone. Run it again after changing a layout.
+Each target reads one input format; its first byte picks the reader within it (READERS), and that
+reader takes a few choices from the front of the rest and the file or text after them. The layouts
+below follow the readers in the targets' sources. Findings saved by tools/fuzz.sh sit beside the
+seeds under other names and are left alone. Run it again after changing a layout.
 """
 import csv
 import pathlib
@@ -17,11 +18,27 @@ MAX_DRAWS = HERE.parent / "data" / "lottomax-official.csv"
 WHEEL = HERE.parent.parent / "data" / "wheels" / "6-4-3-11.whl"
 MAX = 32767
 
+# The reader and its first byte; the wheel target reads one format and takes no such byte.
+READERS = {
+    "history": ("fuzz_RecordFiles", 0),
+    "entries": ("fuzz_RecordFiles", 1),
+    "settings": ("fuzz_RecordFiles", 2),
+    "typed": ("fuzz_Text", 0),
+    "textimport": ("fuzz_Text", 1),
+    "drawimport": ("fuzz_Text", 2),
+    "address": ("fuzz_Text", 3),
+    "pattern": ("fuzz_Wheels", None),
+    "statistics": ("fuzz_Computations", 0),
+    "optimiser": ("fuzz_Computations", 1),
+    "historycheck": ("fuzz_Computations", 2),
+}
 
-def write(target, name, data):
+
+def write(reader, name, data):
+    target, choice = READERS[reader]
     folder = CORPUS / target
     folder.mkdir(parents=True, exist_ok=True)
-    (folder / f"seed-{name}").write_bytes(data)
+    (folder / f"seed-{reader}-{name}").write_bytes(data if choice is None else bytes([choice]) + data)
 
 
 def record(count=0, position=0, day=0, month=0, year=0, numbers=(0,) * 7, bonus=0):
@@ -64,7 +81,7 @@ def results_input(flags, game, day, month, year, numbers, bonus, pick, size_choi
 
 
 def results_seeds():
-    t = "fuzz_ResultsFile"
+    t = "history"
     real = history(real_draws(30))
     six = (4, 9, 15, 22, 30, 41)
     write(t, "empty", b"")
@@ -92,33 +109,9 @@ def results_seeds():
     write(t, "lottomax-50-after-range-grew", results_input(5, 8, 21, 5, 2019, (1, 2, 3, 4, 5, 6, 50), 9, 2, 0, max_range_grew))
 
 
-# flags: 1 append, 2 replace, 4 delete, 8 grow to the 32,767 limit, 16 standing copy and removal
-def entry_input(flags, game, pick, numbers, size_choice, file_bytes):
-    numbers = tuple(numbers) + (0,) * (7 - len(numbers))
-    return struct.pack("<BBH7hB", flags, game - 1, pick, *numbers, size_choice) + file_bytes
-
-
 def entry_file(lines, count=None):
     count = len(lines) if count is None else count
     return b"".join(record(count if i == 0 else 0, 0, 0, 0, 0, line) for i, line in enumerate(lines))
-
-
-def entry_seeds():
-    t = "fuzz_EntryFile"
-    lines = [[n + k for k in range(0, 30, 5)] for n in range(1, 6)]
-    six = (3, 11, 19, 27, 38, 45)
-    write(t, "empty", b"")
-    write(t, "lines-all-changes", entry_input(23, 1, 2, six, 0, entry_file(lines)))
-    write(t, "super7", entry_input(3, 2, 3, (1, 5, 9, 13, 17, 21, 47), 0, entry_file([[1, 2, 3, 4, 5, 6, 7]] * 3)))
-    rng = random.Random(14)
-    write(t, "random-bytes", entry_input(23, 1, 7, six, 0, bytes(rng.randrange(256) for _ in range(100))))
-    write(t, "count-negative", entry_input(7, 1, 1, six, 0, struct.pack("<i", -1) + entry_file(lines)[4:]))
-    write(t, "count-too-big", entry_input(7, 1, 4, six, 0, struct.pack("<i", 40000) + entry_file(lines)[4:]))
-    write(t, "partial-record", entry_input(7, 1, 3, six, 0, entry_file(lines)[:100]))
-    write(t, "empty-file-removed", entry_input(20, 1, 1, six, 0, b""))
-    write(t, "only-line-deleted", entry_input(20, 1, 1, six, 0, entry_file([list(six)])))
-    write(t, "full-append-refused", entry_input(9, 1, 0, six, 1, entry_file(lines)))
-    write(t, "one-below-full", entry_input(13, 1, 9, six, 0, entry_file(lines)))
 
 
 def row(r):
@@ -157,9 +150,12 @@ def entryset_input(flags, game, size_choice, file_bytes, ops):
     return bytes([flags, game - 1, size_choice, len(file_bytes) * 4 // 28]) + file_bytes + ops
 
 
-def entryset_seeds():
-    t = "fuzz_EntrySet"
+def entry_seeds():
+    t = "entries"
     four = entry_file([[n, n + 7, n + 14, n + 21, n + 28, n + 35] for n in range(1, 5)])
+    lines = entry_file([[n + k for k in range(0, 30, 5)] for n in range(1, 6)])
+    six = (3, 11, 19, 27, 38, 45)
+    changes = append(*six) + replace(2, *six) + remove(1) + replace(0, 1, 2, 3, 4, 5, 64) + RELOAD
     write(t, "empty", b"")
     session = (append(3, 11, 19, 27, 38, 45) + replace(0, 1, 2, 3, 4, 5, 6) + remove(1, 2) + RELOAD
                + rewrite(entry_file([[1, 2, 3, 4, 5, 6], [7, 8, 9, 10, 11, 12]])) + remove(0, 0, 1)
@@ -169,9 +165,19 @@ def entryset_seeds():
     write(t, "rows-out-of-range", entryset_input(0, 1, 0, four, remove(-1, 2) + remove(4) + replace(4, 1, 2, 3, 4, 5, 6)
                                                  + replace(-1, 1, 2, 3, 4, 5, 6)))
     write(t, "super7", entryset_input(0, 2, 0, four, append(1, 2, 3, 4, 5, 6, 7) + replace(1, 7, 8, 9, 10, 11, 12, 13)))
+    write(t, "lottomax", entryset_input(0, 8, 0, entry_file([[3, 9, 14, 22, 30, 41, 50]] * 3),
+                                        append(1, 9, 17, 25, 33, 41, 52) + replace(1, 1, 2, 3, 4, 5, 6, 53) + remove(0)))
     write(t, "empty-file-left", entryset_input(0, 1, 0, b"", RELOAD * 10 + append(1, 2, 3, 4, 5, 6)))
-    write(t, "full", entryset_input(1, 1, 1, four, append(1, 2, 3, 4, 5, 6) + remove(0) + append(1, 2, 3, 4, 5, 6)
-                                    + append_many((1, 2, 3, 4, 5, 6), (7, 8, 9, 10, 11, 12))))
+    write(t, "only-line-deleted", entryset_input(0, 1, 0, entry_file([list(six)]), remove(0) + RELOAD * 8))
+    # Records past the count, a negative count, a count past the records, a cut-off last record.
+    write(t, "count-negative", entryset_input(0, 1, 0, struct.pack("<i", -1) + lines[4:], changes))
+    write(t, "count-too-big", entryset_input(0, 1, 0, struct.pack("<i", 40000) + lines[4:], changes))
+    write(t, "count-short", entryset_input(0, 1, 0, struct.pack("<i", 2) + lines[4:], changes))
+    write(t, "partial-record", entryset_input(0, 1, 0, lines[:98], changes))
+    # Grown to the 32,767-line limit; size choice 0: one line below it, 1: at it, 2: a record past it.
+    for choice, name in [(0, "one-below-full"), (1, "full"), (2, "past-limit")]:
+        write(t, name, entryset_input(1, 1, choice, four, append(1, 2, 3, 4, 5, 6) + remove(0) + append(1, 2, 3, 4, 5, 6)
+                                      + append_many((1, 2, 3, 4, 5, 6), (7, 8, 9, 10, 11, 12))))
     rng = random.Random(14)
     damaged = bytes(rng.randrange(256) for _ in range(98))
     write(t, "damaged", entryset_input(0, 1, 0, damaged, append(1, 2, 3, 4, 5, 6) + remove(0) + RELOAD
@@ -184,7 +190,7 @@ def wheel_input(line_size, balls, lines, group, text, mask=0):
 
 
 def wheel_seeds():
-    t = "fuzz_WheelFile"
+    t = "pattern"
     real = WHEEL.read_bytes()
     write(t, "empty", b"")
     write(t, "wheel-6-4-3-11", wheel_input(6, 11, len(real.splitlines()), 11, real, 0x00FF0F01))
@@ -201,51 +207,53 @@ def wheel_seeds():
     write(t, "line-size-out-of-range", wheel_input(8, 25, 1, 26, b"01 02 03 04 05 06 07 08\n"))
 
 
-# flags: 1 game.dat is a folder, 2 print.dat is a folder
-# a choice past the installed names takes a new name of twice its value in bytes
-def settings_input(flags, province, game_bytes, installed, choice, print_bytes, name=b""):
-    names = b";".join(installed)
-    return (struct.pack("<Bh", flags, province) + bytes([len(game_bytes)]) + game_bytes + bytes([len(names)]) + names
-            + bytes([choice]) + name + print_bytes)
+# name: twice its length byte in bytes
+def settings_input(province, game_bytes, name, print_bytes):
+    assert len(name) % 2 == 0 and len(name) < 512
+    return struct.pack("<h", province) + bytes([len(game_bytes)]) + game_bytes + bytes([len(name) // 2]) + name + print_bytes
 
 
 def settings_seeds():
-    t = "fuzz_SettingsFiles"
-    printers = [b"HP LaserJet", b"PDF", b"Brother HL"]
+    t = "settings"
     write(t, "empty", b"")
-    write(t, "stored-printer-installed", settings_input(0, 3, b"\x03\x00", printers, 1, b"PDF".ljust(255, b" ")))
-    write(t, "stored-printer-gone", settings_input(0, 5, b"\x02\x00", printers, 0, b"Old Printer".ljust(255, b" ")))
-    write(t, "folders", settings_input(3, 2, b"", printers, 2, b""))
-    write(t, "nul-padding", settings_input(0, -1, b"\x07", printers, 2, b"\x00 PDF \x00\x00" + b"\x00" * 300))
+    write(t, "stored-printer", settings_input(3, b"\x03\x00", b"PDF ", b"HP LaserJet".ljust(255, b" ")))
+    write(t, "short-files", settings_input(5, b"\x02", b"Brother HL", b"Old Printer"))
+    write(t, "nul-padding", settings_input(-1, b"\x07", b"\x00 PDF \x00\x00", b"\x00 PDF \x00\x00" + b"\x00" * 300))
     long_name = bytes(range(32, 127)) * 4  # past the 255 characters a name keeps
-    write(t, "long-new-name", settings_input(0, 32767, b"\x01\x00\xff\xff", [], len(long_name) // 2, b"", long_name))
-    write(t, "empty-printer-names", settings_input(0, 0, b"", [b"", b"", b"PDF", b""], 200, b"", b" " * 400))
+    write(t, "long-new-name", settings_input(32767, b"\x01\x00\xff\xff", long_name, b"kept after the name".rjust(300)))
+    write(t, "blank-name", settings_input(0, b"", b" " * 400, b""))
 
 
-def text_seeds():
-    t = "fuzz_NumberText"
+# layout: game, days from 14 May 2019, the boxes one a line
+def typed_input(game, offset, texts):
+    return struct.pack("<Bh", game - 1, max(-32768, min(32767, offset))) + "\n".join(texts).encode()
+
+
+def typed_seeds():
+    t = "typed"
     texts = ["", "7.5", " 12abc", "2.5", "3.5", "-0.5", "+.5", "1 2 3", "99999999999999999999999", "1e5",
              "\u0661\u0662", "--5", "\t-\t4.49", "0.5", "1.5", ".", "-", "12345678901234.567891", "1" * 400]
-    for i, text in enumerate(texts):
-        write(t, f"text-{i:02d}", bytes([i % 100 * 2]) + text.encode("utf-8"))
-    write(t, "latin1", bytes([1]) + "\u00bd 3\u00b2".encode("latin-1"))
-
-    t = "fuzz_ValidateLine"
-    lines = [(1, "3\n11\n19\n27\n38\n45"), (2, "1\n5\n9\n13\n17\n21\n47"), (1, "2.5\n2\n3\n4\n5\n6"),
-             (1, "0\n1\n2\n3\n4\n5"), (1, "50\n1\n2\n3\n4\n5"), (1, "abc\n1\n2\n3\n4\n5"), (1, "1\n2\n3"),
-             (1, "49.4\n1\n2\n3\n4\n5"), (1, "49.5\n1\n2\n3\n4\n5"), (3, " 7.5\n 1\n2 \n3\n4\n5\n99"),
-             (2, "48\n1\n2\n3\n4\n5\n6"), (1, "5\n5\n5\n5\n5\n5")]
+    write(t, "numbers", typed_input(1, 0, texts))
+    write(t, "latin1", struct.pack("<Bh", 0, 0) + "\u00bd 3\u00b2".encode("latin-1"))
+    lines = [(1, "3 11 19 27 38 45"), (2, "1 5 9 13 17 21 47"), (1, "2.5 2 3 4 5 6"), (1, "0 1 2 3 4 5"),
+             (1, "50 1 2 3 4 5"), (1, "abc 1 2 3 4 5"), (1, "1 2 3"), (1, "49.4 1 2 3 4 5"), (1, "49.5 1 2 3 4 5"),
+             (3, " 7.5| 1|2 |3|4|5|99"), (2, "48 1 2 3 4 5 6"), (1, "5 5 5 5 5 5")]
     for i, (game, text) in enumerate(lines):
-        write(t, f"line-{i:02d}", bytes([game - 1]) + text.encode())
-
-    t = "fuzz_DrawParser"
-    draws = [(1, 0, "3\n11\n12\n14\n41\n43\n13"), (1, 100, "43\n41\n14\n12\n11\n3\n13"), (1, 5, "3\n11\n12\n14\n41\n43\n43"),
-             (1, 5, "3\n11\n12\n14\n41\n43\n50"), (2, 9000, "1\n5\n9\n13\n17\n21\n47\n2"), (2, 9000, "1\n5\n9\n13\n17\n21\n47"),
-             (3, -400, "2.5\n2\n3\n4\n5\n6\n7"), (1, 32767, ""), (7, -32768, "1\n2\n3\n4\n5\n6\n7\n8"),
-             (8, 13481, "50\n1\n2\n3\n4\n5\n6\n7"), (8, 13489, "50\n1\n2\n3\n4\n5\n6\n7"),
-             (8, 16008, "1\n2\n3\n4\n5\n6\n52\n51"), (8, 16012, "1\n2\n3\n4\n5\n6\n52\n51")]
+        write(t, f"line-{i:02d}", typed_input(game, 0, text.split("|" if "|" in text else " ")))
+    # Draws: days from 12 June 1982; Lotto Max on either side of its range changes (7/49, 7/50, 7/52).
+    draws = [(1, 0, "3 11 12 14 41 43 13"), (1, 100, "43 41 14 12 11 3 13"), (1, 5, "3 11 12 14 41 43 43"),
+             (1, 5, "3 11 12 14 41 43 50"), (2, 9000, "1 5 9 13 17 21 47 2"), (2, 9000, "1 5 9 13 17 21 47"),
+             (3, -400, "2.5 2 3 4 5 6 7"), (1, 32767, ""), (7, -19282, "1 2 3 4 5 6 7 8"),
+             (8, 13481, "50 1 2 3 4 5 6 7"), (8, 13489, "50 1 2 3 4 5 6 7"),
+             (8, 16008, "1 2 3 4 5 6 52 51"), (8, 16012, "1 2 3 4 5 6 52 51")]
     for i, (game, offset, text) in enumerate(draws):
-        write(t, f"draw-{i:02d}", struct.pack("<Bh", game - 1, offset) + text.encode())
+        write(t, f"draw-{i:02d}", typed_input(game, offset - 13486, text.split(" ")))
+    # Wheel groups: Super 7 holds its balls to 47.
+    groups = [(1, ["3", "7", "12", "19", "22", "28", "31", "40", "44", "49"]), (1, ["3", "7", "7", "19", "22", "28"]),
+              (2, ["3", "7", "48", "19", "22", "28"]), (1, ["2.5", "2", "3.5", "4", "5", "6"]), (1, ["1", "", "3"]),
+              (1, ["99999999999999", "-5", "1", "2", "3", "4"]), (1, [str(n) for n in range(26, 2, -1)])]
+    for i, (game, texts) in enumerate(groups):
+        write(t, f"group-{i:02d}", typed_input(game, 0, texts))
 
 
 def csv_plain(draws, header=True):
@@ -279,7 +287,7 @@ def blank_before_last_line_end(data):
 
 # flags: 1 also imports through the files (see through_files; only a few seeds take that way)
 def text_import_seeds():
-    t = "fuzz_TextImport"
+    t = "textimport"
     seeds = {
         "valid-649": (1, 1, b"03 11 19 27 38 45\r\n01 02 03 04 05 06\r\n"),
         "valid-super7": (1, 2, b"01 05 09 13 17 21 47\n02 06 10 14 18 22 46\n"),
@@ -296,8 +304,12 @@ def text_import_seeds():
         "decimals-and-signs": (0, 1, b"3.5 11 19 27 38 45\n+1 -2 .3 27 38 45\n"),
         "text-after-quote": (0, 1, b'"03 11 19 27 38 45" junk,01 02 03 04 05 06\n'),
     }
-    for name, (flags, game, text) in seeds.items():
-        data = struct.pack("<BBh", flags, game - 1, 0) + text
+    # Lotto Max entry dates (days from 12 December 2026) in its 7/49, 7/50 and 7/52 periods.
+    seeds["lottomax-50-too-early"] = (0, 8, b"01 05 09 13 17 21 50\n", -2773)
+    seeds["lottomax-50"] = (1, 8, b"01 05 09 13 17 21 50\n", -2769)
+    seeds["lottomax-52"] = (0, 8, b"01 05 09 13 17 21 52\n02 06 10 14 18 22 51\n", -242)
+    for name, (flags, game, text, *offset) in seeds.items():
+        data = struct.pack("<BBh", flags, game - 1, offset[0] if offset else 0) + text
         write(t, name, through_files(data, blank_before_last_line_end) if flags & 1 else data)
 
 
@@ -309,7 +321,7 @@ def draw_import_input(flags, game, history_bytes, text):
 
 
 def draw_import_seeds():
-    t = "fuzz_DrawImport"
+    t = "drawimport"
     real = real_draws(15)
     write(t, "plain-into-empty", draw_import_input(1, 1, b"", csv_plain(real[:10])))
     write(t, "operator-over-history", draw_import_input(1, 1, history(real[:5]), csv_operator(real[3:12])))
@@ -339,14 +351,12 @@ def draw_import_seeds():
 
 
 def downloaded_seeds():
-    t = "fuzz_DownloadedHistory"
-    believable = bytes(range(40))
+    t = "history"
 
     def seed(name, game, body):
-        write(t, name, struct.pack("<BH", game - 1, len(body)) + body + believable)
+        write(t, f"download-{name}", results_input(0, game, 0, 0, 0, (), 0, 0, 0, body))
 
     real = history(real_draws(20))
-    seed("real-history", 1, real)
     seed("error-page", 1, b"<html><body>404 Not Found</body></html>")
     seed("truncated", 1, real[:-10])
     seed("count-zero", 1, struct.pack("<i", 0) + real[4:])
@@ -357,13 +367,12 @@ def downloaded_seeds():
     seed("number-twice", 1, history([(12, 6, 1982, [1, 1, 3, 4, 5, 6], 7)]))
     seed("six-numbers-for-super7", 2, real)
     seed("stale-bytes-after-count", 1, real + b"\x00" * 30)
-    seed("empty", 1, b"")
     seed("lottomax-periods", 8, history(lotto_max_draws(495, 20) + lotto_max_draws(1220, 10)))
     seed("lottomax-50-in-2018", 8, history([(d, m, y, nums[:6] + [50], b) for d, m, y, nums, b in lotto_max_draws(460, 5)]))
 
 
 def download_server_seeds():
-    t = "fuzz_DownloadServer"
+    t = "address"
 
     def seed(name, flags, ini, typed):
         ini = ini + b"\n" * (-len(ini) % 4)
@@ -382,65 +391,48 @@ def download_server_seeds():
     seed("idn-host", 0, b"", "http://caf\u00e9.example/d".encode())
 
 
-def wheel_group_seeds():
-    t = "fuzz_WheelGroup"
-
-    def seed(name, size, highest, texts):
-        write(t, name, bytes([size + 1, 1 if highest == 47 else 0]) + "\n".join(texts).encode())
-
-    seed("group-of-10", 10, 49, ["3", "7", "12", "19", "22", "28", "31", "40", "44", "49"])
-    seed("same-numbers", 6, 49, ["3", "7", "7", "19", "22", "28"])
-    seed("out-of-range", 6, 47, ["3", "7", "48", "19", "22", "28"])
-    seed("rounding", 6, 49, ["2.5", "2", "3.5", "4", "5", "6"])
-    seed("empty-boxes", 8, 49, ["1", "", "3"])
-    seed("huge", 6, 49, ["99999999999999", "-5", "1", "2", "3", "4"])
-    seed("group-of-24", 24, 49, [str(n) for n in range(26, 2, -1)])
-    seed("no-group", -1, 49, [])
-
-
 def statistics_seeds():
-    t = "fuzz_Statistics"
+    t = "statistics"
 
-    def seed(name, game, last, ball, seed_value, body):
-        write(t, name, struct.pack("<BBBH", game - 1, last + 1, ball - 1, seed_value) + body)
+    def seed(name, game, last, seed_value, body):
+        write(t, name, struct.pack("<BBH", game - 1, last + 1, seed_value) + body)
 
     real = history(real_draws(30))
-    seed("real-history", 1, 10, 7, 1, real)
-    seed("all-draws", 1, 0, 49, 2, real)
-    seed("more-than-held", 1, 45, 1, 3, real)
-    seed("damaged", 1, 2, 5, 4, history([(12, 6, 1982, [-1, 999, 5, 5, 0, 49], 5), (0, 0, 0, [50] * 6, -7)]))
+    seed("real-history", 1, 10, 1, real)
+    seed("all-draws", 1, 0, 2, real)
+    seed("more-than-held", 1, 45, 3, real)
+    seed("damaged", 1, 2, 4, history([(12, 6, 1982, [-1, 999, 5, 5, 0, 49], 5), (0, 0, 0, [50] * 6, -7)]))
     sevens = [(d, m, 2000 + i, list(range(i + 1, i + 8)), 47) for i, (d, m, _, _, _) in enumerate(real_draws(10))]
-    seed("super7", 2, 3, 47, 5, history(sevens))
-    seed("empty", 1, 0, 1, 6, b"")
+    seed("super7", 2, 3, 5, history(sevens))
+    seed("empty", 1, 0, 6, b"")
 
 
-def optimiser_input(game, first, last, flags, slider, threshold, typed, date_offset, draws, keys, entries):
-    assert len(draws) % 8 == 0 and len(draws) // 8 < 256 and len(keys) == 7
-    return (bytes([game - 1, first + 2, last + 2, flags, slider, threshold, len(typed)]) + typed
-            + struct.pack("<hB", date_offset, len(draws) // 8) + draws + keys + entries)
+def optimiser_input(game, first, last, flags, slider, threshold, date_offset, draws, entries):
+    assert len(draws) % 8 == 0 and len(draws) // 8 < 256
+    return (bytes([game - 1, first + 2, last + 2, flags, slider, threshold])
+            + struct.pack("<hB", date_offset, len(draws) // 8) + draws + entries)
 
 
 def optimiser_seeds():
-    t = "fuzz_Optimiser"
+    t = "optimiser"
     real = history(real_draws(30))
     lines = [[n, n + 7, n + 14, n + 21, n + 28, n + 35] for n in range(1, 15)] + [[1, 8, 15, 22, 29, 40]] * 3
-    keys = bytes([7, 1, 2, 3, 4, 5, 6])
-    write(t, "real-both-filters", optimiser_input(1, 1, 30, 3, 1, 4, b"10", 0, real, keys, entry_file(lines)))
-    write(t, "coverage-only", optimiser_input(1, 20, 25, 2, 3, 3, b"30", 5, real, keys, entry_file(lines)))
-    write(t, "sum-narrowest", optimiser_input(1, 0, 40, 1, 5, 5, b"0", 9, real, bytes(7), entry_file(lines)))
+    write(t, "real-both-filters", optimiser_input(1, 1, 30, 3, 1, 4, 0, real, entry_file(lines)))
+    write(t, "coverage-only", optimiser_input(1, 20, 25, 2, 3, 3, 5, real, entry_file(lines)))
+    write(t, "sum-narrowest", optimiser_input(1, 0, 40, 1, 5, 5, 9, real, entry_file(lines)))
     damaged_lines = [[5, 5, 5, 1, 2, 3], [0, 0, 0, 0, 0, 0], [-1, 64, 100, 2, 3, 4], [49, 48, 47, 46, 45, 44]]
     damaged_draws = history([(12, 6, 1982, [5, 5, 7, 8, 9, 10], 11), (19, 6, 1982, [-1, 0, 50, 60, 2, 3], 4)] + real_draws(3))
-    write(t, "damaged", optimiser_input(1, 1, 5, 3, 2, 2, b"abc", 0, damaged_draws + b"\0" * 4, keys, entry_file(damaged_lines)))
+    write(t, "damaged", optimiser_input(1, 1, 5, 3, 2, 2, 0, damaged_draws + b"\0" * 4, entry_file(damaged_lines)))
     sevens = [(d, m, 2000 + i, [(i * 3 + j * 5) % 47 + 1 for j in range(7)], 47)
               for i, (d, m, _, _, _) in enumerate(real_draws(24))]
     seven_lines = [[1, 2, 3, 4, 5, 6, 7], [1, 2, 3, 4, 5, 6, 8], [10, 20, 30, 40, 41, 42, 43]]
-    write(t, "super7", optimiser_input(2, 1, 24, 3, 1, 6, b"999", 0, history(sevens), keys, entry_file(seven_lines)))
-    write(t, "full-file", optimiser_input(1, 1, 30, 0, 1, 5, b"", 0, real, keys,
+    write(t, "super7", optimiser_input(2, 1, 24, 3, 1, 6, 0, history(sevens), entry_file(seven_lines)))
+    write(t, "full-file", optimiser_input(1, 1, 30, 0, 1, 5, 0, real,
                                           struct.pack("<i", MAX) + entry_file(lines)[4:]))
 
 
 def history_check_seeds():
-    t = "fuzz_HistoryCheck"
+    t = "historycheck"
     draws = real_draws(30)
     real = history(draws)
     # Lines that win: a drawn line, five of a draw with its bonus, four, three, and near misses.
@@ -448,35 +440,32 @@ def history_check_seeds():
     lines = [d3, d7[:5] + [draws[7][4]], d9[:4] + [1, 2], d3[:3] + [47, 48, 49], [1, 2, 3, 4, 5, 6]]
     lines = [sorted(set(l))[:6] + [0] * (6 - len(set(l))) for l in lines]
 
-    def seed(name, game, step, first, last, start, end, draws_bytes, entries):
+    def seed(name, game, step, first, last, draws_bytes, entries):
         assert len(draws_bytes) % 8 == 0
-        write(t, name, bytes([game - 1, step - 1, first + 1, last + 1, start, end, len(draws_bytes) // 8])
-              + draws_bytes + entries)
+        write(t, name, bytes([game - 1, step - 1, first + 1, last + 1, len(draws_bytes) // 8]) + draws_bytes + entries)
 
-    seed("real-wins", 1, 3, 1, 30, 0, 31, real, entry_file(lines))
-    seed("part-of-range", 1, 1, 5, 12, 4, 9, real, entry_file(lines))
-    seed("range-outside", 1, 4, 25, 40, 31, 0, real, entry_file(lines))
+    seed("real-wins", 1, 3, 1, 30, real, entry_file(lines))
+    seed("part-of-range", 1, 1, 5, 12, real, entry_file(lines))
+    seed("range-outside", 1, 4, 25, 40, real, entry_file(lines))
     damaged_lines = [[5, 5, 5, 1, 2, 3], [0, 0, 0, 0, 0, 0], [-1, 64, 100, 2, 3, 4], d3]
     damaged_draws = history([(12, 6, 1982, d3[:5] + [d3[4]], d3[5]), (1, 1, 1980, [0, 64, -1, 3, 2, 1], 0)])
-    seed("damaged", 1, 2, 0, 40, 1, 2, damaged_draws, entry_file(damaged_lines))
+    seed("damaged", 1, 2, 0, 40, damaged_draws, entry_file(damaged_lines))
     sevens = [(d, m, 2000 + i, list(range(i + 1, i + 8)), 47) for i, (d, m, _, _, _) in enumerate(draws[:6])]
     seven_lines = [list(range(1, 8)), [1, 2, 3, 4, 5, 6, 47], [2, 3, 4, 47, 10, 11, 12]]
-    seed("super7", 2, 1, 1, 6, 0, 7, history(sevens), entry_file(seven_lines))
-    seed("unsorted", 1, 2, 1, 5, 2, 3, history([draws[i] for i in (4, 0, 3, 1, 2, 5)]), entry_file(lines))
+    seed("super7", 2, 1, 1, 6, history(sevens), entry_file(seven_lines))
+    seed("unsorted", 1, 2, 1, 5, history([draws[i] for i in (4, 0, 3, 1, 2, 5)]), entry_file(lines))
 
 
 if __name__ == "__main__":
     results_seeds()
     entry_seeds()
-    entryset_seeds()
     wheel_seeds()
     settings_seeds()
-    text_seeds()
+    typed_seeds()
     text_import_seeds()
     draw_import_seeds()
     downloaded_seeds()
     download_server_seeds()
-    wheel_group_seeds()
     statistics_seeds()
     optimiser_seeds()
     history_check_seeds()

@@ -1,14 +1,24 @@
 // UiDriver: drives windows the way a user does (buttons, menu actions, boxes, rows of a list) and
-// finds the windows the program opens.
+// finds the windows the program opens. It brings the widgets the windows are built of.
 #pragma once
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QRadioButton>
+#include <QSignalSpy>
 #include <QStringList>
 #include <QTest>
+#include <QTimer>
 #include <QWidget>
 
 // Clicks the named button of a window; fails the test if it is missing or disabled.
@@ -48,16 +58,6 @@ inline void clickThroughWindow(QWidget* widget)
     QWidget* top = widget->window();
     QTest::mouseClick(top->windowHandle(), Qt::LeftButton, {}, widget->mapTo(top, widget->rect().center()));
 }
-
-// Ends a test of windows opened on their own (with a fixture holding `prompts`): every window the
-// test left open is closed and gone, and the script was followed.
-#define FINISH_WINDOWS(fixture)                                                                                        \
-    do {                                                                                                               \
-        for (QWidget * w_ : QApplication::topLevelWidgets())                                                           \
-            w_->close();                                                                                               \
-        QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());                                                        \
-        QVERIFY2((fixture)->prompts.drained(), qPrintable((fixture)->prompts.unexpected.join(" | ")));                 \
-    } while (false)
 
 // The text of a window's named box; a missing box reads as a text no test expects.
 inline QString fieldText(const QWidget* window, const char* name)

@@ -5,13 +5,7 @@
 #include "RandomLines.h"
 #include "UiDriver.h"
 
-#include <QCheckBox>
-#include <QLabel>
-#include <QListWidget>
-#include <QRadioButton>
-#include <QSignalSpy>
 #include <QSlider>
-#include <QTimer>
 
 using Lines = std::vector<EntryNumbers>;
 
@@ -21,6 +15,7 @@ const EntryNumbers Low{1, 2, 3, 4, 5, 6, 0}; // sum 21, below every band
 const EntryNumbers A{3, 12, 23, 34, 41, 45, 0};
 const EntryNumbers NearA{3, 12, 23, 34, 41, 46, 0}; // five numbers of A
 const EntryNumbers B{7, 14, 21, 28, 35, 42, 0};
+const EntryNumbers High{30, 31, 32, 33, 34, 35, 0}; // sum 195: inside the widest band only
 
 QStringList totals(QWidget* window)
 {
@@ -28,7 +23,7 @@ QStringList totals(QWidget* window)
         fieldText(window, "totalEntriesEdit"), fieldText(window, "checkedEdit"), fieldText(window, "resultingEdit")};
 }
 
-// Ticks the filters as the player does and presses Check.
+// Ticks (or unticks) the filters as the player does and presses Check.
 void check(QWidget* window, bool sum, bool coverage)
 {
     if (sum)
@@ -39,6 +34,7 @@ void check(QWidget* window, bool sum, bool coverage)
 }
 } // namespace
 
+// The filter window, over a wheel set of the main window and over the largest entry file.
 class tst_Form10 : public QObject
 {
     Q_OBJECT
@@ -46,21 +42,34 @@ class tst_Form10 : public QObject
 private slots:
     void init()
     {
-        m_w = std::make_unique<WindowFixture>();
+        m_fx = std::make_unique<MainWindowFixture>();
     }
 
     void cleanup()
     {
-        FINISH_WINDOWS(m_w);
-        m_w.reset();
+        FINISH(m_fx);
     }
 
     void checkChangeRemove()
     {
-        Form10* filter = open(1, {Low, A, NearA, B, A});
+        m_fx->printers.names = QStringList{"Desk"};
+        Form1* main = m_fx->start();
+        TRIGGER(main, "actionFilterEntry");
+        SAID(m_fx, "You have no entries displayed to filter.");
+        EntrySet& shown = main->entrySet();
+        const QString wheelSet = m_fx->path("Western-6-5-4.lot");
+        QVERIFY(shown.open(wheelSet, 3, 6) && shown.append(Lines{Low, A, NearA, B, A, High}));
+        m_fx->prompts.answers << false << true;
+        TRIGGER(main, "actionFilterEntry");
+        SAID(m_fx, "If you filter a wheel, the guarantee will no longer apply. Are you sure you want to continue?");
+        QVERIFY(!openWindow("Form10"));
+        TRIGGER(main, "actionFilterEntry");
+        auto* filter = openWindow<Form10>("Form10");
+        QVERIFY(filter);
+        QVERIFY(!main->isInputEnabled());
         auto* list = filter->findChild<QListWidget*>("filteredList");
         CLICK(filter, "checkButton");
-        QCOMPARE(m_w->prompts.last(), QStringLiteral("Drawsmith Canada: No filter has been specified"));
+        SAID(m_fx, "No filter has been specified");
         QCOMPARE(list->count(), 0);
 
         // The sum band marks Low; five shared numbers, the third option, mark the near copy and the copy.
@@ -69,77 +78,60 @@ private slots:
         QList<bool> ticked;
         for (int r = 0; r < list->count(); ++r)
             ticked << (list->item(r)->checkState() == Qt::Checked);
-        QCOMPARE(ticked, QList<bool>({true, false, true, false, true}));
-        QCOMPARE(totals(filter), QStringList({"5", "3", "2"}));
-
-        // The player keeps the near copy after all.
+        QCOMPARE(ticked, QList<bool>({true, false, true, false, true, false}));
+        QCOMPARE(totals(filter), QStringList({"6", "3", "3"}));
+        // The player keeps the near copy after all, and the printed list says so.
         clickRow(list, 2);
         QTest::keyClick(list->viewport(), Qt::Key_Space);
-        QCOMPARE(totals(filter), QStringList({"5", "2", "3"}));
+        QCOMPARE(totals(filter), QStringList({"6", "2", "4"}));
+        CLICK(filter, "printButton");
+        QCOMPARE(m_fx->printers.jobs.size(), size_t(1));
+        QCOMPARE(m_fx->printers.jobs[0].lines.filter("Selected for Deletion").size(), 2);
 
-        m_w->prompts.answers << true << true;
-#ifdef Q_OS_UNIX
+        const QByteArray before = fileBytes(wheelSet);
+        m_fx->prompts.answers << false << true << true;
+        CLICK(filter, "removeButton");
+        SAID(m_fx, "Remove 2 lines from the entry file?");
+        QVERIFY(m_fx->prompts.noByDefault.last());
         // A removal whose write fails leaves the file and the marks as they were, to try again.
-        const QByteArray before = fileBytes(m_w->entries.path());
         {
             FileSizeLimit limit(20);
             CLICK(filter, "removeButton");
         }
-        QVERIFY2(m_w->prompts.last().contains(QStringLiteral("Nat64905DEC2026.lot")), qPrintable(m_w->prompts.last()));
-        QCOMPARE(fileBytes(m_w->entries.path()), before);
-        QCOMPARE(m_w->entries.count(), 5);
-        QCOMPARE(totals(filter), QStringList({"5", "2", "3"}));
-#endif
+        QVERIFY2(m_fx->prompts.last().contains("Western-6-5-4.lot"), qPrintable(m_fx->prompts.last()));
+        QCOMPARE(shown.count(), 6);
+        QCOMPARE(totals(filter), QStringList({"6", "2", "4"}));
+        QCOMPARE(fileBytes(wheelSet), before);
         CLICK(filter, "removeButton");
-        QCOMPARE(EntryFile::readAllLines(m_w->entries.path()), std::optional(Lines({A, NearA, B})));
+        QCOMPARE(EntryFile::readAllLines(wheelSet), std::optional(Lines({A, NearA, B, High})));
         QCOMPARE(list->count(), 0);
         QCOMPARE(totals(filter), QStringList({"", "", ""}));
-    }
 
-    void printThenRemoveEveryLine()
-    {
-        m_printers.names = QStringList{"Desk"};
-        Form10* filter = open(4, {Low, {30, 31, 32, 33, 34, 35, 0}, {25, 26, 27, 28, 29, 39, 0}});
-        check(filter, true, false); // 85..213: only the sum 21 is outside
-        CLICK(filter, "printButton");
-        QCOMPARE(m_printers.jobs.size(), size_t(1));
-        const QString indent(16, QLatin1Char(' '));
-        QCOMPARE(m_printers.jobs[0].lines,
-                 QStringList({"",
-                              "",
-                              "",
-                              indent + "01 02 03 04 05 06  Selected for Deletion",
-                              indent + "30 31 32 33 34 35 ",
-                              indent + "25 26 27 28 29 39 "}));
-
-        // A refused check leaves no marks behind for Remove to act on.
-        auto* sumFilter = filter->findChild<QCheckBox*>("sumFilterCheck");
-        QTest::mouseClick(sumFilter, Qt::LeftButton);
-        CLICK(filter, "checkButton");
-        QCOMPARE(totals(filter), QStringList({"", "", ""}));
-        QCOMPARE(filter->findChild<QListWidget*>("filteredList")->count(), 0);
-        QTest::mouseClick(sumFilter, Qt::LeftButton);
-
-        filter->findChild<QSlider*>("sumSlider")->setValue(5); // sums 21, 195 and 174 are outside
+        filter->findChild<QSlider*>("sumSlider")->setValue(5);
         QCOMPARE(filter->findChild<QLabel*>("sumBandLabel")->text(), QStringLiteral("Sums 125 to 173"));
-        CLICK(filter, "checkButton");
-        QCOMPARE(totals(filter), QStringList({"3", "3", "0"}));
-        m_w->prompts.answers << false << true;
-        const QByteArray before = fileBytes(m_w->entries.path());
-        CLICK(filter, "removeButton");
-        QCOMPARE(m_w->prompts.last(), QStringLiteral("Drawsmith Canada: Remove 3 lines from the entry file?"));
-        QVERIFY(m_w->prompts.noByDefault.last());
-        QCOMPARE(fileBytes(m_w->entries.path()), before);
-        CLICK(filter, "removeButton");
-        QCOMPARE(fileBytes(m_w->entries.path()), QByteArray(28, '\0'));
-        QCOMPARE(m_w->entries.count(), 0);
+        check(filter, false, true); // the sum filter alone
+        QCOMPARE(totals(filter), QStringList({"4", "1", "3"}));
+        // A refused check leaves no marks behind for Remove to act on.
+        check(filter, true, false);
+        SAID(m_fx, "No filter has been specified");
+        QCOMPARE(totals(filter), QStringList({"", "", ""}));
+        QCOMPARE(list->count(), 0);
+        CLICK(filter, "closeButton");
+        QTRY_VERIFY(main->isInputEnabled());
+        // The same set is shown again, as its file now holds it.
+        QCOMPARE(shown.path(), wheelSet);
+        QCOMPARE(shown.selectedWheel(), 6);
+        QCOMPARE(shown.lines(), Lines({A, NearA, B, High}));
     }
 
     void closeDuringLongCheck()
     {
         // The most lines a file holds, none alike, so the coverage check compares every pair.
-        Form10* filter = open(1, distinctLines(EntryFile::MaxLines, 9));
-        const QByteArray before = fileBytes(m_w->entries.path());
+        m_fx->entries.open(m_fx->path("Nat64905DEC2026.lot"), 1);
+        QVERIFY(m_fx->entries.append(distinctLines(EntryFile::MaxLines, 9)));
+        auto* filter = new Form10(m_fx->entries, m_fx->printers, true, nullptr);
+        filter->show();
+        const QByteArray before = fileBytes(m_fx->entries.path());
         QSignalSpy closed(filter, &ChildWindow::closed);
         filter->findChild<QRadioButton*>("thresholdOption4")->setChecked(true);
         // Delivered while the check runs: the window answers it and stops the check to close.
@@ -147,66 +139,11 @@ private slots:
         check(filter, false, true);
         QCOMPARE(closed.count(), 1);
         QCOMPARE(filter->findChild<QListWidget*>("filteredList")->count(), 0); // stopped, not finished
-        QCOMPARE(fileBytes(m_w->entries.path()), before);
-    }
-
-    void fromMainWindow_data()
-    {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<int>("wheel");
-        QTest::addColumn<bool>("filled");         // with three lines
-        QTest::addColumn<QList<bool>>("answers"); // to the wheel question
-        QTest::newRow("nothing shown") << "Western05DEC2026.lot" << 0 << false << QList<bool>{};
-        QTest::newRow("wheel") << "Western-6-5-4.lot" << 6 << true << QList<bool>{true};
-        QTest::newRow("wheel refused") << "Western-6-5-4.lot" << 6 << true << QList<bool>{false};
-    }
-
-    void fromMainWindow()
-    {
-        QFETCH(QString, file);
-        QFETCH(int, wheel);
-        QFETCH(bool, filled);
-        QFETCH(QList<bool>, answers);
-        MainWindowFixture fx;
-        Form1* main = fx.start();
-        EntrySet& shown = main->entrySet();
-        QVERIFY(shown.open(fx.path(file), 3, wheel));
-        if (filled)
-            QVERIFY(shown.append(Lines{Low, A, B}));
-        fx.prompts->answers << answers;
-        TRIGGER(main, "actionFilterEntry");
-        auto* filter = openWindow<Form10>("Form10");
-        QCOMPARE(bool(filter), filled && answers != QList<bool>{false});
-        if (!filled)
-            QCOMPARE(fx.prompts->last(), "Drawsmith Canada: You have no entries displayed to filter.");
-        if (filter) {
-            QVERIFY(!main->isInputEnabled());
-            check(filter, true, false);
-            fx.prompts->answers << true;
-            CLICK(filter, "removeButton");
-            CLICK(filter, "closeButton");
-            QTRY_VERIFY(main->isInputEnabled());
-            // The same set is shown again, as its file now holds it.
-            QCOMPARE(shown.path(), fx.path(file));
-            QCOMPARE(shown.selectedWheel(), wheel);
-            QCOMPARE(shown.lines(), Lines({A, B}));
-        }
-        FINISH_MAIN_WINDOW(&fx);
+        QCOMPARE(fileBytes(m_fx->entries.path()), before);
     }
 
 private:
-    // A filter over the dated entry file of 5 December 2026.
-    Form10* open(int gameId, const Lines& lines)
-    {
-        m_w->entries.open(m_w->path(EntryFile::DatedEntryFileName(gameId, 5, 12, 2026)), gameId);
-        m_w->entries.append(lines);
-        auto* filter = new Form10(m_w->entries, m_printers, true, nullptr);
-        filter->show();
-        return filter;
-    }
-
-    std::unique_ptr<WindowFixture> m_w;
-    RecordingPrinter m_printers;
+    std::unique_ptr<MainWindowFixture> m_fx;
 };
 
 QTEST_MAIN(tst_Form10)

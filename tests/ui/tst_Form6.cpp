@@ -1,18 +1,12 @@
 #include "Form6.h"
 #include "GameCatalogue.h"
-#include "RealDraws.h"
 #include "MainWindowFixture.h"
 #include "RandomLines.h"
-#include "ResultsFile.h"
 #include "UiDriver.h"
 
-#include <QDateEdit>
-#include <QLabel>
 #include <QListView>
-#include <QProgressBar>
-#include <QSignalSpy>
 
-// The history check window over the real National 6/49 history; the main window only for opening it.
+// The history check window over the real National 6/49 history, which serves as Western's here.
 class tst_Form6 : public QObject
 {
     Q_OBJECT
@@ -20,65 +14,54 @@ class tst_Form6 : public QObject
 private slots:
     void initTestCase()
     {
-        QLocale::setDefault(QLocale::c());
         m_draws = loadRealDraws();
     }
 
     void init()
     {
-        m_w = std::make_unique<WindowFixture>();
+        m_fx = std::make_unique<MainWindowFixture>();
     }
 
     void cleanup()
     {
-        FINISH_WINDOWS(m_w);
-        m_w.reset();
+        FINISH(m_fx);
     }
 
-    void openingAndRefusals()
+    // 2000 lines from the main window: past the listing's limit over four pages, refused and empty
+    // ranges, and a check cancelled half way.
+    void checkFromMainWindow()
     {
-        MainWindowFixture fx;
-        Form1* main = fx.start(); // Western 6/49 in a new folder
+        Form1* main = m_fx->start();
         CLICK(main, "historyCheckButton");
-        QCOMPARE(fx.prompts->last(),
-                 "Drawsmith Canada: You do not have any entries listed to check against the draw history!");
-        QVERIFY(main->entrySet().append({3, 11, 12, 14, 41, 43, 0}));
+        SAID(m_fx, "You do not have any entries listed to check against the draw history!");
+        QVERIFY(main->entrySet().append(distinctLines(2000, 649)));
         CLICK(main, "historyCheckButton");
-        QCOMPARE(fx.prompts->last(),
-                 "Drawsmith Canada: There are no results in the results file - you cannot do a history check!");
-        QVERIFY(!openWindow("Form6"));
-        QVERIFY(ResultsFile::writeAll(fx.path(GameCatalogue::game(3).resultsFile), m_draws));
+        SAID(m_fx, "There are no results in the results file - you cannot do a history check!");
+        QVERIFY(ResultsFile::writeAll(m_fx->path("CAN2.rtl"), m_draws));
         CLICK(main, "historyCheckButton");
         auto* form = openWindow<Form6>("Form6");
         QVERIFY(form);
         QVERIFY(!main->isInputEnabled());
         QCOMPARE(form->windowTitle(), QStringLiteral("History Check Against Provincial Entry"));
-        QCOMPARE(form->findChild<QDateEdit*>("startDateEdit")->date(), QDate(1982, 6, 12)); // the oldest draw
-        QCOMPARE(form->findChild<QDateEdit*>("endDateEdit")->date(), fx.today);
+        auto* start = form->findChild<QDateEdit*>("startDateEdit");
+        auto* end = form->findChild<QDateEdit*>("endDateEdit");
+        QCOMPARE(start->date(), QDate(1982, 6, 12)); // the oldest draw
+        QCOMPARE(end->date(), m_fx->today);
         QVERIFY(!form->findChild<QLabel*>("summaryLabel6")->isVisibleTo(form)); // no 6/49 wins past row 5
-        CLICK(form, "closeButton");
-        QTRY_VERIFY(main->isInputEnabled());
-        FINISH_MAIN_WINDOW(&fx);
-    }
 
-    // 2000 lines against every draw pass the listing's limit: the summary still counts them all.
-    void pagingPastTheLimit()
-    {
-        Form6* form = open(2000);
         CLICK(form, "checkButton");
         QTRY_VERIFY(!form->isChecking());
-        QCOMPARE(form->findChild<QLabel*>("statusLabel")->text(),
-                 QStringLiteral("Check 2000 entries against  4453 results."));
+        auto* status = form->findChild<QLabel*>("statusLabel");
+        QCOMPARE(status->text(), QStringLiteral("Check 2000 entries against  4453 results."));
         QCOMPARE(shownCounts(form), expectedCounts(int(m_draws.size())));
-        QCOMPARE(
-            m_w->prompts.last(),
-            "Drawsmith Canada: Please note that not all the entries have been displayed in the list on the left. This "
-            "is due to there being 131000 entries which is the limit. However the summary on the right has been "
-            "completed. If you want details of the missing items you should change the your search dates.");
+        SAID(m_fx,
+             "Please note that not all the entries have been displayed in the list on the left. This is due to there "
+             "being 131000 entries which is the limit. However the summary on the right has been completed. If you "
+             "want details of the missing items you should change the your search dates.");
         QCOMPARE(form->findChild<QProgressBar*>("progressBar")->value(), 0);
-
+        auto* firstPage = form->findChild<QListView*>("page0View")->model();
+        QCOMPARE(firstPage->index(0, 0).data().toString(), QStringLiteral("12 JUN  1982"));
         QCOMPARE(visiblePage(form), 0);
-        QCOMPARE(form->findChild<QListView*>("page0View")->model()->index(0, 0).data().toString(), "12 JUN  1982");
         for (int page : {1, 2, 3, 3}) {
             CLICK(form, "moreButton");
             QCOMPARE(visiblePage(form), page);
@@ -88,36 +71,23 @@ private slots:
             CLICK(form, "backButton");
             QCOMPARE(visiblePage(form), page);
         }
-    }
 
-    void rangesThenCancelAndClose()
-    {
-        Form6* form = open(3000);
-        auto* start = form->findChild<QDateEdit*>("startDateEdit");
-        auto* end = form->findChild<QDateEdit*>("endDateEdit");
-        start->setDate(QDate(2003, 1, 4));
-        end->setDate(QDate(2003, 1, 8));
-        CLICK(form, "checkButton");
-        QTRY_VERIFY(!form->isChecking());
-        auto* firstPage = form->findChild<QListView*>("page0View")->model();
-        QVERIFY(firstPage->rowCount() > 0);
         // A refused range leaves nothing of the check before it in view.
         start->setDate(QDate(2003, 1, 8));
         end->setDate(QDate(2003, 1, 4));
         CLICK(form, "checkButton");
-        QCOMPARE(m_w->prompts.last(), "Drawsmith Canada: Your start date must be before your end date");
+        SAID(m_fx, "Your start date must be before your end date");
         QCOMPARE(firstPage->rowCount(), 0);
-        QCOMPARE(form->findChild<QLabel*>("statusLabel")->text(), QString());
+        QCOMPARE(status->text(), QString());
         start->setDate(QDate(2003, 1, 5)); // between two draws
         end->setDate(QDate(2003, 1, 7));
         CLICK(form, "checkButton");
-        QVERIFY(!form->isChecking());
-        QCOMPARE(form->findChild<QLabel*>("statusLabel")->text(), "No results in specified date range");
+        QCOMPARE(status->text(), QStringLiteral("No results in specified date range"));
         QCOMPARE(fieldText(form, "count1Edit"), QString());
 
         // The whole history, cancelled at the first step of progress.
         start->setDate(QDate(1982, 6, 12));
-        end->setDate(m_clock.today());
+        end->setDate(m_fx->today);
         QSignalSpy closed(form, &ChildWindow::closed);
         int cancelledAt = 0;
         connect(form->findChild<QProgressBar*>("progressBar"), &QProgressBar::valueChanged, form, [&](int value) {
@@ -136,16 +106,17 @@ private slots:
         QCOMPARE(closed.count(), 0);
         QVERIFY(form->close());
         QCOMPARE(closed.count(), 1);
+        QTRY_VERIFY(main->isInputEnabled());
     }
 
     // Lotto Max has its own title and nine summary rows; a 2020 draw pays five numbers and the bonus.
     void lottoMaxSummary()
     {
-        const QString results = m_w->path("CAN6.rtl");
+        const QString results = m_fx->path("CAN6.rtl");
         QVERIFY(ResultsFile::writeAll(results, loadLottoMaxDraws()));
-        QVERIFY(m_w->entries.open(m_w->path("StandLottoMax.lot"), GameCatalogue::LottoMax));
-        QVERIFY(m_w->entries.append({1, 8, 15, 16, 31, 32, 45})); // five of 5 June 2020 and its bonus, 31
-        auto* form = new Form6(GameCatalogue::LottoMax, results, m_w->entries, m_clock, nullptr);
+        QVERIFY(m_fx->entries.open(m_fx->path("StandLottoMax.lot"), GameCatalogue::LottoMax));
+        QVERIFY(m_fx->entries.append({1, 8, 15, 16, 31, 32, 45})); // five of 5 June 2020 and its bonus, 31
+        auto* form = new Form6(GameCatalogue::LottoMax, results, m_fx->entries, m_fx->clock, nullptr);
         form->show();
         QCOMPARE(form->windowTitle(), QStringLiteral("History Check Against Lotto Max Entry"));
         for (const char* picker : {"startDateEdit", "endDateEdit"})
@@ -164,22 +135,10 @@ private slots:
     }
 
 private:
-    // A window over lineCount seeded lines and the whole real history.
-    Form6* open(int lineCount)
-    {
-        const QString results = m_w->path("CAN1.rtl");
-        if (!ResultsFile::writeAll(results, m_draws) || !m_w->entries.open(m_w->path("StandLotto.lot"), 1)
-            || !m_w->entries.append(distinctLines(lineCount, 649)))
-            qFatal("could not set up the history check files");
-        auto* form = new Form6(GameCatalogue::National, results, m_w->entries, m_clock, nullptr);
-        form->show();
-        return form;
-    }
-
-    // The counts the logic finds over records 1..lastRecord, as the summary rows 1..5 show them.
+    // The counts the logic finds for the shown lines over records 1..lastRecord, as summary rows 1..5.
     QStringList expectedCounts(int lastRecord) const
     {
-        HistoryCheck check(m_w->entries.lines(), m_draws, GameCatalogue::National, {1, lastRecord});
+        HistoryCheck check(m_fx->main->entrySet().lines(), m_draws, 3, {1, lastRecord});
         check.run();
         QStringList counts;
         for (int row = 1; row <= 5; ++row)
@@ -207,8 +166,7 @@ private:
     }
 
     std::vector<DrawRecord> m_draws;
-    std::unique_ptr<WindowFixture> m_w;
-    FixedClock m_clock{QDate(2026, 12, 5)};
+    std::unique_ptr<MainWindowFixture> m_fx;
 };
 
 QTEST_MAIN(tst_Form6)

@@ -1,15 +1,40 @@
-#include "EntryFile.h"
 #include "MainWindowFixture.h"
-#include "ResultsFile.h"
 #include "UiDriver.h"
 #include "WheelCatalogue.h"
 
-#include <QFile>
-#include <QLabel>
 #include <QSet>
 
-// The main window's "Wheels" menu: "Create" opens the game's builder, the "Open" entries show saved
-// sets through the entry set, and a builder that replaces the shown set empties the list.
+#include <set>
+
+namespace
+{
+QLineEdit* ballBox(QWidget* builder, int k)
+{
+    return builder->findChild<QLineEdit*>(QStringLiteral("Text1_%1").arg(k));
+}
+
+// Retypes the first boxes, one text each.
+void typeBalls(QWidget* builder, const QStringList& texts)
+{
+    for (int k = 0; k < texts.size(); ++k) {
+        ballBox(builder, k)->clear();
+        QTest::keyClicks(ballBox(builder, k), texts[k]);
+    }
+}
+
+QStringList visibleBalls(QWidget* builder)
+{
+    QStringList texts;
+    for (int k = 0; k < 24; ++k) {
+        if (ballBox(builder, k)->isVisibleTo(builder))
+            texts << ballBox(builder, k)->text();
+    }
+    return texts;
+}
+} // namespace
+
+// The main window's "Wheels" menu: the "Open" entries show saved sets through the entry set, and
+// "Create" opens the game's builder, which proposes, prints and saves wheels.
 class tst_Wheels : public QObject
 {
     Q_OBJECT
@@ -24,8 +49,7 @@ private slots:
 
     void cleanup()
     {
-        FINISH_MAIN_WINDOW(m_fx);
-        m_fx.reset();
+        FINISH(m_fx);
     }
 
     void openAndCreatePerGame_data()
@@ -33,14 +57,10 @@ private slots:
         QTest::addColumn<QString>("selector");
         QTest::addColumn<QString>("word");
         QTest::addColumn<QString>("game");
-        QTest::addColumn<QString>("missing");
-        const QString lotto = QStringLiteral("You have not yet created this 6 wheel for Lotto");
-        QTest::newRow("National") << "nationalRadio" << QStringLiteral("National") << "National 6/49" << lotto;
-        QTest::newRow("Ontario") << "actionSelectOntario" << QStringLiteral("Ontario") << "Ontario 6/49" << lotto;
-        QTest::newRow("Super 7") << "super7Radio" << QStringLiteral("Super7") << "Super 7"
-                                 << QStringLiteral("You have not yet created this 7 wheel for Super 7");
-        QTest::newRow("Lotto Max") << "lottoMaxRadio" << QStringLiteral("LottoMax") << "Lotto Max"
-                                   << QStringLiteral("You have not yet created this 7 wheel for Lotto Max");
+        QTest::newRow("National") << "nationalRadio" << QStringLiteral("National") << "National 6/49";
+        QTest::newRow("Ontario") << "actionSelectOntario" << QStringLiteral("Ontario") << "Ontario 6/49";
+        QTest::newRow("Super 7") << "super7Radio" << QStringLiteral("Super7") << "Super 7";
+        QTest::newRow("Lotto Max") << "lottoMaxRadio" << QStringLiteral("LottoMax") << "Lotto Max";
     }
 
     void openAndCreatePerGame()
@@ -48,15 +68,18 @@ private slots:
         QFETCH(QString, selector);
         QFETCH(QString, word);
         QFETCH(QString, game);
-        QFETCH(QString, missing);
-        const bool super7 = word == "Super7" || word == "LottoMax"; // the 7-number builder
-        const WheelBuilder builder = super7 ? WheelBuilder::Super7 : WheelBuilder::Pick6;
+        const bool seven = word == "Super7" || word == "LottoMax"; // the 7-number builder
+        const WheelBuilder builder = seven ? WheelBuilder::Super7 : WheelBuilder::Pick6;
         // Type T's set holds T lines, so each entry shows which file it opened.
         for (const WheelKind& kind : WheelCatalogue::kinds(builder)) {
             for (int line = 1; line <= kind.type; ++line)
                 QVERIFY(EntryFile::AppendEntryLine(m_fx->path(word + kind.entrySetSuffix), {1, 2, 3, 4, 5, 6, 7}, 2));
         }
-        startOn(selector);
+        m_main = m_fx->start();
+        if (auto* action = m_main->findChild<QAction*>(selector))
+            action->trigger();
+        else
+            QTest::mouseClick(m_main->findChild<QWidget*>(selector), Qt::LeftButton);
         QSet<QKeySequence> accessKeys;
         for (const WheelKind* kind : WheelCatalogue::openMenuKinds()) {
             auto* entry = m_main->findChild<QAction*>(kind->menuName);
@@ -71,68 +94,133 @@ private slots:
         QVERIFY(m_main->findChild<QWidget*>("datedEntryButton")->isVisible());
         // Each entry of the game has its own access key; the list names the set shown last.
         QVERIFY(!accessKeys.contains(QKeySequence()));
-        QCOMPARE(accessKeys.size(), super7 ? 5 : 10);
-        QCOMPARE(m_main->findChild<QLabel*>("setNameLabel")->text(), word + (super7 ? " 7-7-3 wheel" : " 6-3-3 wheel"));
+        QCOMPARE(accessKeys.size(), seven ? 5 : 10);
+        QCOMPARE(m_main->findChild<QLabel*>("setNameLabel")->text(), word + (seven ? " 7-7-3 wheel" : " 6-3-3 wheel"));
 
         // A set never saved: the message, and the set shown stays.
         const QString firstSet = word + WheelCatalogue::kinds(builder).front().entrySetSuffix;
         QVERIFY(QFile::remove(m_fx->path(firstSet)));
         const QString shown = m_main->entrySet().path();
         m_main->findChild<QAction*>(WheelCatalogue::kinds(builder).front().menuName)->trigger();
-        QCOMPARE(m_fx->prompts->last(), "Drawsmith Canada: " + missing);
+        SAID(m_fx, "You have not yet created this " + (seven ? "7 wheel for " + game : "6 wheel for Lotto"));
         QCOMPARE(m_main->entrySet().path(), shown);
 
         // "Create" opens the game's builder on its first kind; its cover names the game and the set.
         TRIGGER(m_main, "mnuWheelCreate");
-        QWidget* window = openWindow(super7 ? "wheel7" : "wheel6");
+        QWidget* window = openWindow(seven ? "wheel7" : "wheel6");
         QVERIFY(window);
-        QCOMPARE(window->windowTitle(), (super7 ? game : "Pick 6") + " - Guaranteed Wheels");
+        QCOMPARE(window->windowTitle(), (seven ? game : "Pick 6") + " - Guaranteed Wheels");
         QVERIFY(!m_main->isInputEnabled());
         CLICK(window, "Command2");
         QCOMPARE(m_fx->printers.jobs.size(), std::size_t(1));
         QCOMPARE(m_fx->printers.jobs.front().lines[2], "Wheel for " + game);
         QCOMPARE(m_fx->printers.jobs.front().lines.last(), "File Maintenance Name: " + firstSet);
-        // Closing by the frame gives the main window back, as "Close" does.
-        window->close();
+        window->close(); // the frame's close button gives the main window back, as "Close" does
         QTRY_VERIFY(m_main->isInputEnabled());
     }
 
-    void savingTheShownKindEmptiesTheList()
+    // The 6/49 builder over a National history whose most drawn numbers are 1 to 9, then the
+    // 7-number builder over a Super 7 history.
+    void proposePrintAndSave()
     {
-        QVERIFY(ResultsFile::insertDraw(m_fx->path("CAN1.rtl"), 1, 5, 12, 2026, {4, 8, 15, 16, 23, 42, 0}, 7));
+        const QString history = m_fx->path("CAN1.rtl");
+        for (const QDate& date : {QDate(2020, 1, 1), QDate(2020, 1, 4)})
+            QVERIFY(ResultsFile::insertDraw(history, 1, date.day(), 1, 2020, {1, 2, 3, 4, 5, 6, 0}, 49));
+        QVERIFY(ResultsFile::insertDraw(history, 1, 5, 12, 2026, {1, 2, 3, 7, 8, 9, 0}, 49)); // the bonus never counts
+        // Super 7: 40 is only ever the seventh number, 2 only the bonus.
+        for (int day = 1; day <= 3; ++day)
+            QVERIFY(ResultsFile::insertDraw(m_fx->path("CAN7.rtl"), 2, day, 1, 2020, {10, 11, 12, 13, 14, 15, 40}, 2));
+        const QString set = m_fx->path("National-6-4-3.lot");
         for (int line = 0; line < 2; ++line)
-            QVERIFY(EntryFile::AppendEntryLine(m_fx->path("National-6-4-3.lot"), {1, 2, 3, 4, 5, 6, 0}, 1));
-        startOn("nationalRadio");
+            QVERIFY(EntryFile::AppendEntryLine(set, {1, 2, 3, 4, 5, 6, 0}, 1));
+        m_main = m_fx->start();
+        QTest::mouseClick(m_main->findChild<QWidget*>("nationalRadio"), Qt::LeftButton);
         TRIGGER(m_main, "mnu643");
-        QCOMPARE(fieldText(m_main, "entryCountEdit"), "2");
         QVERIFY(m_main->isDrawShown());
-
         TRIGGER(m_main, "mnuWheelCreate");
         QWidget* builder = openWindow("wheel6");
         QVERIFY(builder);
         CLICK(builder, "Command3"); // 6-6-6: another kind, the list stays
+        SAID(m_fx, "Done!");
         QCOMPARE(fieldText(m_main, "entryCountEdit"), "2");
+
         CLICK(builder, "Option9");
-        m_fx->prompts->answers << true; // to overwrite the set shown
+        QCOMPARE(rowTexts(builder->findChild<QComboBox*>("Combo1")->model()), QStringList({"9", "10", "11"}));
+        QCOMPARE(visibleBalls(builder), QStringList({"1", "2", "3", "4", "5", "6", "7", "8", "9"}));
+        auto* lines = builder->findChild<QLineEdit*>("Text25");
+        QTest::keyClicks(lines, "99"); // the line count is the wheel's, not the player's to type
+        QCOMPARE(lines->text(), "3");
+        typeBalls(builder, {"07", "12.5", "x"}); // a number prints as a number, anything else as typed
+        CLICK(builder, "Command2");
+        QCOMPARE(m_fx->printers.jobs.back().lines.join('|'),
+                 "||Wheel for National 6/49|" + QString(44, '-')
+                     + "|Guarantee Match 3 if any 4 drawn from the following number group:|| 7 12.5 x 4 5 6 7 8 9|"
+                     + QString(60, '-')
+                     + "||Number of Balls is 9||Number of game entries required for coverage is 3||File Maintenance "
+                       "Name: National-6-4-3.lot");
+        m_fx->printers.failJobs = true;
+        CLICK(builder, "Command2");
+        SAID(m_fx, "Laser: the printer is out of paper");
+
+        typeBalls(builder, {"45", "07", "12.5", "3", "30", "41", "9", "17", "50"});
         CLICK(builder, "Command3");
+        SAID(m_fx, "One or more of your numbers are out of range!");
+        typeBalls(builder, {"45", "07", "12.5", "3", "30", "41", "9", "17", "22"});
+        const QByteArray shown = readFileBytes(set);
+        m_fx->prompts.answers << false << true;
+        CLICK(builder, "Command3");
+        SAID(m_fx,
+             "You have already created one of thse wheels. Do you want to overwrite the existing entry with this new "
+             "entry?");
+        QVERIFY(m_fx->prompts.noByDefault.last());
+        QCOMPARE(readFileBytes(set), shown);
+        CLICK(builder, "Command3");
+        SAID(m_fx, "Done!");
+        // Three lines over the group as typed; the main window no longer shows the lines replaced,
+        // but keeps its draw.
+        const auto saved = EntryFile::readAllLines(set).value_or(std::vector<EntryNumbers>{});
+        QCOMPARE(saved.size(), size_t(3));
+        std::set<int> used;
+        for (const EntryNumbers& line : saved)
+            used.insert(line.begin(), line.begin() + 6);
+        QCOMPARE(used, (std::set<int>{3, 7, 9, 12, 17, 22, 30, 41, 45}));
         QCOMPARE(fieldText(m_main, "entryCountEdit"), "0");
         QCOMPARE(m_main->entrySet().path(), QString());
         QVERIFY(m_main->isDrawShown());
+
+        // A group of eleven balls, chosen with the arrow keys as a player does.
+        auto* sizes = builder->findChild<QComboBox*>("Combo1");
+        sizes->setFocus();
+        QTest::keyClick(sizes, Qt::Key_Down);
+        QTest::keyClick(sizes, Qt::Key_Down);
+        QCOMPARE(visibleBalls(builder).size(), 11);
+        QCOMPARE(lines->text(), "6");
+        m_fx->prompts.answers << true;
+        CLICK(builder, "Command3");
+        QCOMPARE(EntryFile::ReadEntryCount(set), std::optional<int>(6));
+        QVERIFY(QFile::remove(m_fx->path("wheels")));
+        CLICK(builder, "Command3");
+        QVERIFY2(m_fx->prompts.last().contains("The wheel file cannot be found!\n\n" + m_fx->path("wheels/")),
+                 qPrintable(m_fx->prompts.last()));
         CLICK(builder, "Command1");
         QTRY_VERIFY(m_main->isInputEnabled());
+
+        // The eight boxes show the seven numbers drawn and one more: counting the bonus would show
+        // 2, ignoring the seventh number would leave 40 to chance.
+        QTest::mouseClick(m_main->findChild<QWidget*>("super7Radio"), Qt::LeftButton);
+        TRIGGER(m_main, "mnuWheelCreate");
+        builder = openWindow("wheel7");
+        QVERIFY(builder);
+        QCOMPARE(rowTexts(builder->findChild<QComboBox*>("Combo1")->model()), QStringList({"8", "9", "10", "11"}));
+        const QStringList balls = visibleBalls(builder);
+        QCOMPARE(balls.size(), 8);
+        for (const char* drawn : {"10", "11", "12", "13", "14", "15", "40"})
+            QVERIFY2(balls.contains(drawn), qPrintable(balls.join(' ')));
+        QVERIFY2(!balls.contains("2"), qPrintable(balls.join(' ')));
+        CLICK(builder, "Command1");
     }
 
 private:
-    // "nationalRadio", "super7Radio", or a province menu action such as "actionSelectOntario".
-    void startOn(const QString& selector)
-    {
-        m_main = m_fx->start();
-        if (auto* action = m_main->findChild<QAction*>(selector))
-            action->trigger();
-        else
-            QTest::mouseClick(m_main->findChild<QWidget*>(selector), Qt::LeftButton);
-    }
-
     std::unique_ptr<MainWindowFixture> m_fx;
     Form1* m_main = nullptr;
 };

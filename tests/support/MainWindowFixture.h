@@ -14,6 +14,7 @@
 #include "ResultsFile.h"
 #include "ScriptedPrompts.h"
 #include "TestFiles.h"
+#include "UiDriver.h"
 
 #include <QApplication>
 #include <QDir>
@@ -54,6 +55,18 @@ struct MainWindowFixture
 
 // The last message or question shown, under the program's title.
 #define SAID(fixture, text) QCOMPARE((fixture)->prompts.last(), QStringLiteral("Drawsmith Canada: ") + (text))
+
+// Clicks the named button, or triggers the named action, and checks the message it brings.
+#define CLICK_SAYS(fixture, window, name, text)                                                                        \
+    do {                                                                                                               \
+        CLICK(window, name);                                                                                           \
+        SAID(fixture, text);                                                                                           \
+    } while (false)
+#define TRIGGER_SAYS(fixture, window, name, text)                                                                      \
+    do {                                                                                                               \
+        TRIGGER(window, name);                                                                                         \
+        SAID(fixture, text);                                                                                           \
+    } while (false)
 
 // Ends a test: the main window and every window it opened are gone (windows opened on their own
 // are closed first), and the script was followed to its end.

@@ -16,10 +16,8 @@
 #include <QProgressBar>
 #include <QRadioButton>
 #include <QSignalSpy>
-#include <QStringList>
 #include <QTest>
 #include <QTimer>
-#include <QWidget>
 
 // Clicks the named button of a window; fails the test if it is missing or disabled.
 #define CLICK(window, name)                                                                                            \
@@ -51,14 +49,6 @@
         }                                                                                                              \
     } while (false)
 
-// Clicks a widget through its window, as the windowing system delivers a real click, so a window
-// that another window blocks ignores it (QTest's widget clicks bypass that check).
-inline void clickThroughWindow(QWidget* widget)
-{
-    QWidget* top = widget->window();
-    QTest::mouseClick(top->windowHandle(), Qt::LeftButton, {}, widget->mapTo(top, widget->rect().center()));
-}
-
 // The text of a window's named box; a missing box reads as a text no test expects.
 inline QString fieldText(const QWidget* window, const char* name)
 {
@@ -73,10 +63,6 @@ inline QStringList rowTexts(const QAbstractItemModel* model)
     for (int row = 0; row < model->rowCount(); ++row)
         texts << model->index(row, 0).data().toString();
     return texts;
-}
-inline QStringList rowTexts(const QAbstractItemView* view)
-{
-    return rowTexts(view->model());
 }
 
 // The open top-level window with that object name, or nullptr.
@@ -95,17 +81,4 @@ inline void clickRow(QAbstractItemView* view, int row, Qt::KeyboardModifiers mod
     const QModelIndex index = view->model()->index(row, 0);
     view->scrollTo(index);
     QTest::mouseClick(view->viewport(), Qt::LeftButton, modifiers, view->visualRect(index).center());
-}
-
-// Chooses exactly these rows by clicks (none: a click on the first row, then a Ctrl-click on it).
-inline void chooseRows(QAbstractItemView* view, const QList<int>& rows)
-{
-    if (rows.isEmpty()) {
-        clickRow(view, 0);
-        clickRow(view, 0, Qt::ControlModifier);
-        return;
-    }
-    clickRow(view, rows.front());
-    for (qsizetype i = 1; i < rows.size(); ++i)
-        clickRow(view, rows[i], Qt::ControlModifier);
 }

@@ -26,10 +26,9 @@ public:
     ScriptedPrompts(const ScriptedPrompts&) = delete;
     ScriptedPrompts& operator=(const ScriptedPrompts&) = delete;
 
-    void inform(QWidget*, const QString& title, const QString& text, PromptIcon icon) override
+    void inform(QWidget*, const QString& title, const QString& text, PromptIcon) override
     {
         shown << title + QStringLiteral(": ") + text;
-        icons << icon;
     }
 
     bool askYesNo(QWidget*, const QString& title, const QString& text, bool defaultNo) override
@@ -77,7 +76,6 @@ public:
     QStringList offered; // the starting text of each text question
     QStringList shown;
     QStringList fileFolders; // the folder each file chooser opened in
-    QList<PromptIcon> icons; // one per OK message
     QList<bool> noByDefault; // one per question
     QStringList unexpected;
 

@@ -1,15 +1,23 @@
 // UiDriver: drives windows the way a user does (buttons, menu actions, boxes, rows of a list) and
-// finds the windows the program opens.
+// finds the windows the program opens. It brings the widgets the windows are built of.
 #pragma once
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
-#include <QStringList>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QRadioButton>
+#include <QSignalSpy>
 #include <QTest>
-#include <QWidget>
+#include <QTimer>
 
 // Clicks the named button of a window; fails the test if it is missing or disabled.
 #define CLICK(window, name)                                                                                            \
@@ -41,24 +49,6 @@
         }                                                                                                              \
     } while (false)
 
-// Clicks a widget through its window, as the windowing system delivers a real click, so a window
-// that another window blocks ignores it (QTest's widget clicks bypass that check).
-inline void clickThroughWindow(QWidget* widget)
-{
-    QWidget* top = widget->window();
-    QTest::mouseClick(top->windowHandle(), Qt::LeftButton, {}, widget->mapTo(top, widget->rect().center()));
-}
-
-// Ends a test of windows opened on their own (with a fixture holding `prompts`): every window the
-// test left open is closed and gone, and the script was followed.
-#define FINISH_WINDOWS(fixture)                                                                                        \
-    do {                                                                                                               \
-        for (QWidget * w_ : QApplication::topLevelWidgets())                                                           \
-            w_->close();                                                                                               \
-        QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());                                                        \
-        QVERIFY2((fixture)->prompts.drained(), qPrintable((fixture)->prompts.unexpected.join(" | ")));                 \
-    } while (false)
-
 // The text of a window's named box; a missing box reads as a text no test expects.
 inline QString fieldText(const QWidget* window, const char* name)
 {
@@ -73,10 +63,6 @@ inline QStringList rowTexts(const QAbstractItemModel* model)
     for (int row = 0; row < model->rowCount(); ++row)
         texts << model->index(row, 0).data().toString();
     return texts;
-}
-inline QStringList rowTexts(const QAbstractItemView* view)
-{
-    return rowTexts(view->model());
 }
 
 // The open top-level window with that object name, or nullptr.
@@ -95,17 +81,4 @@ inline void clickRow(QAbstractItemView* view, int row, Qt::KeyboardModifiers mod
     const QModelIndex index = view->model()->index(row, 0);
     view->scrollTo(index);
     QTest::mouseClick(view->viewport(), Qt::LeftButton, modifiers, view->visualRect(index).center());
-}
-
-// Chooses exactly these rows by clicks (none: a click on the first row, then a Ctrl-click on it).
-inline void chooseRows(QAbstractItemView* view, const QList<int>& rows)
-{
-    if (rows.isEmpty()) {
-        clickRow(view, 0);
-        clickRow(view, 0, Qt::ControlModifier);
-        return;
-    }
-    clickRow(view, rows.front());
-    for (qsizetype i = 1; i < rows.size(); ++i)
-        clickRow(view, rows[i], Qt::ControlModifier);
 }

@@ -1,25 +1,18 @@
-#include "EntryFile.h"
+#include "Form5.h"
 #include "MainWindowFixture.h"
 #include "Printing.h"
-#include "RealDraws.h"
-#include "ResultsFile.h"
-#include "TestFiles.h"
-#include "UiDriver.h"
+#include "editEntry.h"
 
 #include <QBarSeries>
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
-#include <QComboBox>
-#include <QFile>
-#include <QGroupBox>
 #include <QItemSelectionModel>
-#include <QLabel>
-#include <QLineEdit>
-#include <QSignalSpy>
+#include <QPointer>
+#include <QPushButton>
 
-// The entries group of the main window: opening the add and edit windows, deleting, checking,
-// standing entries and printing, driven through its buttons, menus and list.
+// The entries group of the main window (adding, checking, editing, deleting, standing entries,
+// wheel sets, printing), and the add and edit windows on their own.
 class tst_Entries : public QObject
 {
     Q_OBJECT
@@ -32,187 +25,111 @@ private slots:
 
     void cleanup()
     {
-        FINISH_MAIN_WINDOW(m_fx);
-        m_fx.reset();
+        FINISH(m_fx);
     }
 
-    void addWindowTitlesAndQuestions()
-    {
-        m_main = m_fx->start();
-        QTest::mouseClick(m_main->findChild<QWidget*>("nationalRadio"), Qt::LeftButton);
-        QWidget* add = openAdd();
-        QVERIFY(add);
-        QCOMPARE(add->windowTitle(), QStringLiteral("National 6/94 Entries for  5 DEC 2026"));
-        QVERIFY(!add->findChild<QLineEdit*>("numberBox7")->isVisible());
-        // While the add window is open the main window keeps its look but a click on it does nothing.
-        QWidget* addButton = m_main->findChild<QWidget*>("addEntryButton");
-        QVERIFY(addButton->isEnabled());
-        clickThroughWindow(addButton);
-        clickThroughWindow(m_main->findChild<QWidget*>("checkButton"));
-        QVERIFY(m_fx->prompts->shown.isEmpty());
-        QCOMPARE(m_main->findChildren<QWidget*>("Form5").size(), 1);
-        add->close(); // the frame's close button behaves as Close
-        QVERIFY(m_main->isInputEnabled());
-        clickThroughWindow(m_main->findChild<QWidget*>("checkButton"));
-        QCOMPARE(m_fx->prompts->last(), app + "You do not have any entries listed to check!");
-
-        QTest::mouseClick(m_main->findChild<QWidget*>("super7Radio"), Qt::LeftButton);
-        m_fx->prompts->answers << false;
-        QVERIFY(!openAdd());
-        QCOMPARE(m_fx->prompts->last(),
-                 app + "This is not a Friday date. Are you sure you want to create/edit an entry for this date?");
-
-        m_main->setEntryDate(QDate(2026, 12, 4)); // a Friday: Super 7's day, not Western's
-        QTest::mouseClick(m_main->findChild<QWidget*>("provincialRadio"), Qt::LeftButton);
-        m_fx->prompts->answers << true;
-        QVERIFY(openAdd());
-        QCOMPARE(
-            m_fx->prompts->last(),
-            app
-                + "This is not a Saturday or Wednesday date. Are you sure you want to create/edit an entry for this "
-                  "date?");
-        openWindow("Form5")->close();
-    }
-
-    void deleteChosenLines()
-    {
-        m_main = m_fx->start();
-        CLICK(m_main, "deleteEntryButton");
-        QCOMPARE(m_fx->prompts->last(), app + "There are no entries to delete");
-        addLines({{"1", "2", "3", "4", "5", "6"},
-                  {"2", "3", "4", "5", "6", "7"},
-                  {"3", "4", "5", "6", "7", "8"},
-                  {"4", "5", "6", "7", "8", "9"}});
-        chooseRows(entries(), {});
-        CLICK(m_main, "deleteEntryButton");
-        QCOMPARE(m_fx->prompts->last(), app + "You have not selected any entries for deletion.");
-        chooseRows(entries(), {1});
-        m_fx->prompts->answers << false;
-        CLICK(m_main, "deleteEntryButton");
-        QCOMPARE(m_fx->prompts->last(), app + "Are you sure you want to delete the selected entry?");
-        QVERIFY(m_fx->prompts->noByDefault.last()); // Enter does not delete
-        QCOMPARE(count(), QStringLiteral("4"));
-
-        chooseRows(entries(), {1, 3});
-        m_fx->prompts->answers << true;
-        const qsizetype shownBefore = m_fx->prompts->shown.size();
-        QTest::keyClick(entries(), Qt::Key_Delete); // the key asks as the button does
-        QCOMPARE(m_fx->prompts->last(), app + "Are you sure you want to delete the 2 selected entries?");
-        QCOMPARE(m_fx->prompts->shown.size(), shownBefore + 1); // no closing message
-        QCOMPARE(rowTexts(entries()), QStringList({"01 02 03 04 05 06", "03 04 05 06 07 08"}));
-        const QString file = m_fx->path("Western05DEC2026.lot");
-        QCOMPARE(EntryFile::ReadEntryCount(file), std::optional<int>(2));
-
-        chooseRows(entries(), {0, 1});
-        m_fx->prompts->answers << true;
-        CLICK(m_main, "deleteEntryButton");
-        QCOMPARE(m_fx->prompts->last(), app + "Done");
-        QCOMPARE(count(), QStringLiteral("0"));
-        m_main->setEntryDate(m_fx->today.addDays(4));
-        QVERIFY(!QFile::exists(file)); // emptied, then left
-    }
-
-    void wheelSetsAskFirst()
-    {
-        const QString wheelSet = m_fx->path("Western-6-4-3.lot");
-        QVERIFY(EntryFile::AppendEntryLine(wheelSet, {1, 2, 3, 4, 5, 6, 0}, 3));
-        m_main = m_fx->start();
-        QVERIFY(m_main->entrySet().open(wheelSet, 3, 9));
-        m_fx->prompts->answers << false << false << false;
-        QVERIFY(!openAdd());
-        chooseRows(entries(), {0});
-        CLICK(m_main, "editEntryButton");
-        CLICK(m_main, "deleteEntryButton");
-        const QString modifying =
-            "Modifying a wheel entry can change the guarantee of the wheel. Are you sure you want to "
-            "continue?";
-        QCOMPARE(m_fx->prompts->texts(),
-                 (QStringList{modifying,
-                              "Editing a wheel entry can change the guarantee of the wheel. Are you sure you want to "
-                              "continue?",
-                              modifying}));
-        m_fx->prompts->answers << true;
-        QCOMPARE(openAdd()->windowTitle(), QStringLiteral("Wheel Entry"));
-        openWindow("Form5")->close();
-        QCOMPARE(EntryFile::ReadEntryCount(wheelSet), std::optional<int>(1));
-    }
-
-    void checkAgainstRealDraw()
+    // On National 6/49 over its real history, whose newest draw is 11 20 32 35 38 45, bonus 9.
+    void addCheckEditDelete()
     {
         QVERIFY(ResultsFile::writeAll(m_fx->path("CAN1.rtl"), loadRealDraws()));
         m_main = m_fx->start();
         QTest::mouseClick(m_main->findChild<QWidget*>("nationalRadio"), Qt::LeftButton);
-        CLICK(m_main, "editEntryButton");
-        QCOMPARE(m_fx->prompts->last(), app + "There are no entries displayed to edit.");
-        // A line with two numbers and the bonus wins nothing, and no draw on the entries' date.
-        addLines({{"11", "20", "9", "1", "2", "3"}});
-        CLICK(m_main, "checkButton");
-        QCOMPARE(m_fx->prompts->last(), app + "You do not have any draw result listed to check against!");
-        m_main->setDrawDate(QDate(2026, 9, 23)); // the newest draw: 11 20 32 35 38 45, bonus 9
-        CLICK(m_main, "checkButton");
-        QCOMPARE(m_fx->prompts->last(), app + "No wins this time!");
-        QCOMPARE(fieldText(m_main, "totalWinsEdit"), QStringLiteral("0"));
+        CLICK_SAYS(m_fx, m_main, "deleteEntryButton", "There are no entries to delete");
+        CLICK_SAYS(m_fx, m_main, "editEntryButton", "There are no entries displayed to edit.");
+        QWidget* add = openAdd();
+        QCOMPARE(add->windowTitle(), QStringLiteral("National 6/94 Entries for  5 DEC 2026"));
+        QVERIFY(!add->findChild<QLineEdit*>("numberBox7")->isVisible());
+        TYPE_BOXES(add, {"5", "5", "50", "2", "3", "4"});
+        CLICK_SAYS(m_fx, add, "addButton", "One or more of your numbers are out of range for the game!");
+        TYPE_BOXES(add, {"11", "20", "9", "1", "2", "3"}); // two numbers and the bonus win nothing
+        CLICK(add, "addButton");
+        CLICK(add, "closeButton");
+        CLICK_SAYS(m_fx, m_main, "checkButton", "You do not have any draw result listed to check against!");
+        m_main->setDrawDate(QDate(2026, 9, 23));
+        CLICK_SAYS(m_fx, m_main, "checkButton", "No wins this time!");
 
         addLines({{"11", "20", "32", "35", "38", "9"}, {"11", "20", "32", "35", "9", "1"}});
-        QVERIFY(m_main->entrySet().path().endsWith("Nat64905DEC2026.lot"));
         // The winners are selected in one step: one at a time costs the square of their number.
         QSignalSpy selecting(entries()->selectionModel(), &QItemSelectionModel::selectionChanged);
         CLICK(m_main, "checkButton");
         QCOMPARE(selecting.count(), 1);
-        auto* winning = m_main->findChild<QAbstractItemView*>("winningList");
+        auto* winning = m_main->findChild<QAbstractItemView*>("winningList")->model();
         QCOMPARE(rowTexts(winning), QStringList({"09 11 20 32 35 38 (5+B)", "01 09 11 20 32 35 (4)"}));
         QCOMPARE(fieldText(m_main, "totalWinsEdit"), QStringLiteral("2"));
         QCOMPARE(chosenRows(), (QList<int>{1, 2}));
         CLICK(m_main, "editEntryButton");
-        QCOMPARE(m_fx->prompts->last(),
-                 app + "You have more than one entry selected. You must only select one entry at a time for editing.");
-
+        SAID(m_fx, "You have more than one entry selected. You must only select one entry at a time for editing.");
         // A plain click after a check chooses one line instead of adding it to the winners.
         clickRow(entries(), 0);
         QCOMPARE(chosenRows(), QList<int>{0});
-        chooseRows(entries(), {});
-        CLICK(m_main, "editEntryButton");
-        QCOMPARE(m_fx->prompts->last(), app + "You have not selected an entry to edit.");
+        clickRow(entries(), 0, Qt::ControlModifier);
+        CLICK_SAYS(m_fx, m_main, "editEntryButton", "You have not selected an entry to edit.");
+        CLICK_SAYS(m_fx, m_main, "deleteEntryButton", "You have not selected any entries for deletion.");
 
         // Winning lines belong to the lines as checked: an edit empties them.
         CLICK(m_main, "checkButton");
         clickRow(entries(), 1);
         CLICK(m_main, "editEntryButton");
         QWidget* editor = openWindow("editEntry");
-        QVERIFY(editor);
-        QVERIFY(!m_main->isInputEnabled());
+        QVERIFY(editor && !m_main->isInputEnabled());
         QCOMPARE(fieldText(editor, "numberBox1"), QStringLiteral("09"));
         TYPE_BOXES(editor, {"49", "45", "46", "47", "48", "44"});
         CLICK(editor, "changeButton");
         QVERIFY(m_main->isInputEnabled());
-        QCOMPARE(rowTexts(entries()).value(1), QStringLiteral("44 45 46 47 48 49"));
+        QCOMPARE(rowTexts(entries()->model()).value(1), QStringLiteral("44 45 46 47 48 49"));
         QCOMPARE(chosenRows(), QList<int>{1});
-        QCOMPARE(winning->model()->rowCount(), 0);
+        QCOMPARE(winning->rowCount(), 0);
         QCOMPARE(fieldText(m_main, "totalWinsEdit"), QStringLiteral("0"));
+
+        const QString file = m_main->entrySet().path();
+        m_fx->prompts.answers << false << true << true;
+        CLICK_SAYS(m_fx, m_main, "deleteEntryButton", "Are you sure you want to delete the selected entry?");
+        QVERIFY(m_fx->prompts.noByDefault.last()); // Enter does not delete
+        QCOMPARE(count(), QStringLiteral("3"));
+        clickRow(entries(), 0);
+        clickRow(entries(), 2, Qt::ControlModifier);
+        const qsizetype shownBefore = m_fx->prompts.shown.size();
+        QTest::keyClick(entries(), Qt::Key_Delete); // the key asks as the button does
+        SAID(m_fx, "Are you sure you want to delete the 2 selected entries?");
+        QCOMPARE(m_fx->prompts.shown.size(), shownBefore + 1); // no closing message
+        QCOMPARE(rowTexts(entries()->model()), QStringList{"44 45 46 47 48 49"});
+        QCOMPARE(EntryFile::ReadEntryCount(file), std::optional<int>(1));
+        clickRow(entries(), 0);
+        CLICK_SAYS(m_fx, m_main, "deleteEntryButton", "Done");
+        QCOMPARE(count(), QStringLiteral("0"));
+        m_main->setEntryDate(m_fx->today.addDays(4));
+        QVERIFY(!QFile::exists(file)); // emptied, then left
     }
 
-    void standingEntries()
+    // On Western 6/49, with no history.
+    void standingWheelSetsAndPrinting()
     {
+        m_fx->printers.names = {"Home"};
         m_main = m_fx->start();
-        TRIGGER(m_main, "actionSaveStanding");
-        QCOMPARE(m_fx->prompts->last(), app + "You do not have any entries displayed to save as a standing entry");
-        TRIGGER(m_main, "actionOpenStanding");
-        QCOMPARE(m_fx->prompts->last(), app + "You do not have a standing entry for this game!");
+
+        TRIGGER_SAYS(
+            m_fx, m_main, "actionSaveStanding", "You do not have any entries displayed to save as a standing entry");
+        TRIGGER_SAYS(m_fx, m_main, "actionOpenStanding", "You do not have a standing entry for this game!");
+        CLICK_SAYS(m_fx, m_main, "printWinningButton", "There is no list to print!");
+        addLines({{"1", "2", "3", "4", "5", "6"}, {"3", "9", "18", "27", "36", "45"}});
+        CLICK(m_main, "printEntriesButton");
+        QCOMPARE(m_fx->printers.jobs.size(), size_t(1));
+        QCOMPARE(m_fx->printers.jobs.front().printer, QStringLiteral("Home"));
+        QCOMPARE(m_fx->printers.jobs.front().lines, listPrintLines({"01 02 03 04 05 06", "03 09 18 27 36 45"}));
+        m_fx->printers.failJobs = true;
+        CLICK(m_main, "printEntriesButton");
+        QVERIFY(m_fx->prompts.last().contains("out of paper"));
+
         const QString standing = m_fx->path("StandWestern.lot");
-
-        addLines({{"1", "2", "3", "4", "5", "6"}, {"7", "8", "9", "10", "11", "12"}});
-        TRIGGER(m_main, "actionSaveStanding");
-        QCOMPARE(m_fx->prompts->last(), app + "Done!");
         const QString dated = m_fx->path("Western05DEC2026.lot");
+        TRIGGER_SAYS(m_fx, m_main, "actionSaveStanding", "Done!");
         QCOMPARE(readFileBytes(standing), readFileBytes(dated));
-
         addLines({{"13", "14", "15", "16", "17", "18"}});
-        m_fx->prompts->answers << false << true;
+        m_fx->prompts.answers << false << true;
         TRIGGER(m_main, "actionSaveStanding");
-        QCOMPARE(
-            m_fx->prompts->last(),
-            QStringLiteral("Drawsmith: You already have a standing for this game. Only one standing entry is allowed "
-                           "per game. Do you want to continue and overwrite your existing file?"));
+        QCOMPARE(m_fx->prompts.last(),
+                 QStringLiteral("Drawsmith: You already have a standing for this game. Only one standing entry is "
+                                "allowed per game. Do you want to continue and overwrite your existing file?"));
         QCOMPARE(EntryFile::ReadEntryCount(standing), std::optional<int>(2));
         TRIGGER(m_main, "actionSaveStanding");
         QCOMPARE(readFileBytes(standing), readFileBytes(dated));
@@ -222,64 +139,27 @@ private slots:
         QVERIFY(QFile::exists(emptyDated));
         TRIGGER(m_main, "actionOpenStanding");
         QVERIFY(!QFile::exists(emptyDated));
-        QCOMPARE(m_main->entrySet().path(), standing);
         QCOMPARE(count(), QStringLiteral("3"));
-        QCOMPARE(setName()->text(), QStringLiteral("Standing Entry"));
+        QCOMPARE(m_main->findChild<QLabel*>("setNameLabel")->text(), QStringLiteral("Standing Entry"));
         QWidget* add = openAdd(); // no weekday question for a standing entry
         QCOMPARE(add->windowTitle(), QStringLiteral("Standing Entry"));
-        add->close();
-        TRIGGER(m_main, "actionSaveStanding");
-        QCOMPARE(m_fx->prompts->last(), app + "Done.");
-
+        add->close(); // the frame's close button behaves as Close
+        QVERIFY(m_main->isInputEnabled());
+        TRIGGER_SAYS(m_fx, m_main, "actionSaveStanding", "Done.");
         CLICK(m_main, "datedEntryButton");
         QVERIFY(!m_main->findChild<QWidget*>("datedEntryButton")->isVisible());
-        QVERIFY(!setName()->isVisible()); // a dated list names itself by its date
+        QVERIFY(!m_main->findChild<QLabel*>("setNameLabel")->isVisible()); // a dated list names itself by its date
         QCOMPARE(m_main->entrySet().path(), emptyDated);
-    }
 
-    void printerSelectionAndPrinting()
-    {
-        m_main = m_fx->start();
-        TRIGGER(m_main, "actionSelectPrinter");
-        QWidget* selection = openWindow("Form30");
-        QVERIFY(selection);
-        QCOMPARE(selection->findChild<QComboBox*>("printerCombo")->currentText(),
-                 QStringLiteral("No Printer Available"));
-        CLICK(selection, "closeButton");
-        QVERIFY(!m_main->findChild<QWidget*>("printEntriesButton")->isEnabled());
-
-        m_fx->printers.names = {"Office", "Home"}; // printers installed while the program runs
-        TRIGGER(m_main, "actionSelectPrinter");
-        auto* combo = openWindow("Form30")->findChild<QComboBox*>("printerCombo");
-        QCOMPARE(combo->currentText(), QStringLiteral("Office"));
-        combo->setCurrentIndex(1);
-        CLICK(openWindow("Form30"), "closeButton");
-        QCOMPARE(readFileBytes(m_fx->path("print.dat")), QByteArray("Home") + QByteArray(251, ' '));
-
-        CLICK(m_main, "printWinningButton");
-        QCOMPARE(m_fx->prompts->last(), app + "There is no list to print!");
-        addLines({{"1", "2", "3", "4", "5", "6"}, {"3", "9", "18", "27", "36", "45"}});
-        CLICK(m_main, "printEntriesButton");
-        QCOMPARE(m_fx->printers.jobs.size(), size_t(1));
-        QCOMPARE(m_fx->printers.jobs.front().printer, QStringLiteral("Home"));
-        QCOMPARE(m_fx->printers.jobs.front().lines, listPrintLines({"01 02 03 04 05 06", "03 09 18 27 36 45"}));
-        m_fx->printers.failJobs = true;
-        CLICK(m_main, "printEntriesButton");
-        QVERIFY(m_fx->prompts->last().contains("out of paper"));
-    }
-
-    void suggestedLinesReachTheList()
-    {
-        QVERIFY(ResultsFile::writeAll(m_fx->path("CAN2.rtl"), loadRealDraws())); // Western, the first game
-        m_main = m_fx->start();
-        addLines({{"1", "2", "3", "4", "5", "6"}});
-        QWidget* add = openAdd();
-        QVERIFY(add);
-        QTest::keyClicks(add->findChild<QLineEdit*>("suggestCountEdit"), "4"); // "Total": three more
-        CLICK(add, "suggestAddButton");
-        QCOMPARE(count(), QStringLiteral("4"));
-        CLICK(add, "closeButton");
-        QCOMPARE(EntryFile::ReadEntryCount(m_main->entrySet().path()), std::optional<int>(4));
+        // A wheel set loses its guarantee when changed, so a change asks first.
+        const QString wheelSet = m_fx->path("Western-6-4-3.lot");
+        QVERIFY(EntryFile::AppendEntryLine(wheelSet, {1, 2, 3, 4, 5, 6, 0}, 3));
+        QVERIFY(m_main->entrySet().open(wheelSet, 3, 9));
+        m_fx->prompts.answers << false << true;
+        QVERIFY(!openAdd());
+        SAID(m_fx, "Modifying a wheel entry can change the guarantee of the wheel. Are you sure you want to continue?");
+        QCOMPARE(openAdd()->windowTitle(), QStringLiteral("Wheel Entry"));
+        openWindow("Form5")->close();
     }
 
     // Lotto Max from the selector to a ball's window, on a Tuesday of its 1..52 period.
@@ -308,7 +188,7 @@ private slots:
         CLICK(add, "addButton");
         CLICK(add, "closeButton");
         CLICK(m_main, "checkButton");
-        QCOMPARE(rowTexts(m_main->findChild<QAbstractItemView*>("winningList")),
+        QCOMPARE(rowTexts(m_main->findChild<QAbstractItemView*>("winningList")->model()),
                  QStringList{"01 07 08 24 38 41 43 (5+B)"});
 
         CLICK(m_main, "statsButton");
@@ -330,15 +210,79 @@ private slots:
         QTRY_VERIFY(m_main->isInputEnabled());
     }
 
+    // The edit and add windows over an entry set of their own, when the set refuses a line.
+    void failedWrites()
+    {
+        const QString name = QStringLiteral("Ontario05DEC2026.lot");
+        QVERIFY(m_fx->entries.open(m_fx->path(name), 6));
+        QVERIFY(m_fx->entries.append({{1, 2, 3, 4, 5, 6, 0}, {7, 8, 9, 10, 11, 12, 0}}));
+        // Another copy of the program deletes the line being edited: nothing is changed, and the
+        // window closes on the lines shown afresh.
+        QPointer<editEntry> stale = new editEntry(m_fx->entries, 0, m_fx->entries.lines()[0], nullptr);
+        stale->show();
+        QVERIFY(EntryFile::DeleteEntryLine(m_fx->entries.path(), 1));
+        TYPE_BOXES(stale, {"40", "41", "42", "43", "44", "45"});
+        CLICK(stale, "changeButton");
+        QVERIFY2(m_fx->prompts.last().contains("changed outside the program"), qPrintable(m_fx->prompts.last()));
+        QVERIFY(!stale || !stale->isVisible());
+        QCOMPARE(EntryFile::readAllLines(m_fx->entries.path()),
+                 std::optional(std::vector<EntryNumbers>{{7, 8, 9, 10, 11, 12, 0}}));
+
+        // A set file that turned into a folder cannot be written: the add window says so and stays.
+        QVERIFY(QDir(m_fx->dir.path()).mkdir("StandBC.lot"));
+        Form5* add = openAlone(4, QStringLiteral("StandBC.lot"));
+        TYPE_BOXES(add, {"1", "2", "3", "4", "5", "6"});
+        CLICK(add, "addButton");
+        QVERIFY2(m_fx->prompts.last().contains("StandBC.lot"), qPrintable(m_fx->prompts.last()));
+        QCOMPARE(m_fx->entries.count(), 0);
+        QVERIFY(add->isVisible());
+    }
+
+    // Over 20 copies of one draw, which yield one line and then nothing new.
+    void suggestionsStop_data()
+    {
+        // Pressed as soon as the run lets events through; "enter": none, the run starts by Enter.
+        QTest::addColumn<QString>("stop");
+        QTest::addColumn<QString>("message");
+        const QString noFurther = "1 of 5 lines were added. No further line was found in 200000 attempts";
+        QTest::newRow("no further line") << QString() << noFurther;
+        QTest::newRow("cancel keeps the line made") << "suggestCancelButton" << QString();
+        QTest::newRow("closing stops, then closes") << "close" << QString();
+        // Enter presses the button of the frame typed in, and only that one.
+        QTest::newRow("Enter in Enter No") << "enter" << noFurther;
+    }
+
+    void suggestionsStop()
+    {
+        QFETCH(QString, stop);
+        QFETCH(QString, message);
+        QVERIFY(ResultsFile::writeAll(m_fx->path("CAN1.rtl"), std::vector<DrawRecord>(20, loadRealDraws().back())));
+        Form5* add = openAlone(1, QStringLiteral("StandLotto.lot"));
+        QSignalSpy closed(add, &ChildWindow::closed);
+        CLICK(add, "suggestCancelButton"); // a Cancel while nothing runs stops no later run
+        auto* count = add->findChild<QLineEdit*>("suggestCountEdit");
+        QTest::keyClicks(count, "5");
+        QTest::mouseClick(add->findChild<QWidget*>("additionalRadio"), Qt::LeftButton);
+        if (stop == "close")
+            QTimer::singleShot(0, add, &QWidget::close);
+        else if (stop.endsWith("Button"))
+            QTimer::singleShot(0, add, [&] { QTest::mouseClick(add->findChild<QPushButton*>(stop), Qt::LeftButton); });
+        if (stop == "enter") {
+            QTest::mouseClick(count, Qt::LeftButton);
+            QTest::keyClick(count, Qt::Key_Return);
+        } else {
+            CLICK(add, "suggestAddButton");
+        }
+        QCOMPARE(EntryFile::ReadEntryCount(m_fx->entries.path()), std::optional<int>(1));
+        QCOMPARE(m_fx->prompts.texts().value(0).left(message.size()), message);
+        QCOMPARE(m_fx->prompts.shown.size(), message.isEmpty() ? 0 : 1);
+        QCOMPARE(closed.count(), stop == "close" ? 1 : 0);
+    }
+
 private:
     QAbstractItemView* entries() const
     {
         return m_main->findChild<QAbstractItemView*>("entryList");
-    }
-
-    QLabel* setName() const
-    {
-        return m_main->findChild<QLabel*>("setNameLabel");
     }
 
     QString count() const
@@ -372,7 +316,16 @@ private:
         return rows;
     }
 
-    const QString app = QStringLiteral("Drawsmith Canada: ");
+    // An add window over the fixture's own entry set, without the main window.
+    Form5* openAlone(int gameId, const QString& name)
+    {
+        m_fx->entries.open(m_fx->path(name), gameId);
+        const QString history = m_fx->path(GameCatalogue::game(gameId).resultsFile);
+        auto* add = new Form5(m_fx->entries, QStringLiteral("Standing Entry"), history, m_fx->random, nullptr);
+        add->show();
+        return add;
+    }
+
     std::unique_ptr<MainWindowFixture> m_fx;
     Form1* m_main = nullptr;
 };

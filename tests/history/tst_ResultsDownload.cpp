@@ -9,7 +9,6 @@
 
 #include <QDir>
 #include <QNetworkAccessManager>
-#include <QQueue>
 #include <QSignalSpy>
 #include <QSslConfiguration>
 #include <QSslSocket>
@@ -30,14 +29,14 @@ struct ScriptedQuestions : ResultsDownload::Questions
     {
         asked << question;
         overwriting << overwrites;
-        return !answers.isEmpty() && answers.dequeue();
+        return !answers.isEmpty() && answers.takeFirst();
     }
     void warn(const QString& message) override
     {
         informed << message;
     }
 
-    QQueue<bool> answers;
+    QList<bool> answers;
     QStringList asked;
     QList<bool> overwriting;
     QStringList informed;
@@ -56,26 +55,213 @@ class tst_ResultsDownload : public QObject
     Q_OBJECT
 
 private slots:
-    void init();
-    void verify_data();
-    void verify();
-    void download_data();
-    void download();
-    void redirects();
-    void httpsChecksTheCertificate();
-    void eachGameOnItsOwn();
-    void nothingSelected();
-    void serverAddress_data();
-    void serverAddress();
-    void damagedSettings_data();
-    void damagedSettings();
+    void init()
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        m_server = std::make_unique<LoopbackHttpServer>();
+        m_questions = ScriptedQuestions();
+        m_statuses.clear();
+        m_path = m_dir->filePath("CAN1.rtl");
+        m_before = officialHistory(100);
+        QVERIFY(writeFileBytes(m_path, m_before));
+    }
+
+    void verify_data()
+    {
+        QTest::addColumn<int>("gameId");
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<QString>("reason"); // "" when accepted
+        const QByteArray full = officialHistory(4453);
+        const QByteArray seven = super7History(60);
+        QTest::newRow("official history") << 1 << full << "";
+        const QByteArray page = "<html><body>Not Found</body></html>";
+        QTest::newRow("stale record after the count") << 1 << full + full.left(28) << "";
+        QTest::newRow("same date twice") << 1 << with16(with16(full, 2, 6, 12), 2, 8, 6) << "record 2: not dated after";
+        QTest::newRow("a sound draw, then a web page") << 1 << officialHistory(1) + page << "63 bytes are not whole";
+        QTest::newRow("empty") << 1 << QByteArray() << "0 bytes";
+        QTest::newRow("count above the largest") << 1 << with16(full, 1, 0, 32768) << "a count of 32768";
+        QTest::newRow("cut short") << 1 << full.left(full.size() - 1) << "4453 draws announced";
+        QTest::newRow("bonus 0 in the last record") << 1 << with16(full, 4453, 26, 0) << "record 4453: the bonus 0";
+        QTest::newRow("super 7 with 48") << 2 << with16(seven, 45, 24, 48) << "record 45: the number 48";
+        // Each draw is held to the range of its date: Lotto Max drew up to 50 from May 2019, 52 from April 2026.
+        const QByteArray max = lottoMaxHistory();
+        QTest::newRow("lotto max") << 8 << max << "";
+        QTest::newRow("lotto max with 52 in 2019")
+            << 8 << with16(max, 505, 24, 52) << "record 505: the number 52 is not within 1 to 50";
+    }
+
+    void verify()
+    {
+        QFETCH(int, gameId);
+        QFETCH(QByteArray, body);
+        QFETCH(QString, reason);
+        QString why;
+        const auto accepted = DownloadedHistory::verify(body, gameId, &why);
+        QCOMPARE(accepted.has_value(), reason.isEmpty());
+        QVERIFY2(reason.isEmpty() ? why.isEmpty() : why.startsWith(reason), qPrintable(why));
+    }
+
+    void download_data()
+    {
+        addDownloadColumns();
+        const QByteArray full = officialHistory(4453);
+        const QString tooLarge =
+            QStringLiteral("National 6/49: The file is too large: the server sent more than a history file can hold.");
+        // As many draws as the player has, so the question names the date; a stale record tells the files apart.
+        QTest::newRow("same count asks about the date")
+            << 200 << Mode::Plain << officialHistory(100) + full.mid(100 * 28, 28) << true << QList<bool>{true}
+            << QStringList{"Do you want to replace your current results for National 6/49 with those up to 5/5/1984"}
+            << true << allDone << "";
+        QTest::newRow("one bad record deep inside")
+            << 200 << Mode::Chunked << with16(full, 4000, 18, 0) << true << QList<bool>{false}
+            << QStringList{corruptNational} << false << stoppedCorrupt
+            << "National 6/49: record 4000: the number 0 is not within 1 to 49";
+        QTest::newRow("larger than any history, chunked")
+            << 200 << Mode::Chunked << full.repeated(8) << false << QList<bool>{false} << QStringList{failedNational}
+            << false << stoppedFailed << tooLarge;
+        QTest::newRow("larger than any history, with length")
+            << 200 << Mode::Plain << full.repeated(8) << false << QList<bool>{true} << QStringList{failedNational}
+            << false << someFailed << tooLarge;
+        QTest::newRow("silent server times out")
+            << 200 << Mode::Silent << QByteArray() << true << QList<bool>{true} << QStringList{failedNational} << false
+            << someFailed << "National 6/49: The server did not answer within 0.3 seconds.";
+        QTest::newRow("trickling server meets the deadline")
+            << 200 << Mode::Trickle << full << true << QList<bool>{true} << QStringList{failedNational} << false
+            << someFailed << "National 6/49: The server did not send the whole file within 0.3 seconds.";
+    }
+
+    void download()
+    {
+        const DownloadCase c = fetchDownloadCase();
+        m_server->serve("/dwnld/CAN1.rtl", c.answer);
+        m_questions.answers << c.answers;
+        run({1},
+            c.checkBefore,
+            c.answer.mode == Mode::Silent ? 300 : 5000,
+            c.answer.mode == Mode::Trickle ? 300 : NetworkTransfer::DefaultDeadlineMs);
+        QCOMPARE(m_questions.asked, c.questions);
+        QCOMPARE(readFileBytes(m_path), c.replaced ? c.answer.body : m_before);
+        QCOMPARE(m_statuses.last(), c.finalStatus);
+        QCOMPARE(m_reason, c.reason);
+        QCOMPARE(m_server->requests, QStringList{"/dwnld/CAN1.rtl"});
+        if (!c.replaced)
+            return;
+        m_statuses.removeDuplicates();
+        QCOMPARE(m_statuses,
+                 (QStringList{"Looking up the IP address of the specified host computer",
+                              "Connecting to the host computer",
+                              "Successfully sent the request",
+                              "Receiving a response from the host computer",
+                              "The request has completed and all data has been received",
+                              allDone}));
+    }
+
+    // https is fetched only from a server whose certificate the system trusts.
+    void httpsChecksTheCertificate()
+    {
+        QVERIFY2(QSslSocket::supportsSsl(), "this Qt has no TLS backend, so https downloads cannot work");
+        const QByteArray full = officialHistory(4453);
+        m_server = std::make_unique<LoopbackHttpServer>(LoopbackHttpServer::Tls::On);
+        m_server->serve("/dwnld/CAN1.rtl", {200, full, Mode::Plain, {}});
+        m_questions.answers << true;
+        run({1}, false);
+        QCOMPARE(m_questions.asked, QStringList{failedNational});
+        QCOMPARE(m_statuses.last(), someFailed);
+        QCOMPARE(m_server->requests, QStringList{});
+        QCOMPARE(readFileBytes(m_path), m_before);
+
+        const QSslConfiguration untrusting = QSslConfiguration::defaultConfiguration();
+        QSslConfiguration trusting = untrusting;
+        trusting.addCaCertificate(LoopbackHttpServer::certificate());
+        QSslConfiguration::setDefaultConfiguration(trusting);
+        m_questions = ScriptedQuestions();
+        run({1}, false);
+        QSslConfiguration::setDefaultConfiguration(untrusting);
+        QCOMPARE(m_statuses.last(), allDone);
+        QCOMPARE(readFileBytes(m_path), full);
+    }
+
+    // National 6/49 declined, Super 7 replaced, Ontario's history unwritable (a folder stands in its place),
+    // Lotto Max replaced.
+    void eachGameOnItsOwn()
+    {
+        const QByteArray seven = super7History(300);
+        QVERIFY(writeFileBytes(m_dir->filePath("CAN7.rtl"), super7History(10)));
+        QVERIFY(QDir(m_dir->path()).mkdir("CAN5.rtl"));
+        m_server->serve("/dwnld/CAN1.rtl", {200, officialHistory(4453), Mode::Plain, {}});
+        m_server->serve("/dwnld/CAN7.rtl", {200, seven, Mode::Chunked, {}});
+        m_server->serve("/dwnld/CAN5.rtl", {200, officialHistory(20), Mode::Plain, {}});
+        m_server->serve("/dwnld/CAN6.rtl", {200, lottoMaxHistory(), Mode::Plain, {}});
+        m_questions.answers << false << true << true << true;
+        run({1, 2, 6, 8}, true);
+        QCOMPARE(m_questions.asked,
+                 (QStringList{replaceNational,
+                              "Do you want to replace your current results for Super 7 with those up to 29/9/2006",
+                              "Do you want to replace your current results for Ontario with those up to 23/10/1982",
+                              "Do you want to replace your current results for Lotto Max with those up to 25/9/2026"}));
+        QVERIFY(m_statuses.contains("You cancelled the update for National 6/49"));
+        QCOMPARE(m_questions.informed.size(), 1);
+        QVERIFY2(m_questions.informed[0].contains("CAN5.rtl"), qPrintable(m_questions.informed[0]));
+        QCOMPARE(m_statuses.last(), someFailed);
+        QCOMPARE(readFileBytes(m_path), m_before);
+        QCOMPARE(readFileBytes(m_dir->filePath("CAN7.rtl")), seven);
+        QVERIFY(QFileInfo(m_dir->filePath("CAN5.rtl")).isDir());
+        QCOMPARE(readFileBytes(m_dir->filePath("CAN6.rtl")), lottoMaxHistory());
+
+        // Nothing chosen: the run does not start.
+        run({}, true);
+        QCOMPARE(m_questions.informed.last(), "Nothing selected for download!");
+    }
+
+    void damagedSettings_data()
+    {
+        QTest::addColumn<QByteArray>("ini"); // null: a pipe stands in its place
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("junk") << QByteArray("GIF89a\xff\xfe") << "the file names no server address.";
+        QTest::newRow("control characters")
+            << QByteArray("[download]\x01\nbase=http://example.ca/dwnld/\n") << "the file holds control characters.";
+        QTest::newRow("pipe") << QByteArray() << "not a plain file";
+    }
+
+    // A download.ini the program did not write as it stands names no server: it is reported, never
+    // replaced by the default address.
+    void damagedSettings()
+    {
+        QFETCH(QByteArray, ini);
+        QFETCH(QString, reason);
+        const QString path = m_dir->filePath(DownloadServer::SettingsFile);
+        if (ini.isNull())
+            QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        else
+            QVERIFY(writeFileBytes(path, ini));
+        QString error;
+        QCOMPARE(DownloadServer::baseAddress(m_dir->path(), &error), std::nullopt);
+        QCOMPARE(error, QDir::toNativeSeparators(path) + ": " + reason);
+    }
 
 private:
     // Runs the downloader over the games until it ends.
     void run(const std::vector<int>& games,
              bool checkBeforeOverwriting,
              int timeoutMs = 5000,
-             int deadlineMs = NetworkTransfer::DefaultDeadlineMs);
+             int deadlineMs = NetworkTransfer::DefaultDeadlineMs)
+    {
+        QNetworkAccessManager network;
+        NetworkTransfer transfer(network, timeoutMs, deadlineMs);
+        ResultsDownload download(transfer, m_questions);
+        connect(&download, &ResultsDownload::statusChanged, this, [this](const QString& s) { m_statuses << s; });
+        connect(&download, &ResultsDownload::detailChanged, this, [this](const QString& s) { m_reason = s; });
+        QSignalSpy finished(&download, &ResultsDownload::finished);
+        const qsizetype scripted = m_questions.answers.size();
+        QCOMPARE(download.start(m_dir->path(), m_server->base(), games, checkBeforeOverwriting), !games.empty());
+        if (games.empty())
+            return;
+        QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 10000);
+        // Every question was scripted, and only one whose Yes replaces a history says so (its safe answer is No).
+        QCOMPARE(m_questions.asked.size(), scripted);
+        for (qsizetype i = 0; i < m_questions.asked.size(); ++i)
+            QCOMPARE(m_questions.overwriting[i], !m_questions.asked[i].endsWith("the other results?"));
+    }
 
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<LoopbackHttpServer> m_server;
@@ -85,280 +271,6 @@ private:
     QString m_path; // the National 6/49 history, first holding m_before
     QByteArray m_before;
 };
-
-void tst_ResultsDownload::init()
-{
-    m_dir = std::make_unique<QTemporaryDir>();
-    m_server = std::make_unique<LoopbackHttpServer>();
-    m_questions = ScriptedQuestions();
-    m_statuses.clear();
-    m_path = m_dir->filePath("CAN1.rtl");
-    m_before = officialHistory(100);
-    QVERIFY(writeFileBytes(m_path, m_before));
-}
-
-void tst_ResultsDownload::run(const std::vector<int>& games, bool checkBeforeOverwriting, int timeoutMs, int deadlineMs)
-{
-    QNetworkAccessManager network;
-    NetworkTransfer transfer(network, timeoutMs, deadlineMs);
-    ResultsDownload download(transfer, m_questions);
-    connect(&download, &ResultsDownload::statusChanged, this, [this](const QString& s) { m_statuses << s; });
-    connect(&download, &ResultsDownload::detailChanged, this, [this](const QString& s) { m_reason = s; });
-    QSignalSpy finished(&download, &ResultsDownload::finished);
-    const qsizetype scripted = m_questions.answers.size();
-    QCOMPARE(download.start(m_dir->path(), m_server->base(), games, checkBeforeOverwriting), !games.empty());
-    if (games.empty())
-        return;
-    QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 10000);
-    // Every question was scripted, and only one whose Yes replaces a history says so (its safe answer is No).
-    QCOMPARE(m_questions.asked.size(), scripted);
-    for (qsizetype i = 0; i < m_questions.asked.size(); ++i)
-        QCOMPARE(m_questions.overwriting[i], !m_questions.asked[i].endsWith("the other results?"));
-}
-
-void tst_ResultsDownload::verify_data()
-{
-    QTest::addColumn<int>("gameId");
-    QTest::addColumn<QByteArray>("body");
-    QTest::addColumn<QString>("reason"); // "" when accepted
-    const QByteArray full = officialHistory(4453);
-    const QByteArray seven = super7History(60);
-    QTest::newRow("official history") << 1 << full << "";
-    const QByteArray page = "<html><body>Not Found</body></html>";
-    QTest::newRow("stale record after the count") << 1 << full + full.left(28) << "";
-    QTest::newRow("same date twice") << 1 << with16(with16(full, 2, 6, 12), 2, 8, 6) << "record 2: not dated after";
-    QTest::newRow("a sound draw, then a web page") << 1 << officialHistory(1) + page << "63 bytes are not whole";
-    QTest::newRow("a sound draw, then a page of whole records")
-        << 1 << officialHistory(1) + page.leftJustified(56) << "record 2: no such date";
-    QTest::newRow("super 7") << 2 << seven << "";
-    QTest::newRow("empty") << 1 << QByteArray() << "0 bytes";
-    QTest::newRow("count 0") << 1 << with16(full, 1, 0, 0) << "a count of 0";
-    QTest::newRow("count above the largest") << 1 << with16(full, 1, 0, 32768) << "a count of 32768";
-    QTest::newRow("cut short") << 1 << full.left(full.size() - 1) << "4453 draws announced";
-    QTest::newRow("30 February deep inside")
-        << 1 << with16(with16(full, 3000, 6, 30), 3000, 8, 2) << "record 3000: no such date";
-    QTest::newRow("dated before the one above") << 1 << with16(full, 4000, 10, 1990) << "record 4000: not dated after";
-    QTest::newRow("6/49 number 50") << 1 << with16(full, 200, 22, 50) << "record 200: the number 50";
-    QTest::newRow("6/49 number twice") << 1 << with16(full, 201, 14, RecordFile::get16(full, 200 * 28 + 12))
-                                       << "record 201: the number";
-    QTest::newRow("bonus 0 in the last record") << 1 << with16(full, 4453, 26, 0) << "record 4453: the bonus 0";
-    QTest::newRow("super 7 with 48") << 2 << with16(seven, 45, 24, 48) << "record 45: the number 48";
-    // Each draw is held to the range of its date: Lotto Max drew up to 50 from May 2019, 52 from April 2026.
-    const QByteArray max = lottoMaxHistory();
-    QTest::newRow("lotto max") << 8 << max << "";
-    QTest::newRow("lotto max with 52 in 2019")
-        << 8 << with16(max, 505, 24, 52) << "record 505: the number 52 is not within 1 to 50";
-}
-
-void tst_ResultsDownload::verify()
-{
-    QFETCH(int, gameId);
-    QFETCH(QByteArray, body);
-    QFETCH(QString, reason);
-    QString why;
-    const auto accepted = DownloadedHistory::verify(body, gameId, &why);
-    QCOMPARE(accepted.has_value(), reason.isEmpty());
-    QVERIFY2(reason.isEmpty() ? why.isEmpty() : why.startsWith(reason), qPrintable(why));
-}
-
-void tst_ResultsDownload::download_data()
-{
-    addDownloadColumns();
-    const QByteArray full = officialHistory(4453);
-    const QString tooLarge =
-        QStringLiteral("National 6/49: The file is too large: the server sent more than a history file can hold.");
-    // As many draws as the player has, so the question names the date; a stale record tells the files apart.
-    QTest::newRow("same count asks about the date")
-        << 200 << Mode::Plain << officialHistory(100) + full.mid(100 * 28, 28) << true << QList<bool>{true}
-        << QStringList{"Do you want to replace your current results for National 6/49 with those up to 5/5/1984"}
-        << true << allDone << "";
-    QTest::newRow("one bad record deep inside")
-        << 200 << Mode::Chunked << with16(full, 4000, 18, 0) << true << QList<bool>{false}
-        << QStringList{corruptNational} << false << stoppedCorrupt
-        << "National 6/49: record 4000: the number 0 is not within 1 to 49";
-    QTest::newRow("larger than any history, chunked")
-        << 200 << Mode::Chunked << full.repeated(8) << false << QList<bool>{false} << QStringList{failedNational}
-        << false << stoppedFailed << tooLarge;
-    QTest::newRow("larger than any history, with length")
-        << 200 << Mode::Plain << full.repeated(8) << false << QList<bool>{true} << QStringList{failedNational} << false
-        << someFailed << tooLarge;
-    QTest::newRow("silent server times out")
-        << 200 << Mode::Silent << QByteArray() << true << QList<bool>{true} << QStringList{failedNational} << false
-        << someFailed << "National 6/49: The server did not answer within 0.3 seconds.";
-    QTest::newRow("trickling server meets the deadline")
-        << 200 << Mode::Trickle << full << true << QList<bool>{true} << QStringList{failedNational} << false
-        << someFailed << "National 6/49: The server did not send the whole file within 0.3 seconds.";
-}
-
-void tst_ResultsDownload::download()
-{
-    const DownloadCase c = fetchDownloadCase();
-    m_server->serve("/dwnld/CAN1.rtl", c.answer);
-    m_questions.answers << c.answers;
-    run({1},
-        c.checkBefore,
-        c.answer.mode == Mode::Silent ? 300 : 5000,
-        c.answer.mode == Mode::Trickle ? 300 : NetworkTransfer::DefaultDeadlineMs);
-    QCOMPARE(m_questions.asked, c.questions);
-    QCOMPARE(readFileBytes(m_path), c.replaced ? c.answer.body : m_before);
-    QCOMPARE(m_statuses.last(), c.finalStatus);
-    QCOMPARE(m_reason, c.reason);
-    QCOMPARE(m_server->requests, QStringList{"/dwnld/CAN1.rtl"});
-    if (!c.replaced)
-        return;
-    m_statuses.removeDuplicates();
-    QCOMPARE(m_statuses,
-             (QStringList{"Looking up the IP address of the specified host computer",
-                          "Connecting to the host computer",
-                          "Successfully sent the request",
-                          "Receiving a response from the host computer",
-                          "The request has completed and all data has been received",
-                          allDone}));
-}
-
-// A redirect is followed to the file; a redirect loop ends as a failed transfer.
-void tst_ResultsDownload::redirects()
-{
-    const QByteArray full = officialHistory(4453);
-    m_server->serve("/dwnld/CAN1.rtl", {302, {}, Mode::Plain, m_server->address("/mirror/CAN1.rtl").toEncoded()});
-    m_server->serve("/mirror/CAN1.rtl", {200, full, Mode::Plain, {}});
-    run({1}, false);
-    QCOMPARE(m_statuses.last(), allDone);
-    QCOMPARE(readFileBytes(m_path), full);
-
-    m_server->serve("/dwnld/CAN1.rtl", {302, {}, Mode::Plain, "/dwnld/CAN1.rtl"});
-    m_questions.answers << true;
-    run({1}, false);
-    QCOMPARE(m_questions.asked, QStringList{failedNational});
-    QVERIFY(m_statuses.contains("An error occured in communicating with the host computer"));
-    QCOMPARE(m_statuses.last(), someFailed);
-    QCOMPARE(readFileBytes(m_path), full);
-
-    // A silent server behind a redirect still meets the time limit.
-    m_server->serve("/dwnld/CAN1.rtl", {302, {}, Mode::Plain, "/silent/CAN1.rtl"});
-    m_server->serve("/silent/CAN1.rtl", {200, {}, Mode::Silent, {}});
-    m_questions.asked.clear();
-    m_questions.overwriting.clear();
-    m_questions.answers << true;
-    run({1}, false, 300);
-    QCOMPARE(m_questions.asked, QStringList{failedNational});
-    QCOMPARE(m_statuses.last(), someFailed);
-    QCOMPARE(readFileBytes(m_path), full);
-}
-
-// https is fetched only from a server whose certificate the system trusts.
-void tst_ResultsDownload::httpsChecksTheCertificate()
-{
-    QVERIFY2(QSslSocket::supportsSsl(), "this Qt has no TLS backend, so https downloads cannot work");
-    const QByteArray full = officialHistory(4453);
-    m_server = std::make_unique<LoopbackHttpServer>(LoopbackHttpServer::Tls::On);
-    m_server->serve("/dwnld/CAN1.rtl", {200, full, Mode::Plain, {}});
-    m_questions.answers << true;
-    run({1}, false);
-    QCOMPARE(m_questions.asked, QStringList{failedNational});
-    QCOMPARE(m_statuses.last(), someFailed);
-    QCOMPARE(m_server->requests, QStringList{});
-    QCOMPARE(readFileBytes(m_path), m_before);
-
-    const QSslConfiguration untrusting = QSslConfiguration::defaultConfiguration();
-    QSslConfiguration trusting = untrusting;
-    trusting.addCaCertificate(LoopbackHttpServer::certificate());
-    QSslConfiguration::setDefaultConfiguration(trusting);
-    m_questions.asked.clear();
-    m_questions.overwriting.clear();
-    run({1}, false);
-    QSslConfiguration::setDefaultConfiguration(untrusting);
-    QCOMPARE(m_statuses.last(), allDone);
-    QCOMPARE(readFileBytes(m_path), full);
-}
-
-// National 6/49 declined, Super 7 replaced, Ontario's history unwritable (a folder stands in its place),
-// Lotto Max replaced.
-void tst_ResultsDownload::eachGameOnItsOwn()
-{
-    const QByteArray seven = super7History(300);
-    QVERIFY(writeFileBytes(m_dir->filePath("CAN7.rtl"), super7History(10)));
-    QVERIFY(QDir(m_dir->path()).mkdir("CAN5.rtl"));
-    m_server->serve("/dwnld/CAN1.rtl", {200, officialHistory(4453), Mode::Plain, {}});
-    m_server->serve("/dwnld/CAN7.rtl", {200, seven, Mode::Chunked, {}});
-    m_server->serve("/dwnld/CAN5.rtl", {200, officialHistory(20), Mode::Plain, {}});
-    m_server->serve("/dwnld/CAN6.rtl", {200, lottoMaxHistory(), Mode::Plain, {}});
-    m_questions.answers << false << true << true << true;
-    run({1, 2, 6, 8}, true);
-    QCOMPARE(m_questions.asked,
-             (QStringList{replaceNational,
-                          "Do you want to replace your current results for Super 7 with those up to 29/9/2006",
-                          "Do you want to replace your current results for Ontario with those up to 23/10/1982",
-                          "Do you want to replace your current results for Lotto Max with those up to 25/9/2026"}));
-    QVERIFY(m_statuses.contains("You cancelled the update for National 6/49"));
-    QCOMPARE(m_questions.informed.size(), 1);
-    QVERIFY2(m_questions.informed[0].contains("CAN5.rtl"), qPrintable(m_questions.informed[0]));
-    QCOMPARE(m_statuses.last(), someFailed);
-    QCOMPARE(readFileBytes(m_path), m_before);
-    QCOMPARE(readFileBytes(m_dir->filePath("CAN7.rtl")), seven);
-    QVERIFY(QFileInfo(m_dir->filePath("CAN5.rtl")).isDir());
-    QCOMPARE(readFileBytes(m_dir->filePath("CAN6.rtl")), lottoMaxHistory());
-}
-
-void tst_ResultsDownload::nothingSelected()
-{
-    run({}, true);
-    QCOMPARE(m_questions.informed, QStringList{"Nothing selected for download!"});
-}
-
-void tst_ResultsDownload::serverAddress_data()
-{
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("stored"); // "" when refused
-    QTest::newRow("no closing slash") << " https://example.ca:8443/lotto/dwnld "
-                                      << "https://example.ca:8443/lotto/dwnld/";
-    QTest::newRow("no server") << "http:///dwnld/" << QString();
-    QTest::newRow("query") << "http://example.ca/get?file=" << QString();
-    QTest::newRow("words") << "results please" << QString();
-    QTest::newRow("encoded blank") << "http://example.ca/my%20draws/"
-                                   << "http://example.ca/my draws/";
-}
-
-void tst_ResultsDownload::serverAddress()
-{
-    QFETCH(QString, typed);
-    QFETCH(QString, stored);
-    QString error;
-    QCOMPARE(DownloadServer::setBaseAddress(m_dir->path(), typed, &error), !stored.isEmpty());
-    const QUrl after = DownloadServer::baseAddress(m_dir->path()).value();
-    QCOMPARE(after.toString(), stored.isEmpty() ? QString(DownloadServer::DefaultBaseAddress) : stored);
-    // The address window offers the stored address for editing; confirming it must keep it.
-    QCOMPARE(DownloadServer::parseBaseAddress(DownloadServer::addressText(after)), std::optional<QUrl>(after));
-}
-
-void tst_ResultsDownload::damagedSettings_data()
-{
-    QTest::addColumn<QByteArray>("ini"); // null: a pipe stands in its place
-    QTest::addColumn<QString>("reason");
-    QTest::newRow("junk") << QByteArray("GIF89a\xff\xfe") << "the file names no server address.";
-    QTest::newRow("control characters") << QByteArray("[download]\x01\nbase=http://example.ca/dwnld/\n")
-                                        << "the file holds control characters.";
-    QTest::newRow("ftp") << QByteArray("base=ftp://example.ca/dwnld/")
-                         << "The address must start with http:// or https://.";
-    QTest::newRow("file") << QByteArray("base=file:///etc/\n") << "The address must start with http:// or https://.";
-    QTest::newRow("pipe") << QByteArray() << "not a plain file";
-}
-
-// A download.ini the program did not write as it stands names no server: it is reported, never
-// replaced by the default address.
-void tst_ResultsDownload::damagedSettings()
-{
-    QFETCH(QByteArray, ini);
-    QFETCH(QString, reason);
-    const QString path = m_dir->filePath(DownloadServer::SettingsFile);
-    if (ini.isNull())
-        QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
-    else
-        QVERIFY(writeFileBytes(path, ini));
-    QString error;
-    QCOMPARE(DownloadServer::baseAddress(m_dir->path(), &error), std::nullopt);
-    QCOMPARE(error, QDir::toNativeSeparators(path) + ": " + reason);
-}
 
 QTEST_GUILESS_MAIN(tst_ResultsDownload)
 #include "tst_ResultsDownload.moc"

@@ -1,4 +1,3 @@
-#include "AppFolder.h"
 #include "AppFolderLock.h"
 #include "GameCatalogue.h"
 #include "ProgramFolders.h"
@@ -18,34 +17,28 @@ private slots:
     {
         QTest::addColumn<int>("gameId");
         QTest::addColumn<QDate>("date");
-        QTest::addColumn<int>("highest");
         QTest::addColumn<QString>("days");
+        QTest::addColumn<int>("highest");
         QTest::addColumn<QString>("fiveAndBonus");
-        QTest::newRow("6/49") << 1 << QDate(2019, 5, 14) << 49 << "Wednesday or Saturday"
-                              << "(5+B)";
-        QTest::newRow("Super 7") << 2 << QDate(2005, 1, 7) << 47 << "Friday"
-                                 << "(5)";
-        QTest::newRow("Lotto Max 7/49 last day") << 8 << QDate(2019, 5, 10) << 49 << "Friday"
-                                                 << "(5)";
-        QTest::newRow("Lotto Max 7/50 first day") << 8 << QDate(2019, 5, 14) << 50 << "Tuesday or Friday"
-                                                  << "(5+B)";
-        QTest::newRow("Lotto Max 7/50 last day") << 8 << QDate(2026, 4, 13) << 50 << "Tuesday or Friday"
-                                                 << "(5+B)";
-        QTest::newRow("Lotto Max 7/52") << 8 << QDate(2026, 4, 14) << 52 << "Tuesday or Friday"
-                                        << "(5+B)";
-        QTest::newRow("damaged date gets newest rules") << 8 << QDate() << 52 << "Tuesday or Friday"
-                                                        << "(5+B)";
+        const QString twoDays = QStringLiteral("Tuesday or Friday");
+        QTest::newRow("6/49") << 1 << QDate(2019, 5, 14) << "Wednesday or Saturday" << 49 << "(5+B)";
+        QTest::newRow("Super 7") << 2 << QDate(2005, 1, 7) << "Friday" << 47 << "(5)";
+        QTest::newRow("Lotto Max 7/49 last day") << 8 << QDate(2019, 5, 10) << "Friday" << 49 << "(5)";
+        QTest::newRow("Lotto Max 7/50 first day") << 8 << QDate(2019, 5, 14) << twoDays << 50 << "(5+B)";
+        QTest::newRow("Lotto Max 7/50 last day") << 8 << QDate(2026, 4, 13) << twoDays << 50 << "(5+B)";
+        QTest::newRow("Lotto Max 7/52") << 8 << QDate(2026, 4, 14) << twoDays << 52 << "(5+B)";
+        QTest::newRow("damaged date gets newest rules") << 8 << QDate() << twoDays << 52 << "(5+B)";
     }
 
     void rulesByDate()
     {
         QFETCH(int, gameId);
         QFETCH(QDate, date);
-        QFETCH(int, highest);
         QFETCH(QString, days);
+        QFETCH(int, highest);
         QFETCH(QString, fiveAndBonus);
-        QCOMPARE(GameCatalogue::highestNumber(gameId, date), highest);
         QCOMPARE(GameCatalogue::drawDaysText(gameId, date), days);
+        QCOMPARE(GameCatalogue::highestNumber(gameId, date), highest);
         const GamePeriod& rules = GameCatalogue::period(gameId, date);
         QCOMPARE(QString::fromLatin1(GameCatalogue::prizeFor(rules, 5, true)->label), fiveAndBonus);
         // Two matches with the bonus win nothing in any game; four with it depend on the table.
@@ -54,16 +47,6 @@ private slots:
         // Link tables and number masks are sized by HighestOfAll; no period may draw past it.
         for (int g = 1; g <= GameCatalogue::LastGame; ++g)
             QVERIFY(GameCatalogue::highestEver(g) <= GameCatalogue::HighestOfAll);
-    }
-
-    void gameDatCreatedAndRemembered()
-    {
-        QTemporaryDir dir;
-        QCOMPARE(AppFolder::readSavedProvince(dir.path()), std::optional<int>(0));
-        QCOMPARE(readFileBytes(dir.filePath("game.dat")), QByteArray());
-        QVERIFY(AppFolder::updatesavedgame(dir.path(), 4));
-        QCOMPARE(readFileBytes(dir.filePath("game.dat")), QByteArray("\x04\x00", 2));
-        QCOMPARE(AppFolder::readSavedProvince(dir.path()), std::optional<int>(4));
     }
 
     void oneCopyPerFolder()

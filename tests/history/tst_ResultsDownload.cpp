@@ -28,7 +28,8 @@ struct ScriptedQuestions : ResultsDownload::Questions
     bool ask(const QString& question, bool overwrites) override
     {
         asked << question;
-        overwriting << overwrites;
+        // Only a question whose Yes replaces a history says so: its safe answer is No.
+        wrongSafeAnswer |= overwrites == question.endsWith("the other results?");
         return !answers.isEmpty() && answers.takeFirst();
     }
     void warn(const QString& message) override
@@ -38,8 +39,8 @@ struct ScriptedQuestions : ResultsDownload::Questions
 
     QList<bool> answers;
     QStringList asked;
-    QList<bool> overwriting;
     QStringList informed;
+    bool wrongSafeAnswer = false;
 };
 
 // The history with one 16-bit field of one record (numbered from 1) changed.
@@ -200,12 +201,10 @@ private slots:
                               "Do you want to replace your current results for Ontario with those up to 23/10/1982",
                               "Do you want to replace your current results for Lotto Max with those up to 25/9/2026"}));
         QVERIFY(m_statuses.contains("You cancelled the update for National 6/49"));
-        QCOMPARE(m_questions.informed.size(), 1);
-        QVERIFY2(m_questions.informed[0].contains("CAN5.rtl"), qPrintable(m_questions.informed[0]));
+        QVERIFY2(m_questions.informed.value(0).contains("CAN5.rtl"), qPrintable(m_questions.informed.join('|')));
         QCOMPARE(m_statuses.last(), someFailed);
         QCOMPARE(readFileBytes(m_path), m_before);
         QCOMPARE(readFileBytes(m_dir->filePath("CAN7.rtl")), seven);
-        QVERIFY(QFileInfo(m_dir->filePath("CAN5.rtl")).isDir());
         QCOMPARE(readFileBytes(m_dir->filePath("CAN6.rtl")), lottoMaxHistory());
 
         // Nothing chosen: the run does not start.
@@ -257,10 +256,9 @@ private:
         if (games.empty())
             return;
         QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 10000);
-        // Every question was scripted, and only one whose Yes replaces a history says so (its safe answer is No).
+        // Every question was scripted.
         QCOMPARE(m_questions.asked.size(), scripted);
-        for (qsizetype i = 0; i < m_questions.asked.size(); ++i)
-            QCOMPARE(m_questions.overwriting[i], !m_questions.asked[i].endsWith("the other results?"));
+        QVERIFY(!m_questions.wrongSafeAnswer);
     }
 
     std::unique_ptr<QTemporaryDir> m_dir;

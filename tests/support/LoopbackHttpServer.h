@@ -1,8 +1,7 @@
 // LoopbackHttpServer: a small real HTTP/1.1 server on 127.0.0.1 for the downloader's tests. Each
-// path gets a canned answer: a plain body, the same sent in chunks without a length, a body cut
-// short, a body trickling in a byte at a time, a redirect, or silence (the connection is accepted
-// and never answered). With Tls::On it
-// speaks https with the self-signed certificate of tests/data/tls.
+// path gets a canned answer: a plain body, the same sent in chunks without a length, a body
+// trickling in a byte at a time, a redirect, or silence (the connection is accepted and never
+// answered). With Tls::On it speaks https with the self-signed certificate of tests/data/tls.
 #pragma once
 
 #include <QFile>
@@ -24,11 +23,10 @@ class LoopbackHttpServer
 public:
     enum class Mode
     {
-        Plain,    // status, Content-Length and the whole body
-        Chunked,  // Transfer-Encoding: chunked, no length
-        CutShort, // the full length announced, half the body sent, then the connection closed
-        Silent,   // never answers
-        Trickle,  // the full length announced, then one byte every 20 ms
+        Plain,   // status, Content-Length and the whole body
+        Chunked, // Transfer-Encoding: chunked, no length
+        Silent,  // never answers
+        Trickle, // the full length announced, then one byte every 20 ms
     };
 
     struct Answer
@@ -111,8 +109,7 @@ private:
         QObject::connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
             QByteArray& pending = m_pending[socket];
             pending += socket->readAll();
-            const auto end = pending.indexOf("\r\n\r\n");
-            if (end < 0)
+            if (!pending.contains("\r\n\r\n"))
                 return;
             const QList<QByteArray> requestLine = pending.left(pending.indexOf("\r\n")).split(' ');
             m_pending.erase(socket);
@@ -156,7 +153,7 @@ private:
                 drip->start(20);
                 return;
             }
-            socket->write(a.mode == Mode::CutShort ? a.body.left(a.body.size() / 2) : a.body);
+            socket->write(a.body);
         }
         socket->disconnectFromHost();
     }

@@ -26,9 +26,10 @@ namespace EF = EntryFile;
 // Replaces one file of the folder whole, or adds it.
 using Write = std::function<bool(const QString& folder, QString* error)>;
 
-const QString Draws = QStringLiteral("/CAN2.rtl"), Lines = QStringLiteral("/Western05DEC2026.lot"),
-              Standing = QStringLiteral("/StandWestern.lot");
+const QString Can2 = QStringLiteral("/CAN2.rtl"), Lines = QStringLiteral("/Western05DEC2026.lot"),
+              Stand = QStringLiteral("/StandWestern.lot"), NextWeek = QStringLiteral("/Western12DEC2026.lot");
 const EntryNumbers Six{1, 2, 3, 4, 5, 6, 0};
+const auto yes = [](const QString&) { return true; };
 
 // Saves the first three lines of the 6-3-3-10 wheel over a group of ten as the National 6/49 set.
 bool saveWheel(const QString& folder, QString* error = nullptr)
@@ -45,10 +46,10 @@ bool saveWheel(const QString& folder, QString* error = nullptr)
 void prepare(const QString& f)
 {
     for (int16_t k = 1; k <= 3; ++k) {
-        RF::insertDraw(f + Draws, 3, k * 7, 11, 2026, {1, 2, 3, 4, 5, int16_t(10 + k), 0}, 40);
+        RF::insertDraw(f + Can2, 3, k * 7, 11, 2026, {1, 2, 3, 4, 5, int16_t(10 + k), 0}, 40);
         EF::AppendEntryLine(f + Lines, {k, int16_t(k + 10), 20, 30, 40, 49, 0}, 3);
     }
-    EF::AppendEntryLine(f + Standing, Six, 3);
+    EF::AppendEntryLine(f + Stand, Six, 3);
     writeFileBytes(f + "/mine.txt", "03 11 24 30 41 49\n01 02 03 04 05 06\n");
     writeFileBytes(f + "/draws.csv", "2026-11-28,1,2,3,4,5,6,7\n");
     saveWheel(f);
@@ -66,8 +67,6 @@ QMap<QString, QByteArray> snapshot(const QString& folder)
 }
 } // namespace
 
-Q_DECLARE_METATYPE(Write)
-
 // Every whole-file write of the program, made to fail by a full disk (a file-size limit, which
 // binds root too) or a read-only folder: the old bytes stay, no temporary file is left behind,
 // and the message names the file and the system's reason.
@@ -83,19 +82,17 @@ private slots:
         QTest::addColumn<bool>("readOnlyFolder");
         const QList<std::tuple<const char*, QString, Write>> writes{
             {"draw added",
-             Draws,
-             [](auto f, auto e) { return RF::insertDraw(f + Draws, 3, 2, 11, 2026, Six, 1, e) > 0; }},
-            {"draw deleted", Draws, [](auto f, auto e) { return RF::deleteDraw(f + Draws, 2, e); }},
+             Can2,
+             [](auto f, auto e) { return RF::insertDraw(f + Can2, 3, 2, 11, 2026, Six, 1, e) > 0; }},
+            {"draw deleted", Can2, [](auto f, auto e) { return RF::deleteDraw(f + Can2, 2, e); }},
             {"line added", Lines, [](auto f, auto e) { return EF::AppendEntryLine(f + Lines, Six, 3, e) > 0; }},
             {"line changed", Lines, [](auto f, auto e) { return EF::ReplaceEntryLine(f + Lines, 2, Six, 3, e); }},
             {"line deleted", Lines, [](auto f, auto e) { return EF::DeleteEntryLine(f + Lines, 2, e) >= 0; }},
-            {"standing copy",
-             Standing,
-             [](auto f, auto e) { return EF::saveStandingCopy(f + Lines, f + Standing, e); }},
+            {"standing copy", Stand, [](auto f, auto e) { return EF::saveStandingCopy(f + Lines, f + Stand, e); }},
             {"text import",
-             "/Western12DEC2026.lot",
+             NextWeek,
              [](auto f, auto e) {
-                 return TextImport::importFile(f + "/mine.txt", 3, QDate(2026, 12, 12), f + "/Western12DEC2026.lot", e)
+                 return TextImport::importFile(f + "/mine.txt", 3, {2026, 12, 12}, f + NextWeek, e)
                         == TextImport::Verdict::Valid;
              }},
             {"wheel set", "/National-6-3-3.lot", saveWheel},
@@ -106,11 +103,9 @@ private slots:
                  return shown.open(f + Lines, 3) && shown.rewrite(readFileBytes(f + Lines).left(28), e);
              }},
             {"draw history imported",
-             Draws,
+             Can2,
              [](auto f, auto e) {
-                 return DrawImport::importFile(
-                            f + "/draws.csv", f + Draws, 3, [](auto) { return true; }, {}, nullptr, e)
-                     .has_value();
+                 return DrawImport::importFile(f + "/draws.csv", f + Can2, 3, yes, {}, nullptr, e).has_value();
              }},
             {"server address",
              "/download.ini",

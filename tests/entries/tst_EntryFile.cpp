@@ -1,36 +1,43 @@
 #include "EntryDamage.h"
 #include "EntryFile.h"
 #include "EntryFileContents.h"
+#include "EntryLineText.h"
 #include "TestFiles.h"
+#include "TextImport.h"
 
+#include <QBuffer>
 #include <QDate>
 #include <QTemporaryDir>
 #include <QTest>
 
 using Lines = std::vector<EntryNumbers>;
-Q_DECLARE_METATYPE(EntryNumbers)
+using Verdict = TextImport::Verdict;
 
 namespace
 {
 const EntryNumbers A{3, 11, 19, 27, 38, 45, 0}, B{1, 2, 3, 4, 5, 6, 0}, C{7, 14, 21, 28, 35, 42, 0};
 const EntryNumbers S7{2, 9, 16, 23, 30, 37, 44};
 
-// One record: the offset-0 value, the seven number slots, and an import's day and year and the
-// filter's mark at 26, which edits of the numbers keep.
-QByteArray rec(int32_t head, const EntryNumbers& numbers, int16_t day = 0, int16_t year = 0, int16_t mark = 0)
+// The day entries are imported for, which the imported file's name holds.
+const QDate Day(2003, 1, 5);
+
+// One record: the offset-0 value, an import's date, the seven number slots and the filter's mark at
+// 26; edits of the numbers keep the date and the mark.
+QByteArray rec(int32_t head, const EntryNumbers& numbers, const QDate& date = {}, int16_t mark = 0)
 {
     QByteArray r(EntryFile::RecordLength, '\0');
     RecordFile::put32(r, 0, head);
-    RecordFile::put16(r, 6, day);
-    RecordFile::put16(r, 10, year);
+    for (const auto& [offset, value] :
+         {std::pair{6, date.day()}, {8, date.month()}, {10, date.year()}, {26, int(mark)}})
+        RecordFile::put16(r, offset, int16_t(value));
     for (int i = 0; i < 7; ++i)
         RecordFile::put16(r, 12 + 2 * i, numbers[i]);
-    RecordFile::put16(r, 26, mark);
     return r;
 }
 } // namespace
 
-// The entry files: their names, their records byte for byte, and what a damaged one reads as.
+// Entry lines: typed into the number boxes or imported from text, and stored in entry files, byte
+// for byte; what a damaged file reads as.
 class tst_EntryFile : public QObject
 {
     Q_OBJECT
@@ -58,17 +65,14 @@ private slots:
         QTest::addColumn<int>("gameId");
         QTest::addColumn<Lines>("appended");
         QTest::addColumn<int>("deleted"); // line deleted afterwards, 0 for none
-        QTest::addColumn<Lines>("appendedLast");
         QTest::addColumn<QByteArray>("bytes");
         // A new record starts as a copy of record 1, so it carries the count of its day.
-        QTest::newRow("records copy record 1")
-            << 1 << Lines{A, B, C} << 0 << Lines{} << rec(3, A) + rec(1, B) + rec(2, C);
-        QTest::newRow("super 7 uses offset 24") << 2 << Lines{S7} << 0 << Lines{} << rec(1, S7);
-        QTest::newRow("6/49 leaves offset 24") << 4 << Lines{S7} << 0 << Lines{} << rec(1, {2, 9, 16, 23, 30, 37, 0});
+        QTest::newRow("records copy record 1") << 1 << Lines{A, B, C} << 0 << rec(3, A) + rec(1, B) + rec(2, C);
+        QTest::newRow("super 7 uses offset 24") << 2 << Lines{S7} << 0 << rec(1, S7);
+        QTest::newRow("6/49 leaves offset 24") << 4 << Lines{S7} << 0 << rec(1, {2, 9, 16, 23, 30, 37, 0});
         // Whole records move up, stale counts and all; a stale copy stays beyond the count.
-        QTest::newRow("delete middle") << 5 << Lines{A, B, C} << 2 << Lines{} << rec(2, A) + rec(2, C) + rec(2, C);
-        QTest::newRow("delete only line") << 6 << Lines{A} << 1 << Lines{} << rec(0, A);
-        QTest::newRow("append over stale") << 6 << Lines{A, B, C} << 2 << Lines{B} << rec(3, A) + rec(2, C) + rec(2, B);
+        QTest::newRow("delete middle") << 5 << Lines{A, B, C} << 2 << rec(2, A) + rec(2, C) + rec(2, C);
+        QTest::newRow("delete only line") << 6 << Lines{A} << 1 << rec(0, A);
     }
 
     void edits()
@@ -76,14 +80,11 @@ private slots:
         QFETCH(int, gameId);
         QFETCH(Lines, appended);
         QFETCH(int, deleted);
-        QFETCH(Lines, appendedLast);
         QFETCH(QByteArray, bytes);
         for (size_t i = 0; i < appended.size(); ++i)
             QCOMPARE(EntryFile::AppendEntryLine(m_file, appended[i], gameId), std::optional(int(i + 1)));
         if (deleted)
             QCOMPARE(EntryFile::DeleteEntryLine(m_file, deleted), std::optional(int(appended.size()) - 1));
-        for (const EntryNumbers& line : appendedLast)
-            QVERIFY(EntryFile::AppendEntryLine(m_file, line, gameId));
         QCOMPARE(readFileBytes(m_file), bytes);
     }
 
@@ -91,9 +92,9 @@ private slots:
     {
         // Offset 24 holds the seventh number: Super 7 and Lotto Max write it, the 6/49 games clear it.
         for (const auto& [gameId, seventh] : {std::pair<int, int16_t>{1, 0}, {2, 47}, {8, 47}}) {
-            QVERIFY(writeFileBytes(m_file, rec(2, A) + rec(1, {1, 2, 3, 4, 5, 6, 33}, 5, 2003, -2)));
+            QVERIFY(writeFileBytes(m_file, rec(2, A) + rec(1, {1, 2, 3, 4, 5, 6, 33}, Day, -2)));
             QVERIFY(EntryFile::ReplaceEntryLine(m_file, 2, {4, 8, 15, 16, 23, 42, 47}, gameId));
-            QCOMPARE(readFileBytes(m_file), rec(2, A) + rec(1, {4, 8, 15, 16, 23, 42, seventh}, 5, 2003, -2));
+            QCOMPARE(readFileBytes(m_file), rec(2, A) + rec(1, {4, 8, 15, 16, 23, 42, seventh}, Day, -2));
         }
     }
 
@@ -167,6 +168,129 @@ private slots:
         const QString gone = m_dir->filePath("Nat64912JAN2003.lot");
         QCOMPARE(EntryFileContents::contentLines(gone), std::optional(std::vector<QString>{}));
         QVERIFY(!QFile::exists(gone));
+    }
+
+    // The number boxes become a line, stored sorted, or are refused.
+    void validateLine_data()
+    {
+        const QString same = "One or more of your numbers are the same!";
+        const QString notNumber = "One or more of your entries is not a number!";
+        const QString range = "One or more of your numbers are out of range for the game!";
+        QTest::addColumn<int>("gameId");
+        QTest::addColumn<QDate>("date"); // the entry date; null: the newest rules
+        QTest::addColumn<QStringList>("boxes");
+        QTest::addColumn<QString>("result"); // the line stored, or the refusal
+        // The last failed test wins: the range test on box 3 comes after the duplicate of boxes 1, 2.
+        QTest::newRow("range after duplicate") << 1 << QDate() << QStringList{"5", "5", "60", "2", "3", "4"} << range;
+        QTest::newRow("duplicate after range") << 1 << QDate() << QStringList{"60", "2", "3", "4", "5", "5"} << same;
+        QTest::newRow("box missing") << 1 << QDate() << QStringList{"1", "2", "3", "4", "5"} << notNumber;
+        QTest::newRow("below 1 before rounding")
+            << 5 << QDate() << QStringList{"0.6", "2", "3", "4", "5", "6"} << notNumber;
+        // "2.5" and "2" differ as typed but would both be stored as 2.
+        QTest::newRow("same once rounded") << 1 << QDate() << QStringList{"2.5", "2", "3", "4", "5", "6"} << same;
+        QTest::newRow("halves to even, sorted")
+            << 7 << QDate() << QStringList{"49", "3.5", " 10", "20abc", "30", "2.5"} << "02 04 10 20 30 49";
+        // Lotto Max's range follows the entry date: 1..49 up to 10 May 2019, 1..50, then 1..52 from 14 April 2026.
+        const QStringList with50{"50", "1", "30", "12", "8", "22", "9"}, with52{"52", "1", "30", "12", "8", "22", "9"};
+        QTest::newRow("Lotto Max 50, 2019-05-10") << 8 << QDate(2019, 5, 10) << with50 << range;
+        QTest::newRow("Lotto Max 50, 2019-05-14") << 8 << QDate(2019, 5, 14) << with50 << "01 08 09 12 22 30 50";
+        QTest::newRow("Lotto Max 52, 2026-04-10") << 8 << QDate(2026, 4, 10) << with52 << range;
+        QTest::newRow("Lotto Max 52, 2026-04-14") << 8 << QDate(2026, 4, 14) << with52 << "01 08 09 12 22 30 52";
+    }
+
+    void validateLine()
+    {
+        QFETCH(int, gameId);
+        QFETCH(QDate, date);
+        QFETCH(QStringList, boxes);
+        QFETCH(QString, result);
+        EntryNumbers stored{-1, -1, -1, -1, -1, -1, -1};
+        const QString refusal = validationMessage(ValidateLine(boxes, gameId, date, &stored));
+        QCOMPARE(refusal.isEmpty() ? FormatEntryLine(stored, gameId) : refusal, result);
+        // A refused line is not stored.
+        QCOMPARE(stored[0] == -1, !refusal.isEmpty());
+    }
+
+    void readFields_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QStringList>("fields");
+        QTest::addColumn<bool>("isText");
+        const QByteArray ends("  \t03 11 \r\n04\r05,06\n\n07");
+        QTest::newRow("blanks, line ends, commas") << ends << QStringList{"03 11 ", "04", "05", "06", "", "07"} << true;
+        // Fields before the fault are kept for showing; the one it cuts is not.
+        QTest::newRow("NUL byte") << QByteArray("01 02\n03\0xyz\n", 13) << QStringList{"01 02"} << false;
+        QTest::newRow("line too long") << "01\n" + QByteArray(TextImport::MaxLineLength + 1, '1') << QStringList{"01"}
+                                       << false;
+        const int most = TextImport::MaxFields;
+        QTest::newRow("one line more") << QByteArray("1\n").repeated(most + 1) << QStringList(most, "1") << false;
+        // Lines padded so that the size limit comes before the line limit.
+        const QString padded = QString("01").leftJustified(255);
+        const int fit = int(TextImport::MaxFileBytes / (padded.size() + 1));
+        QTest::newRow("huge file") << (padded.toLatin1() + '\n').repeated(fit + 1) << QStringList(fit, padded) << false;
+    }
+
+    void readFields()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QStringList, fields);
+        QFETCH(bool, isText);
+        QBuffer device(&bytes);
+        QVERIFY(device.open(QIODevice::ReadOnly));
+        const TextImport::TextFields read = TextImport::readFields(device);
+        QCOMPARE(QStringList(read.fields.begin(), read.fields.end()), fields);
+        QCOMPARE(read.problem.isEmpty(), isText);
+    }
+
+    void importText_data()
+    {
+        QTest::addColumn<int>("gameId");
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<Verdict>("verdict");
+        QTest::addColumn<QByteArray>("stored"); // sorted lines, each with the date; record 1 alone holds the count
+        const QByteArray seventh("05 12 19 26 33 40 07\r\n");
+        QTest::newRow("seventh number, 6/49") << 1 << seventh << Verdict::OutOfRange << QByteArray();
+        QTest::newRow("repeated number") << 4 << QByteArray("01 02 03 04 05 05\n") << Verdict::SameBalls
+                                         << QByteArray();
+        QTest::newRow("unsorted, stored sorted")
+            << 6 << QByteArray("49 01 25 13 07 30\n03 11 24 30 41 49") << Verdict::Valid
+            << rec(2, {1, 7, 13, 25, 30, 49, 0}, Day) + rec(0, {3, 11, 24, 30, 41, 49, 0}, Day);
+        QTest::newRow("empty file") << 1 << QByteArray() << Verdict::Valid << QByteArray(28, '\0');
+        QTest::newRow("first bad line decides")
+            << 1 << QByteArray("03 11 24 30 41 49\n01 02 03 04 05 05\n01 02 03 04 05 50\n") << Verdict::SameBalls
+            << QByteArray();
+        QTest::newRow("Super 7 above 47")
+            << 2 << QByteArray("01 02 03 04 05 06 48\n") << Verdict::OutOfRange << QByteArray();
+        // Seven slots for Lotto Max too; on 5 January 2003 its range is that of its first years, 1..49.
+        QTest::newRow("Lotto Max") << 8 << seventh << Verdict::Valid << rec(1, {5, 7, 12, 19, 26, 33, 40}, Day);
+        QTest::newRow("Lotto Max 50 in 2003")
+            << 8 << QByteArray("01 02 03 04 05 06 50\n") << Verdict::OutOfRange << QByteArray();
+        // A binary file is refused as such, even when its first bytes read as a bad line.
+        QTest::newRow("image file") << 1 << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16) << Verdict::NotText
+                                    << QByteArray();
+    }
+
+    void importText()
+    {
+        QFETCH(int, gameId);
+        QFETCH(QByteArray, text);
+        QFETCH(Verdict, verdict);
+        QFETCH(QByteArray, stored);
+        const QString textFile = m_dir->filePath("mine.txt");
+        QVERIFY(writeFileBytes(textFile, text));
+        QCOMPARE(TextImport::validate(textFile, gameId, Day, m_file), verdict);
+        // Checking never leaves a file behind, and importing refuses what checking refused.
+        QVERIFY(!QFile::exists(m_file));
+        QCOMPARE(TextImport::importFile(textFile, gameId, Day, m_file), verdict);
+        QCOMPARE(QFile::exists(m_file), verdict == Verdict::Valid);
+        if (verdict != Verdict::Valid)
+            return;
+        QCOMPARE(readFileBytes(m_file), stored);
+        // A target that holds a line refuses even a valid file; one with none does not.
+        const Verdict again = stored.startsWith(QByteArray(4, '\0')) ? Verdict::Valid : Verdict::AlreadyEntered;
+        QCOMPARE(TextImport::validate(textFile, gameId, Day, m_file), again);
+        QCOMPARE(TextImport::importFile(textFile, gameId, Day, m_file), again);
+        QCOMPARE(readFileBytes(m_file), stored);
     }
 
 private:

@@ -17,7 +17,6 @@ const EntryNumbers L{1, 9, 17, 25, 33, 41, 0};
 } // namespace
 
 using Change = std::function<bool(EntrySet&, QString*)>;
-Q_DECLARE_METATYPE(Change)
 
 // The model of the shown entry set: the file first, the views second, and nothing changed when
 // the file cannot be written or no longer holds the lines shown.

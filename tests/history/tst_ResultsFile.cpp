@@ -173,25 +173,22 @@ private slots:
             const QByteArray good = gameId == 1 ? "2003-06-14,3,7,12,22,30,49,15\n" : "2003-06-13,1,2,3,4,5,6,7,8\n";
             return "header\r\n" + good + bad + "\r\n\r\n";
         };
-        QTest::newRow("no such day") << 1 << row(1, "2003-02-30,1,2,3,4,5,6,7")
-                                     << "line 3: there is no date 2003-02-30";
-        QTest::newRow("number twice") << 1 << row(1, "2003-06-18,9,2,3,4,5,9,7")
-                                      << "line 3: the number 9 is drawn twice";
+        QTest::newRow("no such day") << 1 << row(1, "2003-02-30,1,2,3,4,5,6,7") << "there is no date 2003-02-30";
+        QTest::newRow("number twice") << 1 << row(1, "2003-06-18,9,2,3,4,5,9,7") << "the number 9 is drawn twice";
         QTest::newRow("bonus among them")
-            << 1 << row(1, "2003-06-18,1,2,3,4,5,6,6") << "line 3: the bonus 6 is also a main number";
-        QTest::newRow("one field") << 1 << row(1, "2003-06-18") << "line 3: 1 field where 8 were expected";
+            << 1 << row(1, "2003-06-18,1,2,3,4,5,6,6") << "the bonus 6 is also a main number";
+        QTest::newRow("one field") << 1 << row(1, "2003-06-18") << "1 field where 8 were expected";
         QTest::newRow("super 7 with 48") << 2 << row(2, "2003-06-20,1,2,3,4,5,6,48,9")
-                                         << "line 3: the number 48 is not within 1 to 47";
+                                         << "the number 48 is not within 1 to 47";
         // Lotto Max drew from 1..49 until 10 May 2019, from 1..50 until 10 April 2026, then from 1..52.
         QTest::newRow("lotto max 50 in its 7/49 days")
-            << 8 << row(8, "2019-05-10,1,2,3,4,5,6,50,9") << "line 3: the number 50 is not within 1 to 49";
+            << 8 << row(8, "2019-05-10,1,2,3,4,5,6,50,9") << "the number 50 is not within 1 to 49";
         QTest::newRow("lotto max bonus 52 in its 7/50 days")
-            << 8 << row(8, "2026-04-10,1,2,3,4,5,6,7,52") << "line 3: the bonus 52 is not within 1 to 50";
+            << 8 << row(8, "2026-04-10,1,2,3,4,5,6,7,52") << "the bonus 52 is not within 1 to 50";
         // Whole files refused.
         QTest::newRow("6/49 rows into super 7")
             << 2 << QByteArray("date,n1,n2,n3,n4,n5,n6,bonus\n2003-06-14,3,7,12,22,30,49,15\n")
             << "This file holds draws of 6 numbers; Super 7 draws 7.";
-        QTest::newRow("empty") << 1 << QByteArray("\n\n") << "The file holds no draws.";
         QTest::newRow("National 6/49 file into Ontario 6/49")
             << 6 << operatorHeader + "\"649\",1,0,\"1982-06-12\",3,11,12,14,41,43,13\n"
             << "This file holds draws of National 6/49, not of Ontario 6/49. Nothing was imported.";
@@ -208,10 +205,9 @@ private slots:
         QString why;
         const auto parsed = DrawImport::parse(text, gameId, {}, nullptr, &why);
         if (parsed) {
-            QCOMPARE(parsed->draws.size(), size_t(1));
             QCOMPARE(parsed->refused, 1);
-            why =
-                QStringLiteral("line %1: %2").arg(parsed->firstRefused.at(0).line).arg(parsed->firstRefused[0].reason);
+            QCOMPARE(parsed->firstRefused.at(0).line, 3);
+            why = parsed->firstRefused[0].reason;
         }
         QCOMPARE(why, refusal);
     }
@@ -269,8 +265,6 @@ private slots:
         QTest::addColumn<QByteArray>("body");
         QTest::addColumn<QString>("reason"); // "" when accepted
         const QByteArray full = officialHistory(4453);
-        const QByteArray seven = super7History(60);
-        QTest::newRow("official history") << 1 << full << "";
         const QByteArray page = "<html><body>Not Found</body></html>";
         QTest::newRow("stale record after the count") << 1 << full + full.left(28) << "";
         QTest::newRow("same date twice") << 1 << with16(with16(full, 2, 6, 12), 2, 8, 6) << "record 2: not dated after";
@@ -279,7 +273,7 @@ private slots:
         QTest::newRow("count above the largest") << 1 << with16(full, 1, 0, 32768) << "a count of 32768";
         QTest::newRow("cut short") << 1 << full.left(full.size() - 1) << "4453 draws announced";
         QTest::newRow("bonus 0 in the last record") << 1 << with16(full, 4453, 26, 0) << "record 4453: the bonus 0";
-        QTest::newRow("super 7 with 48") << 2 << with16(seven, 45, 24, 48) << "record 45: the number 48";
+        QTest::newRow("super 7 with 48") << 2 << with16(super7History(60), 45, 24, 48) << "record 45: the number 48";
         // Each draw is held to the range of its date: Lotto Max drew up to 50 from May 2019, 52 from April 2026.
         const QByteArray max = lottoMaxHistory();
         QTest::newRow("lotto max") << 8 << max << "";
@@ -345,13 +339,11 @@ private slots:
         if (!c.replaced)
             return;
         m_statuses.removeDuplicates();
-        QCOMPARE(m_statuses,
-                 (QStringList{"Looking up the IP address of the specified host computer",
-                              "Connecting to the host computer",
-                              "Successfully sent the request",
-                              "Receiving a response from the host computer",
-                              "The request has completed and all data has been received",
-                              allDone}));
+        QCOMPARE(m_statuses.join('\n'),
+                 "Looking up the IP address of the specified host computer\nConnecting to the host computer\n"
+                 "Successfully sent the request\nReceiving a response from the host computer\n"
+                 "The request has completed and all data has been received\n"
+                     + allDone);
     }
 
     // National 6/49 declined, Super 7 replaced, Ontario's history unwritable (a folder stands in its place),

@@ -7,8 +7,6 @@
 
 #include <QTest>
 
-Q_DECLARE_METATYPE(LoopbackHttpServer::Mode)
-
 inline void addDownloadColumns()
 {
     QTest::addColumn<int>("status");                    // the server's HTTP status

@@ -1,15 +1,11 @@
 // LoopbackHttpServer: a small real HTTP/1.1 server on 127.0.0.1 for the downloader's tests. Each
-// path gets a canned answer: a plain body, the same sent in chunks without a length, a body cut
-// short, a body trickling in a byte at a time, a redirect, or silence (the connection is accepted
-// and never answered). With Tls::On it
-// speaks https with the self-signed certificate of tests/data/tls.
+// path gets a canned answer: a plain body, the same sent in chunks without a length, a body
+// trickling in a byte at a time, a redirect, or silence (the connection is accepted and never
+// answered).
 #pragma once
 
-#include <QFile>
 #include <QHostAddress>
 #include <QNetworkProxy>
-#include <QSslKey>
-#include <QSslServer>
 #include <QStringList>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -17,18 +13,16 @@
 #include <QUrl>
 
 #include <map>
-#include <memory>
 
 class LoopbackHttpServer
 {
 public:
     enum class Mode
     {
-        Plain,    // status, Content-Length and the whole body
-        Chunked,  // Transfer-Encoding: chunked, no length
-        CutShort, // the full length announced, half the body sent, then the connection closed
-        Silent,   // never answers
-        Trickle,  // the full length announced, then one byte every 20 ms
+        Plain,   // status, Content-Length and the whole body
+        Chunked, // Transfer-Encoding: chunked, no length
+        Silent,  // never answers
+        Trickle, // the full length announced, then one byte every 20 ms
     };
 
     struct Answer
@@ -39,40 +33,16 @@ public:
         QByteArray location; // sent as Location when set
     };
 
-    enum class Tls
-    {
-        Off,
-        On
-    };
-
-    explicit LoopbackHttpServer(Tls tls = Tls::Off)
-        : m_tls(tls == Tls::On)
+    LoopbackHttpServer()
     {
         // A proxy set up on the machine must not stand between the tests and this server.
         QNetworkProxy::setApplicationProxy(QNetworkProxy::NoProxy);
-        if (m_tls) {
-            auto server = std::make_unique<QSslServer>();
-            QSslConfiguration config = QSslConfiguration::defaultConfiguration();
-            config.setLocalCertificate(certificate());
-            config.setPrivateKey(QSslKey(readTlsFile("localhost.key"), QSsl::Rsa));
-            server->setSslConfiguration(config);
-            m_server = std::move(server);
-        } else {
-            m_server = std::make_unique<QTcpServer>();
-        }
-        if (!m_server->listen(QHostAddress::LocalHost))
-            qFatal("the loopback server cannot listen: %s", qPrintable(m_server->errorString()));
-        // Emitted once a connection is ready for use: for https, after the handshake.
-        QObject::connect(m_server.get(), &QTcpServer::pendingConnectionAvailable, m_server.get(), [this] {
-            while (QTcpSocket* socket = m_server->nextPendingConnection())
+        if (!m_server.listen(QHostAddress::LocalHost))
+            qFatal("the loopback server cannot listen: %s", qPrintable(m_server.errorString()));
+        QObject::connect(&m_server, &QTcpServer::newConnection, &m_server, [this] {
+            while (QTcpSocket* socket = m_server.nextPendingConnection())
                 accept(socket);
         });
-    }
-
-    // The server's certificate, for a test that chooses to trust it.
-    static QSslCertificate certificate()
-    {
-        return QSslCertificate(readTlsFile("localhost.crt"));
     }
 
     void serve(const QString& path, const Answer& answer)
@@ -82,12 +52,9 @@ public:
 
     QUrl address(const QString& path) const
     {
-        return QUrl(QStringLiteral("%1://127.0.0.1:%2%3")
-                        .arg(m_tls ? QStringLiteral("https") : QStringLiteral("http"))
-                        .arg(m_server->serverPort())
-                        .arg(path));
+        return QUrl(QStringLiteral("http://127.0.0.1:%1%2").arg(m_server.serverPort()).arg(path));
     }
-    // http(s)://127.0.0.1:<port>/dwnld/
+    // http://127.0.0.1:<port>/dwnld/
     QUrl base() const
     {
         return address(QStringLiteral("/dwnld/"));
@@ -97,31 +64,20 @@ public:
     QStringList requests;
 
 private:
-    static QByteArray readTlsFile(const char* name)
-    {
-        QFile file(QStringLiteral(TEST_DATA_DIR "/tls/") + QLatin1String(name));
-        if (!file.open(QIODevice::ReadOnly))
-            qFatal("missing test data file %s: %s", qPrintable(file.fileName()), qPrintable(file.errorString()));
-        return file.readAll();
-    }
-
     void accept(QTcpSocket* socket)
     {
         QObject::connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
         QObject::connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
             QByteArray& pending = m_pending[socket];
             pending += socket->readAll();
-            const auto end = pending.indexOf("\r\n\r\n");
-            if (end < 0)
+            if (!pending.contains("\r\n\r\n"))
                 return;
             const QList<QByteArray> requestLine = pending.left(pending.indexOf("\r\n")).split(' ');
             m_pending.erase(socket);
             const QString path = requestLine.size() > 1 ? QString::fromLatin1(requestLine[1]) : QString();
             requests << path;
             const auto it = m_answers.find(path);
-            answer(socket,
-                   it == m_answers.end() ? Answer{404, "<html><body>Not Found</body></html>", Mode::Plain, {}}
-                                         : it->second);
+            answer(socket, it == m_answers.end() ? Answer{404, "<html><body>Not Found</body></html>"} : it->second);
         });
     }
 
@@ -156,13 +112,12 @@ private:
                 drip->start(20);
                 return;
             }
-            socket->write(a.mode == Mode::CutShort ? a.body.left(a.body.size() / 2) : a.body);
+            socket->write(a.body);
         }
         socket->disconnectFromHost();
     }
 
-    bool m_tls;
-    std::unique_ptr<QTcpServer> m_server;
+    QTcpServer m_server;
     std::map<QString, Answer> m_answers;
     std::map<QTcpSocket*, QByteArray> m_pending;
 };

@@ -1,47 +1,37 @@
-#include "EntryLineText.h"
+#include "EntryFilter.h"
 #include "LinkTable.h"
 #include "OptimisedLines.h"
-#include "RandomSource.h"
-#include "RealDraws.h"
-#include "RecordByRecord.h"
+#include "RecordFile.h"
 
 #include <QTest>
 
-#include <set>
-
 using Lines = std::vector<EntryNumbers>;
+using Marks = EntryFilter::Marks;
 Q_DECLARE_METATYPE(Lines)
+Q_DECLARE_METATYPE(Marks)
+Q_DECLARE_METATYPE(EntryFilter::Settings)
 
 namespace
 {
-LinkTable tableOf(int gameId, const std::vector<DrawRecord>& draws, int first = 1)
-{
-    LinkTable table(gameId);
-    table.process(draws, first, int(draws.size()));
-    return table;
-}
-
-LinkTable tableOf(int gameId, const Lines& lines)
+// The link table of draws holding these lines, drawn on 5 June of a year (year 0: no date).
+LinkTable tableOf(int gameId, const Lines& lines, int year = 0)
 {
     std::vector<DrawRecord> draws;
     for (const EntryNumbers& numbers : lines)
-        draws.push_back({.numbers = numbers});
-    return tableOf(gameId, draws);
+        draws.push_back({.day = 5, .month = 6, .year = int16_t(year), .numbers = numbers});
+    LinkTable table(gameId);
+    table.process(draws, 1, int(draws.size()));
+    return table;
 }
 
-// The one-pass table against the per-ball passes over the same records.
-bool sameAsPerBallPasses(int gameId, const std::vector<DrawRecord>& draws, int first)
+// A line of k consecutive numbers from x, the top e of them one higher: k * x + k(k-1)/2 + e = sum.
+EntryNumbers lineWithSum(int sum, int gameId)
 {
-    RecordFile history(DrawRecord::Size);
-    for (size_t i = 0; i < draws.size(); ++i)
-        history.setRecord(int(i + 1), draws[i].toBytes());
-    const LinkTable table = tableOf(gameId, draws, first);
-    RecordByRecord::Table counted{};
-    for (int a = 0; a < LinkTable::Size; ++a) {
-        for (int b = 0; b < LinkTable::Size; ++b)
-            counted[a][b] = table.count(a, b);
-    }
-    return counted == RecordByRecord::linkTable(history, gameId, first, int(draws.size()));
+    const int k = GameCatalogue::mainCount(gameId), x = (sum - k * (k - 1) / 2) / k, e = (sum - k * (k - 1) / 2) % k;
+    EntryNumbers line{};
+    for (int i = 0; i < k; ++i)
+        line[i] = int16_t(x + i + (i >= k - e));
+    return line;
 }
 
 // Entry record: offset-0 value, date fields (zeros for no date), numbers, and the two bytes at 26.
@@ -63,9 +53,11 @@ class tst_OptimisedLines : public QObject
 private slots:
     void linkTable();
     void lines();
-    void lastHundredRealDraws();
     void append_data();
     void append();
+    void filterMarks_data();
+    void filterMarks();
+    void filterStopAndThinnedFile();
 };
 
 void tst_OptimisedLines::linkTable()
@@ -73,29 +65,13 @@ void tst_OptimisedLines::linkTable()
     const LinkTable two = tableOf(1, Lines{{1, 2, 3, 4, 5, 6, 0}, {1, 2, 7, 8, 9, 10, 0}});
     QCOMPARE((QList{two.count(1, 2), two.count(2, 1), two.count(1, 7), two.count(3, 7), two.count(1, 1)}),
              (QList{2, 2, 1, 0, 0}));
-    // Numbers from -2 to 60 in all seven slots, repeats allowed: damaged histories, and the
-    // seventh slot of each game, must count as the per-ball passes do.
-    for (const int gameId : {1, 2}) {
-        SeededRandom random(quint32(6 + gameId));
-        std::vector<DrawRecord> draws(300);
-        for (DrawRecord& d : draws)
-            std::generate(d.numbers.begin(), d.numbers.end(), [&] { return int16_t(random.between(-2, 60)); });
-        QVERIFY(sameAsPerBallPasses(gameId, draws, 41));
-    }
+    // A damaged draw: 1 twice (counted once), numbers out of range, and the unused seventh slot.
+    const LinkTable broken = tableOf(1, Lines{{1, 1, 2, -2, 0, 60, 7}});
+    QCOMPARE((QList{broken.count(1, 2), broken.count(2, 1), broken.count(1, 60), broken.count(1, 7)}),
+             (QList{1, 2, 0, 0}));
     // A number above its own draw's range is damage, though a later period draws that high.
-    const LinkTable damaged =
-        tableOf(8, {DrawRecord{.day = 5, .month = 6, .year = 2015, .numbers = {1, 2, 3, 4, 5, 6, 51}}});
+    const LinkTable damaged = tableOf(8, Lines{{1, 2, 3, 4, 5, 6, 51}}, 2015);
     QCOMPARE((QList{damaged.count(1, 51), damaged.count(51, 1), damaged.count(1, 6)}), (QList{0, 0, 1}));
-    // The partner chosen for the next ball of a line.
-    const Lines one{{1, 2, 3, 4, 5, 6, 0}};
-    QCOMPARE(tableOf(1, one).GetBestFor(1, {1}, 49), 2);   // a tie goes to the lowest ball
-    QCOMPARE(tableOf(1, one).GetBestFor(40, {40}, 49), 0); // never drawn
-    const Lines three{one[0], {1, 9, 10, 11, 12, 13, 0}, {1, 9, 20, 21, 22, 23, 0}};
-    QCOMPARE(tableOf(1, three).GetBestFor(1, {1}, 49), 9); // a higher count beats a lower ball
-    QCOMPARE(tableOf(1, three).GetBestFor(1, {1, 9}, 49), 2);
-    // The sixth excluded ball only counts for Super 7.
-    QCOMPARE(tableOf(1, one).GetBestFor(1, {2, 3, 4, 5, 0, 6}, 49), 6);
-    QCOMPARE(tableOf(2, Lines{{1, 2, 3, 4, 5, 6, 7}}).GetBestFor(1, {2, 3, 4, 5, 6, 7}, 47), 0);
 }
 
 void tst_OptimisedLines::lines()
@@ -114,28 +90,6 @@ void tst_OptimisedLines::lines()
     const LinkTable max = tableOf(8, Lines{{1, 2, 3, 4, 5, 6, 52}});
     QCOMPARE(makeLines(max, 52), (Lines{{1, 2, 3, 4, 5, 6, 52}}));
     QCOMPARE(makeLines(max, 50), Lines{});
-}
-
-void tst_OptimisedLines::lastHundredRealDraws()
-{
-    const std::vector<DrawRecord> real = loadRealDraws();
-    QVERIFY(sameAsPerBallPasses(1, real, 1));
-    const int d = int(real.size());
-    using OptimisedLines::chooseRange, OptimisedLines::RangeRefusal;
-    QCOMPARE(chooseRange(QString::number(d), d).first, 1);
-    QCOMPARE(chooseRange(QStringLiteral("0"), d).refusal, RangeRefusal::OutOfRange);
-    QCOMPARE(chooseRange(QStringLiteral("99999999999999999999999"), 32767).refusal, RangeRefusal::OutOfRange);
-    // The empty box and history, and N past the draws present, are refused in the window's tests.
-    const OptimisedLines::Range range = chooseRange(QStringLiteral("100"), d);
-    QCOMPARE(range.first, d - 99);
-    const Lines lines = OptimisedLines::makeLines(tableOf(1, real, range.first), 49);
-    QVERIFY(!lines.empty() && lines.size() <= 49);
-    QCOMPARE(std::set<EntryNumbers>(lines.begin(), lines.end()).size(), lines.size());
-    // Each line strictly rising within 1..49, with no seventh number.
-    for (const EntryNumbers& line : lines)
-        QVERIFY(std::adjacent_find(line.begin(), line.begin() + 6, std::greater_equal<>()) == line.begin() + 6
-                && line[0] >= 1 && line[5] <= 49 && line[6] == 0);
-    qInfo("last 100 real draws: %zu lines, the first %s", lines.size(), qPrintable(FormatEntryLine(lines[0], 1)));
 }
 
 void tst_OptimisedLines::append_data()
@@ -163,12 +117,69 @@ void tst_OptimisedLines::append()
     QFETCH(int, gameId);
     QFETCH(QByteArray, before);
     QFETCH(Lines, lines);
-    QFETCH(QByteArray, after);
     RecordFile file(28, before);
     QString error;
     const bool ok = OptimisedLines::appendLines(file, lines, gameId, QDate(2024, 3, 9), &error);
     QCOMPARE(ok, error.isEmpty());
-    QCOMPARE(file.bytes(), after);
+    QTEST(file.bytes(), "after");
+}
+
+void tst_OptimisedLines::filterMarks_data()
+{
+    QTest::addColumn<int>("gameId");
+    QTest::addColumn<EntryFilter::Settings>("settings");
+    QTest::addColumn<Lines>("lines");
+    QTest::addColumn<Marks>("marks");
+    // The sum band's edges at the widest position: 85..213 for the 6/49 games.
+    const Lines edges{lineWithSum(84, 1), lineWithSum(85, 1), lineWithSum(213, 1), lineWithSum(214, 1)};
+    QTest::newRow("6/49 sums 84, 85, 213, 214") << 1 << EntryFilter::Settings{true, 1} << edges << Marks{1, 0, 0, 1};
+    // Lotto Max's band is centred on the mean sum of its range on the entry date, rounded inwards.
+    for (const auto& [date, low, high] : {std::tuple{QDate(2019, 5, 10), 105, 245},
+                                          std::tuple{QDate(2019, 5, 14), 109, 248},
+                                          std::tuple{QDate(2026, 4, 14), 116, 255}}) {
+        const Lines sums{lineWithSum(low - 1, 8), lineWithSum(low, 8), lineWithSum(high, 8), lineWithSum(high + 1, 8)};
+        QTest::addRow("Lotto Max %d..%d", low, high)
+            << 8 << EntryFilter::Settings{true, 1, false, 4, date} << sums << Marks{1, 0, 0, 1};
+    }
+    const EntryNumbers m52{2, 9, 16, 23, 30, 37, 52}, s2{2, 9, 16, 23, 30, 37, 45};
+    // Lotto Max's highest threshold offered is 7: of two lines sharing six, neither is marked.
+    const int highest = EntryFilter::thresholdChoices(8).back();
+    QTest::newRow("Lotto Max seven shared, highest threshold")
+        << 8 << EntryFilter::Settings{false, 1, true, highest} << Lines{m52, s2, m52} << Marks{0, 0, 1};
+    // A damaged line is compared number by number: its repeated 5 meets the other line's 5 twice.
+    QTest::newRow("repeated number, T 6") << 1 << EntryFilter::Settings{false, 1, true, 6}
+                                          << Lines{{5, 5, 13, 21, 30, 37}, {5, 13, 21, 30, 37, 70}} << Marks{0, 1};
+    // The first line is out of the band: it is marked once and marks nothing itself, so the
+    // second stays and marks the third.
+    const Lines sumFirst{
+        {1, 2, 3, 4, 5, 6, 0}, {1, 2, 3, 30, 40, 45, 0}, {1, 2, 30, 31, 41, 46, 0}, {8, 20, 25, 33, 37, 48, 0}};
+    QTest::newRow("both filters") << 1 << EntryFilter::Settings{true, 1, true, 3} << sumFirst << Marks{1, 0, 1, 0};
+}
+
+void tst_OptimisedLines::filterMarks()
+{
+    QFETCH(int, gameId);
+    QFETCH(EntryFilter::Settings, settings);
+    QFETCH(Lines, lines);
+    QTEST(EntryFilter::check(lines, gameId, settings).value_or(Marks{9}), "marks");
+}
+
+void tst_OptimisedLines::filterStopAndThinnedFile()
+{
+    // A stop asked for through the progress report ends the run without a result.
+    QCOMPARE(EntryFilter::check(
+                 Lines(50, EntryNumbers{1, 2, 3, 4, 5, 6}), 1, {false, 1, true, 6}, [](int) { return false; }),
+             std::nullopt);
+
+    // The thinned file: kept records travel whole, only record 1's count is rewritten.
+    const auto thin = [](const QByteArray& before, const Marks& marks) {
+        return EntryFilter::thinned(RecordFile(28, before), marks);
+    };
+    const QByteArray a = rec(3, {1, 1, 1}), b = rec(7, {2, 2, 2}), c = rec(1, {3, 3, 3});
+    QCOMPARE(thin(a + b + c, {0, 0, 0}), a + b + c);
+    QCOMPARE(thin(a + b + c, {1, 0, 0}), rec(2, {2, 2, 2}) + c);
+    QCOMPARE(thin(rec(2, {1, 1, 1}) + b + c, {0, 1}), rec(1, {1, 1, 1})); // stale records dropped
+    QCOMPARE(thin(rec(2, {1, 1, 1}) + b, {1, 1}), QByteArray(28, '\0'));  // an empty file
 }
 
 QTEST_GUILESS_MAIN(tst_OptimisedLines)

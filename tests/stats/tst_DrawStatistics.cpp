@@ -1,41 +1,60 @@
 #include "BallInfo.h"
 #include "DrawStatistics.h"
-#include "GameCatalogue.h"
 #include "RealDraws.h"
+#include "SuggestLines.h"
 
 #include <QTest>
 
+using Lines = std::vector<EntryNumbers>;
+using Draws = std::vector<DrawRecord>;
+Q_DECLARE_METATYPE(SuggestEnd)
+Q_DECLARE_METATYPE(SuggestMode)
+Q_DECLARE_METATYPE(Lines)
+Q_DECLARE_METATYPE(Draws)
+
 namespace
 {
-// Main-number counts of the last rows of the operator's own file, read apart from the draw
-// records so that the two readings check each other.
-std::vector<int> officialCounts(int last)
+const Draws Real = loadRealDraws();
+const EntryNumbers Apart{44, 45, 46, 47, 48, 49}; // shares at most one number with a line of fixedDraws
+const QDate Today(2026, 12, 5);                   // the rules the add window follows
+
+Draws first(int count)
 {
-    QFile file(testDataPath(QStringLiteral("649-official.csv")));
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        qFatal("cannot read 649-official.csv");
-    const QList<QByteArray> rows = file.readAll().trimmed().split('\n');
-    std::vector<int> counts(49);
-    for (qsizetype i = rows.size() - last; i < rows.size(); ++i) {
-        for (int c = 4; c <= 9; ++c)
-            ++counts[rows[i].split(',')[c].toInt() - 1];
-    }
-    return counts;
+    return {Real.begin(), Real.begin() + count};
 }
 
-std::vector<DrawRecord> firstRealDraws(int count)
+// 20 draws starting with 1..fixed (3 or 5); the other positions differ from draw to draw.
+Draws fixedDraws(int fixed)
 {
-    static const std::vector<DrawRecord> real = loadRealDraws();
-    return {real.begin(), real.begin() + count};
+    Draws draws(20);
+    for (int16_t i = 0; i < 20; ++i)
+        draws[i].numbers = fixed == 5 ? EntryNumbers{1, 2, 3, 4, 5, int16_t(6 + i)}
+                                      : EntryNumbers{1, 2, 3, int16_t(4 + i), int16_t(24 + i), int16_t(44 + i % 6)};
+    return draws;
 }
 
-// The balls by count, as the sorted chart shows them (its labels and clicks are checked in tst_Form4).
-std::vector<int> sortedChart(const std::vector<int>& counts)
+struct Run
 {
-    std::vector<int> balls;
-    for (const DrawStatistics::BallCount& b : DrawStatistics::sortedBalls(counts))
-        balls.push_back(b.ball);
-    return balls;
+    SuggestOutcome outcome;
+    Lines made;
+    int yields = 0;
+};
+
+// One run of the suggestions; the yield hook asks to stop at its stopAt-th call (never when 0),
+// and with stopAt -1 no line can be stored.
+Run suggest(const Lines& existing, const Draws& draws, const SuggestRequest& request, int stopAt = 0)
+{
+    Run run;
+    SeededRandom random(2026);
+    const auto append = [&](const EntryNumbers& line, QString* error) {
+        if (stopAt < 0)
+            *error = QStringLiteral("disk full");
+        else
+            run.made.push_back(line);
+        return stopAt >= 0;
+    };
+    run.outcome = SuggestLines(existing, draws, request, random, append, [&] { return ++run.yields == stopAt; });
+    return run;
 }
 } // namespace
 
@@ -44,55 +63,33 @@ class tst_DrawStatistics : public QObject
     Q_OBJECT
 
 private slots:
-    void frequencies();
-    void countedFields();
-    void sortedOrder();
+    void countMainNumbers();
     void ballInfo_data();
     void ballInfo();
+    void suggest_data();
+    void suggest();
+    void suggestedLottoMaxNumbers();
 };
 
-void tst_DrawStatistics::frequencies()
+void tst_DrawStatistics::countMainNumbers()
 {
-    // Against the operator's own file: all draws, and the last 100.
-    for (const int last : {4453, 100}) {
-        const auto result = DrawStatistics::countMainNumbers(firstRealDraws(4453), 1, last == 4453 ? 0 : last);
-        QVERIFY(result.drawsCounted == last && !result.lastDrawsExceed);
-        QCOMPARE(result.counts, officialCounts(last));
-    }
-    // Asking for more draws than there are counts them all and says so (also shown by tst_Form4).
-    const auto thirty = DrawStatistics::countMainNumbers(firstRealDraws(30), 1, 30);
-    QVERIFY(thirty.drawsCounted == 30 && !thirty.lastDrawsExceed);
-    const auto empty = DrawStatistics::countMainNumbers({}, 1, 1);
-    QVERIFY(empty.drawsCounted == 0 && empty.lastDrawsExceed);
-}
-
-void tst_DrawStatistics::countedFields()
-{
+    using DrawStatistics::countMainNumbers;
     // Super 7 counts its seventh field, 6/49 games do not; 0 and 48 lie outside the ranges.
-    std::vector<DrawRecord> draws(2);
+    Draws draws(2);
     draws[0].numbers = {0, 2, 3, 4, 5, 6, 7};
     draws[1].numbers = {1, 2, 3, 4, 5, 48, 47};
-    const auto super7 = DrawStatistics::countMainNumbers(draws, 2);
-    QCOMPARE((std::vector<int>{super7.counts[1], super7.counts[6], super7.counts[46]}), (std::vector<int>{2, 1, 1}));
-    QCOMPARE(super7.damagedRecords, 2);
-    const auto lotto = DrawStatistics::countMainNumbers(draws, 5);
-    QCOMPARE((std::vector<int>{lotto.counts[6], lotto.counts[46], lotto.counts[47]}), (std::vector<int>{0, 0, 1}));
-    QCOMPARE(lotto.damagedRecords, 1);
-
+    const auto s = countMainNumbers(draws, 2), l = countMainNumbers(draws, 5);
+    QCOMPARE((QList{s.counts[1], s.counts[6], s.counts[46], s.damagedRecords}), (QList{2, 1, 1, 2}));
+    QCOMPARE((QList{l.counts[6], l.counts[46], l.counts[47], l.damagedRecords}), (QList{0, 0, 1, 1}));
+    // The last draw only; asking for more draws than there are counts them all and says so.
+    const auto last = countMainNumbers(draws, 2, 1), more = countMainNumbers(draws, 2, 3);
+    QVERIFY(last.firstRecord == 2 && last.drawsCounted == 1 && !last.lastDrawsExceed && last.counts[1] == 1);
+    QVERIFY(more.drawsCounted == 2 && more.lastDrawsExceed && more.counts[1] == 2);
     // Lotto Max: 52 bars; a 51 is damage in a 2018 draw and a number drawn in 2026.
     for (int i = 0; i < 2; ++i)
         draws[i] = {0, 0, 5, 6, int16_t(i == 0 ? 2018 : 2026), {1, 2, 3, 4, 5, 6, 51}, 7};
-    const auto max = DrawStatistics::countMainNumbers(draws, GameCatalogue::LottoMax);
-    QCOMPARE((std::vector<int>{int(max.counts.size()), max.counts[50], max.damagedRecords}),
-             (std::vector<int>{52, 1, 1}));
-}
-
-void tst_DrawStatistics::sortedOrder()
-{
-    QCOMPARE(sortedChart({4, 4, 4, 4}), (std::vector<int>{1, 2, 3, 4})); // all equal stay in ball order
-    // Worked by hand through the exchanges: a stable sort would give 3 1 2 and 2 4 1 3.
-    QCOMPARE(sortedChart({0, 0, 1}), (std::vector<int>{3, 2, 1}));
-    QCOMPARE(sortedChart({1, 2, 1, 2}), (std::vector<int>{2, 4, 3, 1}));
+    const auto max = countMainNumbers(draws, GameCatalogue::LottoMax);
+    QCOMPARE((QList{int(max.counts.size()), max.counts[50], max.damagedRecords}), (QList{52, 1, 1}));
 }
 
 void tst_DrawStatistics::ballInfo_data()
@@ -101,26 +98,18 @@ void tst_DrawStatistics::ballInfo_data()
     QTest::addColumn<int>("history"); // the first draws of the real history
     QTest::addColumn<int>("ball");
     QTest::addColumn<QStringList>("shown"); // main then bonus: date, times, since, expected
-    const QString times = QString::number(officialCounts(4453)[10]);
-    QTest::newRow("newest main ball") << 1 << 4453 << 11
-                                      << QStringList{"23 SEP 2026", times, "0", "545", "", "", "", "91"};
-    QTest::newRow("newest bonus") << 1 << 4453 << 9 << QStringList{"", "", "", "", "23 SEP 2026", "", "0", ""};
-    QTest::newRow("never a bonus") << 3 << 2 << 41
-                                   << QStringList{"19 JUN 1982", "2", "0", "1", "Never", "0", "N/A", "0"};
+    // Ball 11 is a main number 523 times in the operator's own file.
+    QTest::newRow("newest") << 1 << 4453 << 11 << QStringList{"23 SEP 2026", "523", "0", "545", "", "", "", "91"};
     QTest::newRow("empty") << 1 << 0 << 7 << QStringList{"Never", "0", "N/A", "1", "Never", "0", "N/A", "0"};
-    // Expected counts: 600 / 49 = 12.24 and 100 / 49 = 2.04; 700 / 47 = 14.89 and 100 / 47 = 2.13;
-    // past the 16-bit product: 6 x 32767 / 49 = 4012.29 and 32767 / 49 = 668.71.
-    QTest::newRow("100 draws") << 1 << 100 << 7 << QStringList{"", "", "", "12", "", "", "", "2"};
-    QTest::newRow("100 Super 7 draws") << 2 << 100 << 7 << QStringList{"", "", "", "15", "", "", "", "2"};
+    // Expected counts past the 16-bit product: 6 x 32767 / 49 = 4012.29 and 32767 / 49 = 668.71.
     QTest::newRow("32767 draws") << 1 << 32767 << 7 << QStringList{"", "", "", "4012", "", "", "", "669"};
     // The real Lotto Max history: 503 draws of 7/49, 722 of 7/50 and 48 of 7/52. A ball expects
     // only from the draws whose range holds it: ball 52 7 x 48 / 52 = 6.46 and 48 / 52 = 0.92;
-    // ball 50 adds 7 x 722 / 50 (107.54 and 15.36); ball 1 adds 7 x 503 / 49 (179.40 and 25.63).
+    // ball 50 adds 7 x 722 / 50 (107.54 and 15.36).
     const int max = GameCatalogue::LottoMax;
-    QTest::newRow("lotto max 52") << max << 1273 << 52
+    QTest::newRow("lotto max 52") << max << 0 << 52
                                   << QStringList{"25 SEP 2026", "10", "0", "6", "2 JUN 2026", "1", "33", "1"};
-    QTest::newRow("lotto max 50") << max << 1273 << 50 << QStringList{"", "", "", "108", "", "", "", "15"};
-    QTest::newRow("lotto max 1") << max << 1273 << 1 << QStringList{"", "", "", "179", "", "", "", "26"};
+    QTest::newRow("lotto max 50") << max << 0 << 50 << QStringList{"", "", "", "108", "", "", "", "15"};
 }
 
 void tst_DrawStatistics::ballInfo()
@@ -129,11 +118,10 @@ void tst_DrawStatistics::ballInfo()
     QFETCH(int, history);
     QFETCH(int, ball);
     QFETCH(QStringList, shown);
-    const BallInfo info = BallInfo::of(gameId == GameCatalogue::LottoMax ? loadLottoMaxDraws()
-                                       : history <= 4453                 ? firstRealDraws(history)
-                                                                         : std::vector<DrawRecord>(history),
-                                       gameId,
-                                       ball);
+    const Draws draws = gameId == GameCatalogue::LottoMax ? loadLottoMaxDraws()
+                        : history <= 4453                 ? first(history)
+                                                          : Draws(history);
+    const BallInfo info = BallInfo::of(draws, gameId, ball);
     QStringList fields;
     for (const BallFigures* f : {&info.asMain, &info.asBonus}) {
         fields << f->dateLastDrawnText() << QString::number(f->timesDrawn) << f->drawsSinceText(info.drawCount)
@@ -141,6 +129,83 @@ void tst_DrawStatistics::ballInfo()
     }
     for (int i = 0; i < shown.size(); ++i)
         QVERIFY2(shown[i].isEmpty() || fields[i] == shown[i], qPrintable(fields.join(QLatin1Char('|'))));
+}
+
+void tst_DrawStatistics::suggest_data()
+{
+    using E = SuggestEnd;
+    const auto total = SuggestMode::Total, extra = SuggestMode::Additional;
+    const Lines none;
+    QTest::addColumn<Draws>("draws");
+    QTest::addColumn<Lines>("existing");
+    QTest::addColumn<SuggestMode>("mode");
+    QTest::addColumn<double>("wanted");
+    QTest::addColumn<E>("end");
+    QTest::addColumn<int>("added");
+    QTest::addColumn<QString>("message"); // how it begins
+    QTest::addColumn<int>("stopAt");
+    const Draws real = first(100), three = fixedDraws(3), five = fixedDraws(5);
+    QTest::newRow("nothing typed") << real << none << total << 0.0 << E::Refused << 0 << Suggest::noNumberText() << 0;
+    QTest::newRow("total reached") << real << Lines(10, Apart) << total << 10.0 << E::Refused << 0
+                                   << Suggest::alreadyHaveText() << 0;
+    QTest::newRow("total ignores 2500") << real << Lines(2550, Apart) << total << 2560.0 << E::Completed << 10 << ""
+                                        << 0;
+    QTest::newRow("additional past 2500")
+        << real << Lines(2000, Apart) << extra << 501.0 << E::Refused << 0 << Suggest::limitText() << 0;
+    QTest::newRow("additional to 2500") << real << Lines(2000, Apart) << extra << 500.0 << E::Completed << 500 << ""
+                                        << 0;
+    QTest::newRow("19 draws") << first(19) << none << extra << 5.0 << E::Refused << 0 << Suggest::tooFewDrawsText()
+                              << 0;
+    QTest::newRow("20 draws") << first(20) << none << extra << 5.0 << E::Completed << 5 << "" << 0;
+    QTest::newRow("cancelled") << Real << none << extra << 5.0 << E::Cancelled << 3 << "" << 3;
+    QTest::newRow("write fails") << Real << none << extra << 5.0 << E::WriteFailed << 0 << "disk full" << -1;
+    // 48 + 2: the second line is made at 49 + 2, still below 52, so it may not share 3 with the first.
+    QTest::newRow("3 shared refused below 52")
+        << three << Lines(48, Apart) << extra << 2.0 << E::Exhausted << 1 << "1 of 2" << 0;
+    QTest::newRow("3 shared allowed at 52")
+        << three << Lines(49, Apart) << extra << 2.0 << E::Completed << 2 << "" << 0;
+    QTest::newRow("existing line refuses all")
+        << five << Lines{{1, 2, 3, 4, 5, 49}} << extra << 60.0 << E::Exhausted << 0 << "0 of 60" << 0;
+    // A damaged history's numbers out of range never make a line.
+    Draws outOfRange(20, Real.back());
+    for (DrawRecord& d : outOfRange)
+        d.numbers[5] = 50;
+    QTest::newRow("numbers out of range")
+        << outOfRange << none << extra << 5.0 << E::Exhausted << 0
+        << "0 of 5 lines were added. No further line was found in 200000 attempts" << 0;
+}
+
+void tst_DrawStatistics::suggest()
+{
+    QFETCH(Draws, draws);
+    QFETCH(Lines, existing);
+    QFETCH(SuggestMode, mode);
+    QFETCH(double, wanted);
+    QFETCH(SuggestEnd, end);
+    QFETCH(int, added);
+    QFETCH(QString, message);
+    QFETCH(int, stopAt);
+    const Run run = ::suggest(existing, draws, {1, wanted, mode, int(existing.size()), Today}, stopAt);
+    QCOMPARE(run.outcome.end, end);
+    QCOMPARE(run.outcome.added, added);
+    QCOMPARE(int(run.made.size()), added);
+    QVERIFY2(message.isEmpty() ? run.outcome.message.isEmpty() : run.outcome.message.startsWith(message),
+             qPrintable(run.outcome.message));
+}
+
+void tst_DrawStatistics::suggestedLottoMaxNumbers()
+{
+    // Position p of a line is the p-th number of a past draw: the real history's seventh numbers
+    // reach 52 from 14 April 2026, but no line may hold a number above 50 while the rules' date is before.
+    for (const QDate& day : {QDate(2026, 4, 10), QDate(2026, 4, 14)}) {
+        const Run max =
+            ::suggest({}, loadLottoMaxDraws(), {GameCatalogue::LottoMax, 300, SuggestMode::Additional, 0, day});
+        QCOMPARE(int(max.made.size()), 300);
+        for (const EntryNumbers& line : max.made) // sorted, so the seventh number is the highest
+            QVERIFY(std::is_sorted(line.begin(), line.end()) && line[6] <= (day.day() == 14 ? 52 : 50));
+        QCOMPARE(std::any_of(max.made.begin(), max.made.end(), [](auto& line) { return line[6] > 50; }),
+                 day.day() == 14);
+    }
 }
 
 QTEST_GUILESS_MAIN(tst_DrawStatistics)

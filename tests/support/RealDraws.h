@@ -27,19 +27,11 @@ inline std::vector<QList<QByteArray>> realDrawRows(const QString& path, int widt
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
         qFatal("cannot read the real draw history %s: %s", qPrintable(path), qPrintable(file.errorString()));
-    file.readLine(); // header
     std::vector<QList<QByteArray>> rows;
-    while (!file.atEnd()) {
-        QList<QByteArray> cells = file.readLine().trimmed().split(',');
-        if (cells.size() != width)
-            qFatal("%s: row %zu has %lld cells, expected %d",
-                   qPrintable(path),
-                   rows.size() + 2,
-                   qlonglong(cells.size()),
-                   width);
-        for (QByteArray& cell : cells)
-            cell.replace('"', "");
-        rows.push_back(cells);
+    for (file.readLine(); !file.atEnd();) { // after the header
+        rows.push_back(file.readLine().trimmed().replace('"', "").split(','));
+        if (rows.back().size() != width)
+            qFatal("%s: row %zu does not hold %d cells", qPrintable(path), rows.size() + 1, width);
     }
     return rows;
 }
@@ -49,11 +41,11 @@ inline DrawRecord
 realDraw(int position, const QByteArray& date, const QList<QByteArray>& numbers, const QByteArray& bonus)
 {
     const QList<QByteArray> ymd = date.split('-');
-    DrawRecord r;
-    r.position = static_cast<int16_t>(position);
-    r.year = static_cast<int16_t>(ymd.value(0).toInt());
-    r.month = static_cast<int16_t>(ymd.value(1).toInt());
-    r.day = static_cast<int16_t>(ymd.value(2).toInt());
+    DrawRecord r{0,
+                 int16_t(position),
+                 int16_t(ymd.value(2).toInt()),
+                 int16_t(ymd.value(1).toInt()),
+                 int16_t(ymd.value(0).toInt())};
     for (qsizetype i = 0; i < numbers.size(); ++i)
         r.numbers[i] = static_cast<int16_t>(numbers[i].toInt());
     r.bonus = static_cast<int16_t>(bonus.toInt());
@@ -63,12 +55,11 @@ realDraw(int position, const QByteArray& date, const QList<QByteArray>& numbers,
 // National 6/49, 4,453 draws.
 inline std::vector<DrawRecord> loadRealDraws()
 {
-    const QString path = testDataPath(QStringLiteral("lotto649.csv"));
     std::vector<DrawRecord> draws;
-    for (const QList<QByteArray>& cells : realDrawRows(path, 8))
+    for (const QList<QByteArray>& cells : realDrawRows(testDataPath(QStringLiteral("lotto649.csv")), 8))
         draws.push_back(realDraw(static_cast<int>(draws.size() + 1), cells[0], cells.mid(1, 6), cells[7]));
     if (draws.size() != 4453)
-        qFatal("%s holds %zu draws, expected 4453", qPrintable(path), draws.size());
+        qFatal("lotto649.csv holds %zu draws, expected 4453", draws.size());
     return draws;
 }
 
@@ -77,13 +68,12 @@ inline std::vector<DrawRecord> loadRealDraws()
 // GameCatalogue::LottoMax): 1,273 Lotto Max draws.
 inline std::vector<DrawRecord> loadRealDraws(const QString& csvName, int gameId)
 {
-    const QString path = testDataPath(csvName);
     const int count = GameCatalogue::mainCount(gameId);
     std::vector<DrawRecord> draws;
-    for (const QList<QByteArray>& cells : realDrawRows(path, 5 + count))
+    for (const QList<QByteArray>& cells : realDrawRows(testDataPath(csvName), 5 + count))
         draws.push_back(realDraw(static_cast<int>(draws.size() + 1), cells[3], cells.mid(4, count), cells[4 + count]));
     if (draws.empty())
-        qFatal("%s holds no draws", qPrintable(path));
+        qFatal("%s holds no draws", qPrintable(csvName));
     return draws;
 }
 

@@ -1,6 +1,6 @@
 // RecordByRecord: the optimiser's link count and the filter's marking done the straightforward
-// way, reading and writing one record at a time with marks kept in the working copy. Tests use
-// them as independent references and benchmarks as baselines.
+// way, reading and writing one record at a time with marks kept in the working copy. Benchmarks
+// use them as baselines.
 #pragma once
 
 #include "DrawRecord.h"
@@ -9,7 +9,6 @@
 
 #include <array>
 #include <cstdint>
-#include <vector>
 
 namespace RecordByRecord
 {
@@ -104,13 +103,5 @@ inline int markCoverage(RecordFile& work, int n, int gameId, int threshold)
         }
     }
     return marked;
-}
-
-inline std::vector<uint8_t> marksOf(const RecordFile& work, int n)
-{
-    std::vector<uint8_t> marks;
-    for (int r = 1; r <= n; ++r)
-        marks.push_back(isMarked(work.record(r)) ? 1 : 0);
-    return marks;
 }
 } // namespace RecordByRecord

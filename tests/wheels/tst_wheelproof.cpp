@@ -1,192 +1,200 @@
+#include "AppState.h"
+#include "RandomSource.h"
+#include "RecordFile.h"
+#include "SuggestNumbers.h"
+#include "TestFiles.h"
 #include "WheelCatalogue.h"
+#include "WheelEntrySet.h"
 #include "WheelFile.h"
+#include "WheelGroup.h"
 #include "WheelProof.h"
 
 #include <QBuffer>
-#include <QDir>
-#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
-#include <functional>
-#include <numeric>
 #include <set>
+
+Q_DECLARE_METATYPE(Wheel)
 
 namespace
 {
-QString wheelPath(const QString& fileName)
-{
-    return QStringLiteral(WHEELS_DIR) + QLatin1Char('/') + fileName;
-}
-
-const QList<int> Group{3, 9, 17, 22, 30, 41, 45};
+const QString Corrupt = QStringLiteral("Your wheel data file is corrupt");
+const QString Missing = QStringLiteral("The wheel file cannot be found!");
 
 // Everything a shipped pattern file must satisfy; returns the first broken promise, or "".
-QString checkWheel(QIODevice& device, const Wheel& wheel)
+QString checkWheel(QByteArray text, const Wheel& wheel, std::vector<uint32_t>& lines)
 {
+    QBuffer device(&text);
+    device.open(QIODevice::ReadOnly);
     const WheelKind& kind = *wheel.kind;
     QString error;
-    const auto lines = WheelFile::readLineMasks(device, kind.lineSize, wheel.balls, wheel.lines, &error);
-    if (!lines)
+    const auto read = WheelFile::readLineMasks(device, kind.lineSize, wheel.balls, wheel.lines, &error);
+    if (!read)
         return error;
+    lines = *read;
     if (!device.atEnd())
         return QStringLiteral("more lines than the catalogue's %1").arg(wheel.lines);
-    if (std::set<uint32_t>(lines->begin(), lines->end()).size() != lines->size())
+    if (std::set<uint32_t>(lines.begin(), lines.end()).size() != lines.size())
         return QStringLiteral("a line appears twice");
-    if (const auto miss = WheelProof::firstUncovered(*lines, wheel.balls, kind.drawn, kind.match)) {
-        return QStringLiteral("no line matches %1 when %2 are drawn")
-            .arg(kind.match)
-            .arg(WheelProof::positionsText(*miss));
-    }
+    if (const auto miss = WheelProof::firstUncovered(lines, wheel.balls, kind.drawn, kind.match))
+        return QStringLiteral("no line meets %1 of %2").arg(kind.match).arg(WheelProof::positionsText(*miss));
     return {};
 }
 } // namespace
-
-using Damage = std::function<void(QList<QByteArray>& lines)>;
-Q_DECLARE_METATYPE(Damage)
-Q_DECLARE_METATYPE(PatternStatus)
 
 class tst_wheelproof : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void readPatternLine_data();
-    void readPatternLine();
-    void lineMasks();
-    void shippedWheelsKeepTheirPromise();
-    void brokenCopyIsCaught_data();
-    void brokenCopyIsCaught();
-    void smallestPrefix();
+    void patternFile_data();
+    void patternFile();
+    void setPaths();
+    void proposal();
+    void readGroup();
+
+private:
+    QTemporaryDir m_dir;
 };
 
-void tst_wheelproof::readPatternLine_data()
+void tst_wheelproof::patternFile_data()
 {
-    QTest::addColumn<QByteArray>("text");
-    QTest::addColumn<int>("lineSize");
-    QTest::addColumn<int>("groupSize"); // 7: Group; 24: 1..24
-    QTest::addColumn<PatternStatus>("status");
-    QTest::addColumn<QList<int>>("numbers");
-    QTest::addColumn<int>("failedPosition");
-    const auto ok = PatternStatus::Ok, corrupt = PatternStatus::Corrupt, failure = PatternStatus::ReadFailure;
-    const QList<int> none;
-    QTest::newRow("order kept as written")
-        << QByteArray("07 01 02 03 04 05\n") << 6 << 7 << ok << QList<int>{45, 3, 9, 17, 22, 30} << 0;
-    QTest::newRow("single digits, blanks around, CRLF")
-        << QByteArray("   1  2  3  4  5  7  \r\n") << 6 << 7 << ok << QList<int>{3, 9, 17, 22, 30, 45} << 0;
-    QTest::newRow("quoted field") << QByteArray("\"01 03 04 05 06 07\"\n") << 6 << 7 << ok
-                                  << QList<int>{3, 17, 22, 30, 41, 45} << 0;
-    QTest::newRow("seven positions") << QByteArray("01 02 03 04 05 06 07\n") << 7 << 7 << ok << Group << 0;
-    QTest::newRow("six fields for Super 7") << QByteArray("01 02 03 04 05 06\n") << 7 << 7 << corrupt << none << 7;
-    QTest::newRow("blank line") << QByteArray("\n01 02 03 04 05 06\n") << 6 << 7 << corrupt << none << 1;
-    QTest::newRow("zero position") << QByteArray("01 00 03 04 05 06\n") << 6 << 7 << corrupt << none << 2;
-    QTest::newRow("comma ends the field") << QByteArray("01 02 03,04 05 06\n") << 6 << 7 << corrupt << none << 4;
-    QTest::newRow("past the group") << QByteArray("01 02 03 04 05 08\n") << 6 << 7 << corrupt << none << 6;
-    QTest::newRow("24 in a group of 24") << QByteArray("01 02 03 04 05 24\n") << 6 << 24 << ok
-                                         << QList<int>{1, 2, 3, 4, 5, 24} << 0;
-    QTest::newRow("above 24") << QByteArray("01 02 03 04 05 25\n") << 6 << 24 << failure << none << 6;
-    QTest::newRow("no line at all") << QByteArray() << 6 << 7 << failure << none << 0;
-}
-
-void tst_wheelproof::readPatternLine()
-{
-    QFETCH(QByteArray, text);
-    QFETCH(int, lineSize);
-    QFETCH(int, groupSize);
-    QFETCH(PatternStatus, status);
-    QFETCH(QList<int>, numbers);
-    QList<int> group = Group;
-    if (groupSize == 24) {
-        group.resize(24);
-        std::iota(group.begin(), group.end(), 1);
-    }
-    QBuffer buffer(&text);
-    QVERIFY(buffer.open(QIODevice::ReadOnly));
-    const PatternLine line =
-        WheelFile(buffer).ReadPatternLine(lineSize, std::span<const int>(group.data(), group.size()));
-    QCOMPARE(line.status, status);
-    QTEST(line.failedPosition, "failedPosition");
-    if (status == PatternStatus::Ok)
-        QCOMPARE(QList<int>(line.numbers.begin(), line.numbers.begin() + lineSize), numbers);
-}
-
-void tst_wheelproof::lineMasks()
-{
-    // Lines are read one after another (saving a wheel reads them so too); lines beyond the count
-    // asked for are not read.
-    QByteArray text("01 02 03 04 05 06\n01 02 03 04 05 07\nnot a pattern line\n");
-    QBuffer buffer(&text);
-    QVERIFY(buffer.open(QIODevice::ReadOnly));
-    QString error;
-    QCOMPARE(WheelFile::readLineMasks(buffer, 6, 7, 2, &error),
-             std::optional(std::vector<uint32_t>{0b0111111, 0b1011111}));
-    buffer.seek(0);
-    QVERIFY(!WheelFile::readLineMasks(buffer, 6, 7, 4, &error));
-    QCOMPARE(error, QStringLiteral("Line 3: position 1 is corrupt"));
-    QVERIFY(!WheelFile::readLineMasks(QStringLiteral("/nonexistent/6-4-3-9.whl"), 6, 9, 3, &error));
-    QVERIFY2(error.contains(QStringLiteral("6-4-3-9.whl")), qPrintable(error));
-}
-
-void tst_wheelproof::shippedWheelsKeepTheirPromise()
-{
-    QStringList expected;
+    QTest::addColumn<Wheel>("wheel");
+    QTest::addColumn<QByteArray>("text");   // null: no pattern file
+    QTest::addColumn<QString>("complaint"); // how the proof's complaint begins; "" for a sound file
+    QTest::addColumn<QString>("saved");     // how saving it as an entry set ends; "" when not asked
+    // Every shipped wheel keeps its promise: every K of its N numbers drawn meet a line in M.
+    QByteArray s5612;
     for (const Wheel& wheel : WheelCatalogue::allWheels()) {
-        expected << wheel.fileName();
-        QFile file(wheelPath(wheel.fileName()));
-        QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(wheel.fileName() + QStringLiteral(": missing")));
-        const QString broken = checkWheel(file, wheel);
-        QVERIFY2(broken.isEmpty(), qPrintable(wheel.fileName() + QStringLiteral(": ") + broken));
+        QFile file(QStringLiteral(WHEELS_DIR "/") + wheel.fileName());
+        const QByteArray text = file.open(QIODevice::ReadOnly) ? file.readAll() : "(missing)";
+        QTest::newRow(qPrintable(wheel.fileName())) << wheel << text << QString() << "Done!";
+        s5612 = wheel.fileName() == "6-5-5-12.whl" ? text : s5612;
     }
-    expected.sort();
-    QStringList present = QDir(QStringLiteral(WHEELS_DIR)).entryList({QStringLiteral("*.whl")}, QDir::Files);
-    present.sort();
-    QCOMPARE(present, expected);
-}
-
-void tst_wheelproof::brokenCopyIsCaught_data()
-{
-    QTest::addColumn<Damage>("damage");
-    QTest::addColumn<QString>("complaint");
-    // Two hexads share at most four numbers, so 1..5 with a sixth other than the one its own hexad
-    // holds is no line of the file.
-    QTest::newRow("one line changed") << Damage([](QList<QByteArray>& l) {
-        l[40] = l.contains("01 02 03 04 05 06") ? "01 02 03 04 05 07" : "01 02 03 04 05 06";
-    }) << "no line matches 5";
-    QTest::newRow("last line missing") << Damage([](QList<QByteArray>& l) { l.removeLast(); }) << "Line 132 is missing";
-    QTest::newRow("positions out of order") << Damage([](QList<QByteArray>& l) { l[3] = "02 01 03 04 05 06"; })
-                                            << "Line 4: positions are not strictly ascending";
-    QTest::newRow("position past the group")
-        << Damage([](QList<QByteArray>& l) { l[0] = "01 02 03 04 05 13"; }) << "Line 1: position 6 is corrupt";
-}
-
-void tst_wheelproof::brokenCopyIsCaught()
-{
-    QFETCH(Damage, damage);
-    QFETCH(QString, complaint);
     // The S(5,6,12) wheel meets every 5 of its 12 numbers in exactly one line, so any damage to a
-    // line must show up.
-    QFile file(wheelPath(QStringLiteral("6-5-5-12.whl")));
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QList<QByteArray> lines = file.readAll().split('\n');
-    lines.removeAll(QByteArray());
-    QCOMPARE(lines.size(), 132);
-    damage(lines);
-    QByteArray text = lines.join('\n') + '\n';
-    QBuffer buffer(&text);
-    QVERIFY(buffer.open(QIODevice::ReadOnly));
-    const QString broken = checkWheel(buffer, {WheelCatalogue::kind(WheelBuilder::Pick6, 5), 12, 132});
-    QVERIFY2(!broken.isEmpty(), "damage went unnoticed");
-    QVERIFY2(broken.startsWith(complaint), qPrintable(broken));
+    // line shows; 1..5 with a sixth other than 12 is no line of it. A null line is taken out.
+    const Wheel s{WheelCatalogue::kind(WheelBuilder::Pick6, 5), 12, 132};
+    const auto copy = [&](const char* name, int line, const QByteArray& text, const char* complaint, QString saved) {
+        QList<QByteArray> lines = s5612.split('\n');
+        if (text.isNull())
+            lines.removeAt(line);
+        else
+            lines[line] = text;
+        QTest::newRow(name) << s << lines.join('\n') << QString(complaint) << saved;
+    };
+    copy("written loosely", 0, "   1  2  3  4  5  12  \r", "", "Done!");
+    copy("quoted", 0, "\"01 02 03 04 05 12\"", "", "Done!");
+    copy("one line changed", 40, "01 02 03 04 05 06", "no line meets 5", "");
+    copy("positions out of order", 3, "02 01 03 04 05 06", "Line 4: positions are not strictly ascending", "");
+    copy("blank line", 0, "", "Line 1: position 1 is corrupt", Corrupt);
+    copy("zero position", 1, "01 00 03 04 05 06", "Line 2: position 2 is corrupt", Corrupt);
+    copy("comma ends the field", 0, "01 02 03,04 05 12", "Line 1: position 4 is corrupt", Corrupt);
+    copy("position past the group", 0, "01 02 03 04 05 13", "Line 1: position 6 is corrupt", Corrupt);
+    copy("position above 24", 2, "01 02 03 04 05 25", "Line 3: position 6 is unreadable", Missing);
+    copy("last line missing", 131, QByteArray(), "Line 132 is missing", Missing);
+    QTest::newRow("no pattern file") << s << QByteArray() << "Line 1 is missing" << Missing;
 }
 
-void tst_wheelproof::smallestPrefix()
+// Then saved as the game's entry set onto a group of numbers: one record per pattern line holding
+// the line count and the group's numbers at the line's positions, zeros elsewhere. A pattern found unsound leaves the
+// old set as it was, without asking to replace it.
+void tst_wheelproof::patternFile()
 {
-    // Twenty numbers in three groups of at most seven: any seven drawn put three in one group.
-    const std::vector<uint32_t> lines{0x0007F, 0x03F80, 0xFC000 | 0x1, 0x00F07, 0x070F0};
-    QCOMPARE(WheelProof::smallestPrefix(lines, 20, 7, 3), std::optional<int>(3));
-    QVERIFY(!WheelProof::firstUncovered(lines, 20, 7, 3));
-    const std::vector<uint32_t> twoGroups(lines.begin(), lines.begin() + 2);
-    QVERIFY(!WheelProof::smallestPrefix(twoGroups, 20, 7, 3));
-    QCOMPARE(WheelProof::firstUncovered(twoGroups, 20, 7, 3), std::optional<uint32_t>(0x1C000 | 0x180 | 0x3));
+    QFETCH(Wheel, wheel);
+    QFETCH(QByteArray, text);
+    QFETCH(QString, saved);
+    std::vector<uint32_t> lines;
+    const QString broken = checkWheel(text, wheel, lines);
+    QFETCH(QString, complaint);
+    QVERIFY2(complaint.isEmpty() ? broken.isEmpty() : broken.startsWith(complaint), qPrintable(broken));
+    if (saved.isEmpty())
+        return;
+
+    const WheelKind& kind = *wheel.kind;
+    std::vector<int> group;
+    for (int p = 0; p < wheel.balls; ++p)
+        group.push_back(3 + 2 * p);
+    const QString pattern = m_dir.filePath("pattern.whl"), set = m_dir.filePath("set.lot");
+    QFile::remove(pattern);
+    QVERIFY(text.isNull() || writeFileBytes(pattern, text));
+    QByteArray old(5 * 28, '\7'); // five lines
+    RecordFile::put32(old, 0, 5);
+    QVERIFY(writeFileBytes(set, old));
+    int asked = 0;
+    const auto result = WheelEntrySet::save(pattern, set, kind.lineSize, group, wheel.lines, [&] { return ++asked; });
+    QByteArray expected;
+    for (const uint32_t line : lines) {
+        QByteArray record(28, '\0');
+        RecordFile::put32(record, 0, wheel.lines);
+        for (int p = 0, j = 0; p < wheel.balls; ++p) {
+            if (line >> p & 1)
+                RecordFile::put16(record, 12 + 2 * j++, int16_t(group[p]));
+        }
+        expected += record;
+    }
+    const bool done = saved == "Done!";
+    QVERIFY2(done ? result.message == saved : result.message.startsWith(saved + "\n\n" + pattern + ": "),
+             qPrintable(result.message));
+    QCOMPARE(asked, done ? 1 : 0);
+    QCOMPARE(readFileBytes(set), done ? expected : old);
+}
+
+void tst_wheelproof::setPaths()
+{
+    // Lotto Max's sets take the numbers of today's range; an unknown game leaves the context as it was.
+    AppState state;
+    state.appFolder = QStringLiteral("/app");
+    QVERIFY(WheelCatalogue::setWheelContext(state, 8, QDate(2025, 12, 5)) && state.wheelHighest == 50);
+    QVERIFY(WheelCatalogue::setWheelContext(state, 8, QDate(2026, 12, 5)) && state.wheelHighest == 52);
+    QVERIFY(!WheelCatalogue::setWheelContext(state, 9, QDate(2026, 12, 5)));
+    QCOMPARE(WheelCatalogue::WheelEntrySetPath(state, *WheelCatalogue::kind(WheelBuilder::Super7, 4)),
+             QStringLiteral("/app/LottoMax-7-7-4.lot"));
+
+    // A plain file where the folder should be: the set cannot be written.
+    const QString blocker = m_dir.filePath(QStringLiteral("folder"));
+    QVERIFY(writeFileBytes(blocker, "x"));
+    const QString pattern = QStringLiteral(WHEELS_DIR "/6-4-3-9.whl");
+    const std::vector<int> group{3, 9, 17, 22, 30, 41, 45, 48, 49};
+    const auto result = WheelEntrySet::save(pattern, blocker + "/National-6-4-3.lot", 6, group, 3, [] { return true; });
+    QCOMPARE(result.outcome, WheelEntrySet::Outcome::Failed);
+    // The pattern file was found: only the set's own failure is told.
+    QVERIFY2(result.message.startsWith(blocker + "/National-6-4-3.lot: "), qPrintable(result.message));
+}
+
+void tst_wheelproof::proposal()
+{
+    // 11 drawn twice, then 10, 12 ... 15 and 20 once, ties to the lower number; neither the bonus 49,
+    // the seventh number 44 nor a damaged number counts for a 6/49 game. The rest are distinct and random.
+    const std::vector<DrawRecord> draws{{.numbers = {10, 11, 12, 13, 14, 15, 44}, .bonus = 49},
+                                        {.numbers = {-3, 0, 11, 120, 20, 32767, 44}, .bonus = 49}};
+    SeededRandom random(7);
+    const SuggestNumbers::Proposal top = SuggestNumbers::propose(draws, 6, 49, random);
+    QCOMPARE(QList<int>(top.begin(), top.begin() + 7), (QList<int>{11, 10, 12, 13, 14, 15, 20}));
+    QCOMPARE(std::set<int>(top.begin(), top.end()).size(), std::size_t(24));
+    QVERIFY(std::all_of(top.begin(), top.end(), [&](int n) { return n >= 1 && n <= 49; }));
+}
+
+void tst_wheelproof::readGroup()
+{
+    // "07" reads 7 and "12.5" rounds to even; the group comes back sorted.
+    QCOMPARE(WheelGroup::readGroup({"45", "07", "12.5", " 3 ", "30", "41", "9"}, 7, 49),
+             std::optional(std::vector<int>{3, 7, 9, 12, 30, 41, 45}));
+    const auto refusal = [](const QStringList& boxes, int groupSize, int highest) {
+        QString message;
+        return WheelGroup::readGroup(boxes, groupSize, highest, &message) ? QString() : message;
+    };
+    const QString same = QStringLiteral("One or more of your numbers are the same!");
+    const QString range = QStringLiteral("One or more of your numbers are out of range!");
+    QCOMPARE(refusal({"1", "", "3", "4", "", "6", "7"}, 7, 49), same); // two empty boxes are equal
+    QCOMPARE(refusal({"1", "2", "3", "4", "", "6", "7"}, 7, 49), range);
+    QCOMPARE(refusal({"1", "2", "3", "4", "50", "50", "7"}, 7, 49), same); // repeats are tested first
+    QCOMPARE(refusal({"1", "2", "3", "4", "5", "6", "7", "48"}, 8, 47), range);
+    QCOMPARE(refusal({"1", "2", "3", "4", "5", "6", "65539"}, 7, 49), range); // beyond 16 bits
+    // Empty boxes read as 0 and sort first; a repeated number stays.
+    std::vector<int> group{12, 5, 40, 0, 5, 1, 0};
+    WheelGroup::ordertheballs(group);
+    QCOMPARE(group, (std::vector<int>{0, 0, 1, 5, 5, 12, 40}));
 }
 
 QTEST_GUILESS_MAIN(tst_wheelproof)

@@ -165,6 +165,7 @@ void tst_HistoryCheck::againstStraightforward_data()
     QTest::newRow("start and end on one draw") << national << 20030104 << 20030104 << 1000 << 2;
     QTest::newRow("end between draws") << national << 20030104 << 20030110 << 1000 << 3;
     QTest::newRow("between two draws") << national << 20030105 << 20030107 << 1000 << 0;
+    QTest::newRow("start on newest") << national << newest << 20501231 << 1000 << 1;
     QTest::newRow("start after newest") << national << newest + 1 << 20501231 << 1000 << 0;
     QTest::newRow("second page") << national << 20030104 << 20030104 << 0 << PageCapacity + 1;
     QTest::newRow("past the cap") << national << 20030104 << 20030115 << 0 << HistoryListing::Capacity + 1;

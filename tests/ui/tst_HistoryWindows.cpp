@@ -43,6 +43,7 @@ private slots:
         const QString tooMany = "Your value for last draws exceed the number of actual draws. Setting to actual draws.";
         for (const auto& [typed, sum, message] : {std::tuple<QString, double, QString>{"10", 60, ""},
                                                   {"4454", 6 * 4453, tooMany},
+                                                  {"32767", 6 * 4453, tooMany},
                                                   {"32768", 6 * 4453, "Use Last Draws accepts at most 32767 draws."}}) {
             m_fx->prompts.shown.clear();
             CLICK(m_stats, "clearButton");
@@ -58,7 +59,9 @@ private slots:
         TRIGGER(m_stats, "actionSortedYes");
         QVERIFY(m_stats->findChild<QAction*>("actionSortedNo")->isChecked());
         CLICK(m_stats, "clearButton");
+        m_fx->prompts.shown.clear();
         TRIGGER(m_stats, "actionShowSuper7");
+        QVERIFY(m_fx->prompts.texts().value(0).contains("CAN7.rtl"));
         QCOMPARE(m_stats->windowTitle(), QStringLiteral("Draw Statistics for National 6/49"));
         auto* ballEdit = m_stats->findChild<QLineEdit*>("ballEdit");
         QTest::mouseClick(ballEdit, Qt::LeftButton);

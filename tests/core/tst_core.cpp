@@ -41,6 +41,10 @@ private slots:
         QCOMPARE(GameCatalogue::highestNumber(gameId, date), highest);
         const GamePeriod& rules = GameCatalogue::period(gameId, date);
         QCOMPARE(QString::fromLatin1(GameCatalogue::prizeFor(rules, 5, true)->label), fiveAndBonus);
+        // A cursor that has read a newer draw first (a damaged file's dates go back) answers the same.
+        GameCatalogue::PeriodCursor cursor(gameId);
+        cursor.at(QDate(2026, 12, 1));
+        QCOMPARE(&cursor.at(date), &rules);
         // Two matches with the bonus win nothing in any game; four with it depend on the table.
         QCOMPARE(GameCatalogue::prizeFor(rules, 2, true), nullptr);
         QCOMPARE(GameCatalogue::highestEver(gameId), gameId == 8 ? 52 : highest);

@@ -218,6 +218,7 @@ private slots:
         // Lines padded so that the size limit comes before the line limit.
         const QString padded = QString("01").leftJustified(255);
         const int fit = int(TextImport::MaxFileBytes / (padded.size() + 1));
+        QTest::newRow("largest file") << (padded.toLatin1() + '\n').repeated(fit) << QStringList(fit, padded) << true;
         QTest::newRow("huge file") << (padded.toLatin1() + '\n').repeated(fit + 1) << QStringList(fit, padded) << false;
     }
 

@@ -161,6 +161,10 @@ private slots:
         QCOMPARE(again ? again->alreadyPresent : 0, 4453);
         QCOMPARE(readFileBytes(m_path), officialHistory(4453));
         QCOMPARE(m_asked, QStringList(2, "Import 4453 draws into National 6/49?"));
+        // Another draw on a stored date keeps the stored one, and the summary names the row.
+        const auto merged = DrawImport::merge(officialHistory(4453), *DrawImport::parse("1982-06-12,1,2,3,4,5,6,7", 1), 1);
+        QVERIFY(DrawImport::summaryText(merged->summary)
+                    .endsWith("Conflicts:\nLine 1: the draw of 1982-06-12 differs from the one already stored, which was kept"));
     }
 
     void importRefusals_data()

@@ -72,6 +72,8 @@ void tst_OptimisedLines::linkTable()
     // A number above its own draw's range is damage, though a later period draws that high.
     const LinkTable damaged = tableOf(8, Lines{{1, 2, 3, 4, 5, 6, 51}}, 2015);
     QCOMPARE((QList{damaged.count(1, 51), damaged.count(51, 1), damaged.count(1, 6)}), (QList{0, 0, 1}));
+    // The highest ball of the game can be a ball's best link.
+    QCOMPARE(tableOf(1, Lines{{1, 2, 3, 4, 5, 49, 0}, {1, 6, 7, 8, 9, 49, 0}}).GetBestFor(1, {}, 49), 49);
 }
 
 void tst_OptimisedLines::lines()

@@ -77,7 +77,7 @@ private:
             const QString path = requestLine.size() > 1 ? QString::fromLatin1(requestLine[1]) : QString();
             requests << path;
             const auto it = m_answers.find(path);
-            answer(socket, it == m_answers.end() ? Answer{404, "<html><body>Not Found</body></html>"} : it->second);
+            answer(socket, it == m_answers.end() ? Answer{404, "<html><body>Not Found</body></html>", Mode::Plain, {}} : it->second);
         });
     }
 

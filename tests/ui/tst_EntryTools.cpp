@@ -85,6 +85,8 @@ private slots:
                  QStringList({"49 01 25 13 07 30", "03 11 24 30 41 49"}));
         auto* date = import->findChild<QDateEdit*>("entryDateEdit");
         QVERIFY2(date->text().endsWith(" December 2026"), qPrintable(date->text())); // English, as everywhere
+        const auto* drawDate = main->findChild<QDateEdit*>("drawDateEdit");
+        QCOMPARE(drawDate->text(), QLocale(QLocale::English).toString(drawDate->date(), "dd MMMM yyyy"));
         CLICK_SAYS(m_fx, import, "validateButton", "Entry Valid - click Import to create entry");
         QVERIFY(offersImport());
         CLICK_SAYS(m_fx, import, "importButton", "Entry imported succsessfully");
@@ -92,6 +94,9 @@ private slots:
         // The lines went into the main window's own entry file, so it shows them.
         QCOMPARE(rowTexts(main->findChild<QAbstractItemView*>("entryList")->model()),
                  QStringList({"01 07 13 25 30 49", "03 11 24 30 41 49"}));
+        auto* count = main->findChild<QLineEdit*>("entryCountEdit");
+        QTest::keyClicks(count, "9"); // the program fills it; the player cannot
+        QCOMPARE(count->text(), "2");
         CLICK_SAYS(
             m_fx, import, "validateButton", "You already have a date entry for this date, please choose another date");
         QVERIFY(!offersImport());
@@ -108,6 +113,7 @@ private slots:
     // Over a wheel set shown in the main window.
     void filter()
     {
+        m_fx->printers.names << "Home";
         Form1* main = m_fx->start();
         TRIGGER_SAYS(m_fx, main, "actionFilterEntry", "You have no entries displayed to filter.");
         EntrySet& shown = main->entrySet();
@@ -126,6 +132,7 @@ private slots:
         // The sum band marks Low; five shared numbers, the third option, mark the near copy and the copy.
         check(filter, true, true);
         QCOMPARE(list->item(0)->text(), QStringLiteral("01 02 03 04 05 06 "));
+        QCOMPARE(list->count(), 6);
         QCOMPARE(totals(filter), QStringList({"6", "3", "3"}));
         // The player keeps the near copy after all.
         clickRow(list, 2);
@@ -149,6 +156,7 @@ private slots:
         SAID(m_fx, "No filter has been specified");
         QCOMPARE(totals(filter), QStringList({"", "", ""}));
         QCOMPARE(list->count(), 0);
+        CLICK_SAYS(m_fx, filter, "printButton", "There is no list to print!");
         CLICK(filter, "closeButton");
         QTRY_VERIFY(main->isInputEnabled());
         // The same set is shown again, as its file now holds it.
@@ -162,8 +170,9 @@ private slots:
         // The most lines a file holds, none alike, so the coverage check compares every pair.
         m_fx->entries.open(m_fx->path("Nat64905DEC2026.lot"), 1);
         QVERIFY(m_fx->entries.append(distinctLines(EntryFile::MaxLines, 9)));
-        auto* filter = new Form10(m_fx->entries, m_fx->printers, true, nullptr);
+        auto* filter = new Form10(m_fx->entries, m_fx->printers, false, nullptr);
         filter->show();
+        QVERIFY(!filter->findChild<QWidget*>("printButton")->isEnabled()); // no printer on this system
         const QByteArray before = fileBytes(m_fx->entries.path());
         QSignalSpy closed(filter, &ChildWindow::closed);
         filter->findChild<QRadioButton*>("thresholdOption4")->setChecked(true);

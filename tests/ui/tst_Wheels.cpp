@@ -133,6 +133,10 @@ private slots:
             balls[k]->clear();
             QTest::keyClicks(balls[k], group[k]);
         }
+        CLICK(builder, "Command2"); // the cover: the group as numbers, and the lines it takes
+        const QStringList cover = m_fx->printers.jobs.back().lines;
+        QCOMPARE(cover.at(6), " 45 7 12.5 3 30 41 9 17 22");
+        QCOMPARE(cover.at(11), "Number of game entries required for coverage is 3");
         const QByteArray shown = readFileBytes(set);
         m_fx->prompts.answers << false << true;
         CLICK(builder, "Command3");

@@ -49,6 +49,8 @@ struct MainWindowFixture
         main->show();
         // Rows are clicked at their place on screen, so the window must be laid out first.
         (void)QTest::qWaitForWindowExposed(main.get());
+        const QStringList overlaps = overlappingControls(main.get());
+        QTest::qVerify(overlaps.isEmpty(), "overlappingControls", qPrintable(overlaps.join(", ")), __FILE__, __LINE__);
         return main.get();
     }
 };

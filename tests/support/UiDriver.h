@@ -65,12 +65,40 @@ inline QStringList rowTexts(const QAbstractItemModel* model)
     return texts;
 }
 
-// The open top-level window with that object name, or nullptr.
+// Pairs of shown controls that lie over one another. A control left out of its window's layout
+// sits in its parent's corner, on top of another.
+inline QStringList overlappingControls(const QWidget* window)
+{
+    QStringList found;
+    QList<QWidget*> parents = window->findChildren<QWidget*>();
+    parents << const_cast<QWidget*>(window);
+    for (const QWidget* parent : parents) {
+        QList<const QWidget*> shown;
+        for (const QObject* child : parent->children()) {
+            const auto* w = qobject_cast<const QWidget*>(child);
+            if (w && w->isVisible() && !w->isWindow())
+                shown << w;
+        }
+        for (qsizetype i = 0; i < shown.size(); ++i) {
+            for (qsizetype j = i + 1; j < shown.size(); ++j) {
+                if (shown[i]->geometry().intersects(shown[j]->geometry()))
+                    found << QStringLiteral("%1 over %2").arg(shown[i]->objectName(), shown[j]->objectName());
+            }
+        }
+    }
+    return found;
+}
+
+// The open top-level window with that object name, or nullptr. A window found must be laid out
+// with no control over another.
 template <typename T = QWidget> T* openWindow(const QString& objectName)
 {
     for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (w->objectName() == objectName && w->isVisible())
+        if (w->objectName() == objectName && w->isVisible()) {
+            const QStringList overlaps = overlappingControls(w);
+            QTest::qVerify(overlaps.isEmpty(), "overlappingControls", qPrintable(overlaps.join(", ")), __FILE__, __LINE__);
             return qobject_cast<T*>(w);
+        }
     }
     return nullptr;
 }

@@ -134,6 +134,9 @@ private slots:
         QCOMPARE(list->item(0)->text(), QStringLiteral("01 02 03 04 05 06 "));
         QCOMPARE(list->count(), 6);
         QCOMPARE(totals(filter), QStringList({"6", "3", "3"}));
+        m_fx->printers.failJobs = true;
+        CLICK_SAYS(m_fx, filter, "printButton", "Home: the printer is out of paper");
+        m_fx->printers.failJobs = false;
         // The player keeps the near copy after all.
         clickRow(list, 2);
         QTest::keyClick(list->viewport(), Qt::Key_Space);
@@ -163,6 +166,19 @@ private slots:
         QCOMPARE(shown.path(), wheelSet);
         QCOMPARE(shown.selectedWheel(), 6);
         QCOMPARE(shown.lines(), Lines({A, NearA, B, High}));
+    }
+
+    // A Lotto Max file of 2018 is filtered by the rules of its date: sums 105 to 245 for 1..49.
+    void lottoMaxFilterByEntryDate()
+    {
+        m_fx->entries.open(m_fx->path("LottoMax01JUN2018.lot"), 8);
+        QVERIFY(m_fx->entries.append(Lines{{1, 2, 3, 4, 5, 45, 49}, {1, 2, 3, 4, 5, 6, 7}})); // sums 109 and 28
+        auto* filter = new Form10(m_fx->entries, m_fx->printers, false, nullptr);
+        filter->show();
+        QCOMPARE(filter->findChild<QLabel*>("sumBandLabel")->text(), QStringLiteral("Sums 105 to 245"));
+        check(filter, true, false);
+        QCOMPARE(totals(filter), QStringList({"2", "1", "1"}));
+        filter->close();
     }
 
     void filterClosedDuringLongCheck()

@@ -8,6 +8,7 @@
 #include <QChartView>
 #include <QListView>
 #include <QStackedWidget>
+#include <QValueAxis>
 
 // The windows over the draw histories, opened from the main window: the statistics window with
 // the ball window it opens, and the history check of the shown entries.
@@ -37,11 +38,18 @@ private slots:
         QVERIFY(m_stats && QTest::qWaitForWindowExposed(m_stats));
         QCOMPARE(m_stats->windowTitle(), QStringLiteral("Draw Statistics for National 6/49"));
         QVERIFY(bars()->count() == 49 && bars()->sum() == 6 * 4453);
+        // The count axis reaches above the tallest bar.
+        double tallest = 0;
+        for (int ball = 0; ball < 49; ++ball)
+            tallest = std::max(tallest, bars()->at(ball));
+        const auto* view = m_stats->findChild<QChartView*>("chartView");
+        QVERIFY(qobject_cast<QValueAxis*>(view->chart()->axes(Qt::Vertical).value(0))->max() >= tallest);
 
         // "Use Last Draws": fewer, more than the history, and past what a history can hold.
         auto* lastDraws = m_stats->findChild<QLineEdit*>("lastDrawsEdit");
         const QString tooMany = "Your value for last draws exceed the number of actual draws. Setting to actual draws.";
         for (const auto& [typed, sum, message] : {std::tuple<QString, double, QString>{"10", 60, ""},
+                                                  {"1", 6, ""},
                                                   {"4454", 6 * 4453, tooMany},
                                                   {"32767", 6 * 4453, tooMany},
                                                   {"32768", 6 * 4453, "Use Last Draws accepts at most 32767 draws."}}) {
@@ -89,7 +97,6 @@ private slots:
         TRIGGER(m_stats, "actionSortedYes"); // the most drawn ball first
         QCOMPARE(m_stats->windowTitle(), QStringLiteral("Draw Statistics for National 6/49 (Sorted)"));
         // A real click on the middle of the first bar opens the window of its ball, not of ball 1.
-        auto* view = m_stats->findChild<QChartView*>("chartView");
         const int times = static_cast<int>(bars()->at(0));
         const QPointF middle = view->chart()->mapToPosition(QPointF(0, times / 2.0), view->chart()->series().front());
         QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->mapFromScene(view->chart()->mapToScene(middle)));

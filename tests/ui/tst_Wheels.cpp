@@ -67,12 +67,14 @@ private slots:
         else
             QTest::mouseClick(m_main->findChild<QWidget*>(selector), Qt::LeftButton);
         QSet<QKeySequence> accessKeys;
+        QString lastCaption;
         for (const WheelKind* kind : WheelCatalogue::openMenuKinds()) {
             auto* entry = m_main->findChild<QAction*>(kind->menuName);
             QCOMPARE(entry->isVisible(), kind->builder == builder);
             if (kind->builder != builder)
                 continue;
             accessKeys << QKeySequence::mnemonic(entry->text());
+            lastCaption = entry->text();
             entry->trigger();
             QCOMPARE(m_main->entrySet().path(), m_fx->path(word + kind->entrySetSuffix));
             QCOMPARE(fieldText(m_main, "entryCountEdit"), QString::number(kind->type));
@@ -82,6 +84,7 @@ private slots:
         QVERIFY(!accessKeys.contains(QKeySequence()));
         QCOMPARE(accessKeys.size(), seven ? 5 : 10);
         QCOMPARE(m_main->findChild<QLabel*>("setNameLabel")->text(), word + (seven ? " 7-7-3 wheel" : " 6-3-3 wheel"));
+        QCOMPARE(lastCaption, seven ? "&5 Guarantee Match 3 if 7 Picked from Group" : "1&0 Guarantee Match 3 if 3 Picked from Group");
 
         // A set never saved: the message, and the set shown stays.
         const QString firstSet = word + WheelCatalogue::kinds(builder).front().entrySetSuffix;

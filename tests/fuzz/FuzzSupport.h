@@ -59,6 +59,16 @@ struct FuzzInput
     }
 };
 
+// The entry point of a target with several readers: the first input byte picks the reader.
+#define FUZZ_READERS(...)                                                                                              \
+    extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)                                            \
+    {                                                                                                                  \
+        static constexpr void (*readers[])(FuzzInput&) = {__VA_ARGS__};                                                \
+        FuzzInput in{data, size};                                                                                      \
+        readers[in.byte() % std::size(readers)](in);                                                                   \
+        return 0;                                                                                                      \
+    }
+
 // A file in a folder kept for the whole run (under TMPDIR); each input rewrites what it uses.
 inline QString scratchPath(const QString& name)
 {

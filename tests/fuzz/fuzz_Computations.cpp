@@ -119,10 +119,4 @@ void historyCheck(FuzzInput& in)
 }
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
-{
-    static constexpr void (*readers[])(FuzzInput&) = {statistics, optimiser, historyCheck};
-    FuzzInput in{data, size};
-    readers[in.byte() % std::size(readers)](in);
-    return 0;
-}
+FUZZ_READERS(statistics, optimiser, historyCheck)

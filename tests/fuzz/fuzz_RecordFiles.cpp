@@ -230,10 +230,4 @@ void settingsFiles(FuzzInput& in)
 }
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
-{
-    static constexpr void (*readers[])(FuzzInput&) = {drawHistory, entrySet, settingsFiles};
-    FuzzInput in{data, size};
-    readers[in.byte() % std::size(readers)](in);
-    return 0;
-}
+FUZZ_READERS(drawHistory, entrySet, settingsFiles)

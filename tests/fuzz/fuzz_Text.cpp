@@ -181,10 +181,4 @@ void downloadAddress(FuzzInput& in)
 }
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
-{
-    static constexpr void (*readers[])(FuzzInput&) = {typedBoxes, textImport, drawImport, downloadAddress};
-    FuzzInput in{data, size};
-    readers[in.byte() % std::size(readers)](in);
-    return 0;
-}
+FUZZ_READERS(typedBoxes, textImport, drawImport, downloadAddress)
